@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and then starts the game (./run.sh) or runs
+# every test (./run.sh test). The player's own game folder lives under
+# ${XDG_DATA_HOME:-~/.local/share}/zirimbo; nothing is written into the source tree
+# at run time.
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+build="${ZIRIMBO_BUILD_DIR:-$here/build}"
+mode="${1:-play}"
+
+packages=(cmake g++ make pkg-config libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev
+  libfontconfig-dev libgtest-dev libbenchmark-dev espeak-ng sox imagemagick fluid-soundfont-gm
+  fonts-liberation fonts-dejavu-core)
+
+install_missing() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null; then sudo="sudo"; else
+      echo "Missing packages (install them as root): ${missing[*]}" >&2; exit 1
+    fi
+  fi
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build_all() {
+  cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$build" -j"$(nproc)"
+}
+
+# The player's game folder: media refreshed from the build, data files copied once.
+prepare_game_folder() {
+  local folder="${XDG_DATA_HOME:-$HOME/.local/share}/zirimbo"
+  mkdir -p "$folder"
+  for d in Grafica Pedine Fumetti Bob Giorgetto Carla Musiche Rumori; do
+    rm -rf "${folder:?}/$d"
+    cp -r "$build/gamefolder/$d" "$folder/$d"
+  done
+  if [ ! -d "$folder/Dati" ]; then cp -r "$here/data/Dati" "$folder/Dati"; fi
+  echo "$folder"
+}
+
+install_missing
+build_all
+case "$mode" in
+  test)
+    cd "$build"
+    SDL_VIDEODRIVER="${SDL_VIDEODRIVER:-dummy}" SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" \
+      ctest --output-on-failure -j"$(nproc)"
+    ;;
+  play)
+    folder="$(prepare_game_folder)"
+    cd "$folder"
+    exec "$build/zirimbo"
+    ;;
+  *)
+    echo "usage: $0 [test]" >&2; exit 2 ;;
+esac

@@ -1,0 +1,18 @@
+// Game-folder paths: the game folder followed by a relative path written with
+// backslashes ("\Dati\ZirNom.txt"). Each name is matched without regard to letter case.
+#pragma once
+
+#include <string>
+
+namespace tk {
+
+// Turns a path that may mix '/' and '\' into the real file system path: every
+// backslash becomes a separator, and each component that does not exist as written
+// is looked up in its folder without regard to case. Components that cannot be
+// found are kept as written, so the result names where the file would be.
+std::string resolvePath(const std::string& mixedPath);
+
+// True when resolvePath finds an existing file or folder.
+bool pathExists(const std::string& mixedPath);
+
+}  // namespace tk

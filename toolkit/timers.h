@@ -1,0 +1,46 @@
+// The timer scheduler. Semantics the game relies on:
+// - an enabled timer with Interval > 0 ticks every Interval ms until disabled;
+// - setting Interval on an enabled timer restarts its count from that moment;
+// - Interval 0 never ticks, even when enabled;
+// - disabling a timer drops a tick that was due;
+// - handlers run to their end, one at a time, never re-entered;
+// - timers due at the same moment fire in the order they were created.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace tk {
+
+class Clock;
+class Timer;
+
+class TimerScheduler {
+public:
+    explicit TimerScheduler(const Clock& clock) : clock_(clock) {}
+
+    void add(Timer* t);
+    void remove(Timer* t);
+    // Called by a timer whose Interval or Enabled was set: its count starts again now.
+    void rearm(Timer* t);
+
+    // The moment of the next tick, if any timer will tick.
+    std::optional<std::int64_t> nextDue() const;
+    // Fires the earliest timer that is due now, if any; true when one fired.
+    bool fireOne();
+    // Fires every timer that is due now, in order (a tick that falls behind the
+    // clock is not repeated: the timer then counts from now).
+    int fireDue();
+
+    const Clock& clock() const { return clock_; }
+    std::uint64_t ticks() const { return ticks_; }
+
+private:
+    const Clock& clock_;
+    std::vector<Timer*> timers_;  // in creation order
+    bool firing_ = false;
+    std::uint64_t ticks_ = 0;
+};
+
+}  // namespace tk
