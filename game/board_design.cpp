@@ -33,18 +33,6 @@ void frmZirimbo2012::DesignBoard() {
         ImgPartenza(p).Move(leftSide ? 1130 : 12675, kParkingTop[p], 1665, 1665);
         ImgDadiUsciti(p).Move(leftSide ? 45 : 14315, kExitTop[p], 1065, 990);
     }
-
-    // The state tables start with every pawn in its own parking square.
-    for (int c = 0; c <= 37; ++c) {
-        lblCaselle(c).Caption = "0";
-        lblCaselle(c).Visible = false;
-    }
-    for (int p = 1; p <= 16; ++p) {
-        lblPedine(p).Caption = std::to_string(p);
-        lblPedine(p).Visible = false;
-        lblUscite(p).Caption = "0";
-        lblUscite(p).Visible = false;
-    }
 }
 
 void frmZirimbo2012::DesignDie() {

@@ -11,6 +11,7 @@ frmZirimbo2012::frmZirimbo2012(tk::Runtime& rt) : tk::Window(rt, "frmZirimbo2012
     Dir1.Visible = false;
     lblPercorso.Visible = false;
     DesignBoard();
+    DesignTables();
     DesignDie();
     DesignOptions();
 }

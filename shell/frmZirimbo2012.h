@@ -62,10 +62,48 @@ public:
     Image ImgDado{*this, "ImgDado"};
     CommandButton cmdGioca{*this, "cmdGioca"};
 
-    // Board state tables.
+    // Board state tables (hidden labels; their design texts are the initial values).
     ControlArray<Label> lblCaselle{*this, "lblCaselle", 0, 37};
     ControlArray<Label> lblPedine{*this, "lblPedine", 1, 16};
     ControlArray<Label> lblUscite{*this, "lblUscite", 1, 16};
+    ControlArray<Label> lblDadiUsciti{*this, "lblDadiUsciti", 1, 4};
+    Label lblNumeroDado{*this, "lblNumeroDado"};
+    Label lblTurnoDiGioco{*this, "lblTurnoDiGioco"};
+    Label lblPuoiGiocare{*this, "lblPuoiGiocare"};
+    Label lblPedineInGioco{*this, "lblPedineInGioco"};
+
+    // Path tables of the four colours (steps 1 to 42) and the ring-continuation table.
+    ControlArray<Label> lblPerR{*this, "lblPerR", 1, 42};
+    ControlArray<Label> lblPerB{*this, "lblPerB", 1, 42};
+    ControlArray<Label> lblPerG{*this, "lblPerG", 1, 42};
+    ControlArray<Label> lblPerV{*this, "lblPerV", 1, 42};
+    ControlArray<Label> lblSecondo{*this, "lblSecondo", 1, 44};
+
+    // Candidate-move table: rows 1 to 8, the row count in element 0.
+    ControlArray<Label> lblPed{*this, "lblPed", 0, 8};
+    ControlArray<Label> lblPos{*this, "lblPos", 0, 8};
+    ControlArray<Label> lblFinale{*this, "lblFinale", 0, 8};
+    Label lblMossePossibili{*this, "lblMossePossibili"};
+    Label lblPedineGiocabili{*this, "lblPedineGiocabili"};
+    Label lblScelta{*this, "lblScelta"};
+
+    // Click state of the human's move.
+    Label lblFaseMossa{*this, "lblFaseMossa"};
+    Label lblPedinaCliccata{*this, "lblPedinaCliccata"};
+    Label lblCasellaCliccata{*this, "lblCasellaCliccata"};
+    ControlArray<Label> lblIcs{*this, "lblIcs", 1, 2};
+    ControlArray<Label> lblLineaMossa{*this, "lblLineaMossa", 0, 2};
+    Label lblIndex{*this, "lblIndex"};
+    Label lblMangia{*this, "lblMangia"};
+    Label lblAuto{*this, "lblAuto"};
+
+    // Working state of a roll.
+    ControlArray<Label> lblEstrazioni{*this, "lblEstrazioni", 0, 13};
+    Label lblNumeroEstrazione{*this, "lblNumeroEstrazione"};
+    Label lblNumeroCasuale{*this, "lblNumeroCasuale"};
+    Label lblNumeroEstrazioni{*this, "lblNumeroEstrazioni"};
+    Label lblContatoreEstrazioni{*this, "lblContatoreEstrazioni"};
+    Label lblSpia{*this, "lblSpia"};
 
     // The option table: the values as the options panel shows them.
     ControlArray<Label> lblVoceOpzione{*this, "lblVoceOpzione", 0, 6};
@@ -111,6 +149,7 @@ public:
 
 private:
     void DesignBoard();
+    void DesignTables();
     void DesignDie();
     void DesignOptions();
 };
