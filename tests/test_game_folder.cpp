@@ -1,0 +1,88 @@
+// Every game-folder file the code names, and every voice and bubble the
+// comments build by name, exists in the generated game folder.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "toolkit/paths.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kFolder = ZIRIMBO_GAME_FOLDER;
+
+bool inGameFolder(const std::string& relative) {
+    std::string unescaped;
+    for (std::size_t i = 0; i < relative.size(); ++i) {
+        if (relative[i] == '\\' && i + 1 < relative.size() && relative[i + 1] == '\\') ++i;
+        unescaped += relative[i];
+    }
+    return tk::pathExists(kFolder + unescaped);
+}
+
+std::set<std::string> pathsNamedInCode() {
+    // String literals such as "\\Pedine\\R1.gif" in the game's own sources.
+    const std::regex literal(R"re("(\\\\(?:Dati|Grafica|Pedine|Fumetti|Bob|Giorgetto|Carla|Musiche|Rumori)\\\\[^"\\]+\.[A-Za-z]{3}))re");
+    std::set<std::string> found;
+    for (const char* dir : {"game", "ai", "computer_turn", "comments", "shell", "info_screen"}) {
+        fs::path root = fs::path(ZIRIMBO_SOURCE_DIR) / dir;
+        if (!fs::exists(root)) continue;
+        for (const auto& e : fs::recursive_directory_iterator(root)) {
+            if (!e.is_regular_file()) continue;
+            std::ifstream in(e.path());
+            std::stringstream ss;
+            ss << in.rdbuf();
+            std::string text = ss.str();
+            for (std::sregex_iterator it(text.begin(), text.end(), literal), end; it != end; ++it)
+                found.insert((*it)[1]);
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+TEST(GameFolder, EveryFileTheCodeNamesExists) {
+    auto paths = pathsNamedInCode();
+    EXPECT_GT(paths.size(), 10u);
+    for (const auto& p : paths) EXPECT_TRUE(inGameFolder(p)) << p;
+}
+
+TEST(GameFolder, EveryVoiceLineAndBubbleOfTheCharactersExists) {
+    const struct {
+        const char* folder;
+        char letter;
+    } characters[] = {{"Bob", 'B'}, {"Giorgetto", 'G'}, {"Carla", 'C'}};
+    for (const auto& c : characters) {
+        for (int category = 1; category <= 12; ++category) {
+            int lines = category <= 8 ? 7 : category <= 11 ? 3 : 1;
+            char name[32];
+            for (int k = 1; k <= lines; ++k) {
+                std::snprintf(name, sizeof name, "%02d%c%d.wav", category, c.letter, k);
+                EXPECT_TRUE(tk::pathExists(kFolder + "\\" + c.folder + "\\" + name)) << c.folder << "/" << name;
+            }
+            std::snprintf(name, sizeof name, "%c%02d.gif", c.letter, category);
+            EXPECT_TRUE(tk::pathExists(kFolder + "\\Fumetti\\" + name)) << name;
+        }
+    }
+}
+
+TEST(GameFolder, EveryPieceOfMusicTileAndPawnExists) {
+    for (const char* piece : {"1a", "1b", "1c", "2a", "2b", "2c", "3a", "3b", "3c", "4a", "4b", "4c", "5a",
+                              "5b", "5c", "6a", "6b", "Vittoria", "Sconfitta", "Demo"})
+        EXPECT_TRUE(tk::pathExists(kFolder + "\\Musiche\\" + piece + ".mid")) << piece;
+    for (char kind = '1'; kind <= '6'; ++kind)
+        for (char colour : {'R', 'B', 'G', 'V'})
+            EXPECT_TRUE(tk::pathExists(kFolder + "\\Grafica\\" + kind + colour + ".jpg")) << kind << colour;
+    for (char colour : {'R', 'B', 'G', 'V'})
+        for (char n = '1'; n <= '5'; ++n)
+            EXPECT_TRUE(tk::pathExists(kFolder + "\\Pedine\\" + colour + n + ".gif")) << colour << n;
+    for (int k = 1; k <= 8; ++k)
+        EXPECT_TRUE(tk::pathExists(kFolder + "\\Grafica\\logo" + std::to_string(k) + ".jpg")) << k;
+}
