@@ -1,0 +1,28 @@
+#include "toolkit/log.h"
+
+#include <cstdio>
+#include <mutex>
+#include <set>
+
+namespace tk {
+
+namespace {
+std::mutex logMutex;
+}
+
+void logLine(const std::string& message) {
+    const std::string line = "zirimbo: " + message + "\n";
+    std::lock_guard lock(logMutex);
+    std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
+void logMissingFile(const std::string& path) {
+    static std::set<std::string> reported;
+    {
+        std::lock_guard lock(logMutex);
+        if (!reported.insert(path).second) return;
+    }
+    logLine("missing file: " + path);
+}
+
+}  // namespace tk

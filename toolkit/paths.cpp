@@ -1,0 +1,99 @@
+#include "toolkit/paths.h"
+
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace tk {
+
+namespace {
+
+// Lower case for comparing names: ASCII letters, and the Latin-1 capitals
+// À-Þ (except ×) written in UTF-8 as C3 80-9E.
+std::string foldCase(const std::string& name) {
+    std::string out = name;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const auto b = static_cast<unsigned char>(out[i]);
+        if (b >= 'A' && b <= 'Z') {
+            out[i] = static_cast<char>(b + ('a' - 'A'));
+        } else if (b == 0xC3 && i + 1 < out.size()) {
+            const auto next = static_cast<unsigned char>(out[i + 1]);
+            if (next >= 0x80 && next <= 0x9E && next != 0x97) out[i + 1] = static_cast<char>(next + 0x20);
+            ++i;
+        }
+    }
+    return out;
+}
+
+bool exists(const std::string& path) {
+    std::error_code ec;
+    return fs::exists(fs::path(path), ec);
+}
+
+// The entry of `folder` whose name matches `name` without regard to case; when
+// several do, the first in byte order, so the choice does not depend on the folder's
+// listing order. Empty when there is none.
+std::string findInFolder(const std::string& folder, const std::string& name) {
+    const std::string wanted = foldCase(name);
+    std::string best;
+    std::error_code ec;
+    fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), ec);
+    if (ec) return best;
+    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
+        if (ec) break;
+        std::string entry = it->path().filename().string();
+        if (foldCase(entry) == wanted && (best.empty() || entry < best)) best = std::move(entry);
+    }
+    return best;
+}
+
+}  // namespace
+
+std::string resolvePath(const std::string& mixedPath) {
+    std::string path = mixedPath;
+    for (char& c : path) {
+        if (c == '\\') c = '/';
+    }
+
+    const bool absolute = !path.empty() && path.front() == '/';
+    const bool trailingSlash = path.size() > 1 && path.back() == '/';
+
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        std::size_t slash = path.find('/', start);
+        if (slash == std::string::npos) slash = path.size();
+        if (slash > start) parts.push_back(path.substr(start, slash - start));
+        start = slash + 1;
+    }
+
+    std::string result = absolute ? "/" : "";
+    bool parentExists = true;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const std::string& part = parts[i];
+        const std::string folder = result;
+        if (!result.empty() && result.back() != '/') result += '/';
+        std::string candidate = result + part;
+        if (parentExists && !exists(candidate)) {
+            const std::string match = (part == "." || part == "..") ? std::string() : findInFolder(folder, part);
+            if (match.empty()) {
+                // Everything below a missing component is missing too: keep the rest as written.
+                parentExists = false;
+            } else {
+                candidate = result + match;
+            }
+        }
+        result = std::move(candidate);
+    }
+    if (trailingSlash && !result.empty() && result.back() != '/') result += '/';
+    return result;
+}
+
+bool pathExists(const std::string& mixedPath) {
+    const std::string resolved = resolvePath(mixedPath);
+    return !resolved.empty() && exists(resolved);
+}
+
+}  // namespace tk
