@@ -14,6 +14,8 @@ frmZirimbo2012::frmZirimbo2012(tk::Runtime& rt) : tk::Window(rt, "frmZirimbo2012
     DesignTables();
     DesignDie();
     DesignOptions();
+    DesignTurnCycle();
+    DesignMoveEvaluation();
 }
 
 std::string frmZirimbo2012::GamePath(const std::string& relativePath) const {
@@ -39,6 +41,8 @@ void frmZirimbo2012::Form_Load() {
     runtime().Randomize();
     lblPercorso.Caption = Dir1.Path.get();
     GiveSoundChannelsTheirFiles();
+    // The first prompt; the die is clickable from the start, so the first click rolls for red.
+    lblSpiegazioni.Caption = "Clicca su REG per leggere le regole oppure sul dado per iniziare subito!";
     cmdVisualizzaPedine_Click();
     LoadBoardTiles();
 }

@@ -147,6 +147,219 @@ public:
     // The picture of a game-folder file ("" gives the empty picture).
     std::string LoadPicture(const std::string& relativePath) const;
 
+    // ---- Shell controls used by the turn cycle ----
+    // The message line with its background shape, the character portrait, the
+    // bottom buttons with their panels, the scoreboard rows, the rematch box and the
+    // timers of the end of a game. Their own procedures belong to the shell; the
+    // turn cycle reads and writes them.
+    ControlArray<Shape> ShpForme{*this, "ShpForme", 0, 0};
+    Label lblSpiegazioni{*this, "lblSpiegazioni"};
+    Label lblCopiaSpiegazione{*this, "lblCopiaSpiegazione"};
+    Image ImgPersonaggio{*this, "ImgPersonaggio"};
+    Label lblNomeGiocatore{*this, "lblNomeGiocatore"};
+    ControlArray<Shape> Shape3{*this, "Shape3", 0, 3};
+    ControlArray<Shape> ShpVari{*this, "ShpVari", {17, 19}};
+    ControlArray<Label> lblScrittaPulsanti{*this, "lblScrittaPulsanti", 0, 3};
+    ControlArray<Label> lblPulsante{*this, "lblPulsante", 0, 3};
+    Timer TmrRicompareSpiegazione{*this, "TmrRicompareSpiegazione"};
+    ControlArray<Frame> FraPannello{*this, "FraPannello", 0, 3};
+    // Scoreboard rows 1 to 4 (on FraPannello(1)); elements 0 to 3 of a row's
+    // shapes carry the row's player colour, element 4 the face's background.
+    ControlArray<Shape> Shp1SfondoClass{*this, "Shp1SfondoClass", 0, 4};
+    ControlArray<Shape> Shp2SfondoClass{*this, "Shp2SfondoClass", 0, 4};
+    ControlArray<Shape> Shp3SfondoClass{*this, "Shp3SfondoClass", 0, 4};
+    ControlArray<Shape> Shp4SfondoClass{*this, "Shp4SfondoClass", 0, 4};
+    ControlArray<Image> ImgVarie{*this, "ImgVarie", {5, 10}};
+    ControlArray<Label> lblPosizioneClass{*this, "lblPosizioneClass", 1, 4};
+    ControlArray<Label> lblNomeClass{*this, "lblNomeClass", 1, 4};
+    ControlArray<Label> lblVinte{*this, "lblVinte", 1, 4};
+    ControlArray<Label> lblData{*this, "lblData", 1, 4};
+    Label lblPosizione{*this, "lblPosizione"};
+    Label lblLampeggiaLogo{*this, "lblLampeggiaLogo"};
+    ControlArray<Label> lblPartiteVinte{*this, "lblPartiteVinte", 1, 4};
+    // The rematch box: prompt, character picture and the NUOVA PARTITA button.
+    Frame FraRicomincia{*this, "FraRicomincia"};
+    ControlArray<Label> lblVarie{*this, "lblVarie", {33, 34}};
+    Label lblNuovaPartita{*this, "lblNuovaPartita"};
+    Timer TmrLampeggiaVittoria{*this, "TmrLampeggiaVittoria"};
+    Timer TmrLampeggiaLogo{*this, "TmrLampeggiaLogo"};
+    Timer TmrPannelloVittoria{*this, "TmrPannelloVittoria"};
+    Timer TmrMusiche{*this, "TmrMusiche"};
+    Timer TmrVerdi{*this, "TmrVerdi"};
+
+    // ---- Turn cycle and the human's moves ----
+    // Timers of the roll, the turn hub, the human's exit and the automatic move.
+    Timer TimerDado{*this, "TimerDado"};
+    Timer TmrAspettaDado{*this, "TmrAspettaDado"};
+    Timer TmrRiprendeIlGioco{*this, "TmrRiprendeIlGioco"};
+    Timer TmrRiprendeRossoDopoVerde{*this, "TmrRiprendeRossoDopoVerde"};
+    Timer TmrTornaZirimbo{*this, "TmrTornaZirimbo"};
+    Timer TmrGiocaAutomatico{*this, "TmrGiocaAutomatico"};
+
+    // Developer views (hidden frames holding the state tables) and their buttons.
+    // FraPunteggio and FraCasuale hold the move evaluation's and the comments' tables.
+    Frame FraCaselle{*this, "FraCaselle"};
+    Frame FraMossa{*this, "FraMossa"};
+    Frame fraEstrazione{*this, "fraEstrazione"};
+    Frame FraCervello{*this, "FraCervello"};
+    Frame FraPunteggio{*this, "FraPunteggio"};
+    Frame FraCasuale{*this, "FraCasuale"};
+    ControlArray<Label> lblScritteMossa{*this, "lblScritteMossa", 0, 1};  // "Pedine Giocabili:", "Mosse Possibili:"
+    CommandButton cmdCancellaPedine{*this, "cmdCancellaPedine"};
+    CommandButton cmdReinizializzaTabella{*this, "cmdReinizializzaTabella"};
+    CommandButton cmdVisualizzaPedine{*this, "cmdVisualizzaPedine"};
+    CommandButton cmdLanciaDado{*this, "cmdLanciaDado"};
+    CommandButton cmdFermaDado{*this, "cmdFermaDado"};
+    CommandButton cmdTrovaNumeri{*this, "cmdTrovaNumeri"};
+    CommandButton cmdTrovaSegnalini{*this, "cmdTrovaSegnalini"};
+
+    // Design values and events of the turn cycle's controls (game/turn_cycle_design.cpp).
+    void DesignTurnCycle();
+    void DesignShellControls();
+    void DesignDeveloperViews();
+
+    // State tables: clearing the candidate-move table, the playable flags and the board.
+    void ClearCandidateTable();
+    void ResetCandidatesAndPlayableFlags();
+    void ResetBoardForNewGame();
+
+    // The die (game/die.cpp).
+    void ImgDado_Click();
+    void cmdGioca_Click();
+    void cmdTrovaNumeri_Click();
+    void StartDieRoll();
+    void MaybeForceSix();
+    void TimerDado_Timer();
+    void DrawDieFace();
+    void cmdLanciaDado_Click();
+    void cmdFermaDado_Click();
+
+    // The turn hub and red's prompt (game/turn_hub.cpp).
+    void TmrAspettaDado_Timer();
+    void PromptRedTurn();   // empties the candidate table, shows the menu buttons, then red's prompt
+    void ShowRedPrompt();   // red's prompt itself: message, die clickable and red, red rolls next
+    void TmrRiprendeIlGioco_Timer();
+    void TmrRiprendeRossoDopoVerde_Timer();
+
+    // The candidate-move rule, the same for every colour (game/candidates.cpp).
+    // Appends the board rows of `pawn` standing on `cell` for the die value in
+    // lblNumeroDado: the path target read from the colour's path table `path`
+    // (lblPerR, lblPerB, lblPerG or lblPerV) and, when the move would leave the ring
+    // the pawn stands on, a second row to the cell as many places further round
+    // that ring (lblSecondo). Rows go after the count in lblPed(0)/lblPos(0).
+    void AddCandidateRows(int pawn, int cell, ControlArray<Label>& path);
+    // Appends the entry row of parked pawn `pawn` onto `startCell` (border 1).
+    void AddEntryCandidateRow(int pawn, int startCell);
+    // Classifies rows 1..count by what stands on their target (own pawns are
+    // firstPawn..firstPawn + 3), marks the playable rows red, counts them in
+    // lblMossePossibili, and counts the pawns with a playable row in lblPedineGiocabili.
+    void ClassifyCandidateRows(int firstPawn);
+    // The whole table for one colour: the board scan, the entry of the lowest parked
+    // pawn on a 6, the classes and counts. Returns the parked pawn offered (0 none).
+    int BuildCandidateTable(int firstPawn, ControlArray<Label>& path, int startCell);
+    // Red's turn after the roll: candidates, flags, the 'X' marks and the prompt.
+    void PrepareRedTurn();
+    void cmdTrovaSegnalini_Click();
+    void MarkPlayableRedPawns();
+    // Closes the open bottom panel (the one whose button circle is white).
+    void CloseOpenPanel();
+
+    // The two clicks of the human's move (game/red_clicks.cpp).
+    void ImgGif_Click(int Index);
+    void ImgPartenza_Click(int Index);
+    void CancelPawnSelection();
+    void RedrawTargetCells();
+    void ResetClickState();
+    void RefuseRedPawnClick();
+    void TmrRicompareSpiegazione_Timer();
+
+    // The human's move, exit and victory (game/red_move.cpp, game/red_exit.cpp).
+    void ExecuteRedMove();
+    void TakePawnFromParking();
+    void TmrTornaZirimbo_Timer();
+
+    // The automatic move (game/auto_move.cpp).
+    void TmrGiocaAutomatico_Timer();
+    void PlayMarkedMoveByClicks();
+
+    // A new game (game/new_game.cpp).
+    void lblNuovaPartita_Click();
+
+    // Developer aids (game/developer_aids.cpp).
+    void cmdCancellaPedine_Click();
+    void cmdReinizializzaTabella_Click();
+    void lblCaselle_Click(int Index);
+    void lblPedine_Click(int Index);
+    void lblNumeroDado_Click();
+    void ResetBoardLabelColours();
+    void lblTurnoDiGioco_Click();
+
+    // The die quips (comments/die_quips.cpp).
+    void ShowDieQuip();
+    static const char* DieQuip(int key);  // quip 1 to 80
+
+    // Stand-ins for parts of the game built later (computer_turn/, comments/,
+    // shell/placeholders.cpp); each says there what replaces it.
+    void PrepareBobTurn();
+    void PrepareGiorgettoTurn();
+    void PrepareCarlaTurn();
+    void CommentBobHopeForSix();
+    void CommentGiorgettoHopeForSix();
+    void CommentCarlaHopeForSix();
+    void CommentBobWasEatenByRed();
+    void CommentGiorgettoWasEatenByRed();
+    void CommentCarlaWasEatenByRed();
+    void ShowRedWinsBubble();
+    void ShowMenuButtons();
+    void cmdCambiaClassifica_Click();
+    void cmdProssimoBrano_Click();
+    void TmrPannelloVittoria_Timer();
+    void TmrLampeggiaVittoria_Timer();
+    void TmrLampeggiaLogo_Timer();
+
+    // ---- Move evaluation and the characters' choices ----
+    // The scratch board on which a character plays each candidate move, each
+    // pawn's score and threat count there, each player's total and the rating of
+    // every row; they sit in the developer view FraPunteggio.
+    ControlArray<Label> lbl2Caselle{*this, "lbl2Caselle", 1, 36};
+    ControlArray<Label> lbl2Pedine{*this, "lbl2Pedine", 1, 16};
+    ControlArray<Label> lbl2Uscite{*this, "lbl2Uscite", 1, 16};
+    ControlArray<Label> lblPunteggio{*this, "lblPunteggio", 1, 16};
+    ControlArray<Label> lblMinacce{*this, "lblMinacce", 1, 16};
+    ControlArray<Label> lblTotale{*this, "lblTotale", 1, 4};
+    ControlArray<Label> lblAnalisi{*this, "lblAnalisi", 0, 8};
+    Label lblContaAnalisi{*this, "lblContaAnalisi"};
+    CommandButton cmdAnalisiPunteggio{*this, "cmdAnalisiPunteggio"};
+    // The two tactic draws of the last choice (light green low, red high) and the
+    // pawn that its last eating row takes: number, cell and value.
+    Label lblSceltaTattica{*this, "lblSceltaTattica"};
+    Label lblSceltaTattica2{*this, "lblSceltaTattica2"};
+    Label lblPedinaMangiataColore{*this, "lblPedinaMangiataColore"};
+    Label lblPedinaMangiataPosizione{*this, "lblPedinaMangiataPosizione"};
+    Label lblValorePedinaMangiata{*this, "lblValorePedinaMangiata"};
+    // The computer players' move timers (Bob, Giorgetto, Carla).
+    Timer TmrMossaBlu3{*this, "TmrMossaBlu3"};
+    Timer TmrMossaGiallo3{*this, "TmrMossaGiallo3"};
+    Timer TmrMossaVerde3{*this, "TmrMossaVerde3"};
+
+    // Design values and events of the move evaluation (ai/evaluation_design.cpp).
+    void DesignMoveEvaluation();
+    // Scoring of the scratch board and the value of an eaten pawn (ai/move_choice.cpp).
+    void ScorePawnPositions();
+    void ComputeEatenPawnValue();
+    void cmdAnalisiPunteggio_Click();
+    // The characters' move choices: lblScelta and the move timer.
+    void ChooseBobMove();
+    void ChooseGiorgettoMove();
+    void ChooseCarlaMove();
+    // The computer players' candidate moves after their roll (computer_turn/candidates.cpp).
+    void FindBobCandidateMoves();
+    void FindGiorgettoCandidateMoves();
+    void FindCarlaCandidateMoves();
+    // Carries out the chosen row at once, without animation (ai/computer_move_placeholder.cpp).
+    // Replaced by the animated computer move.
+    void CarryOutChosenComputerMove(int player);
+
 private:
     void DesignBoard();
     void DesignTables();

@@ -144,7 +144,7 @@ TEST_F(WindowTest, UnloadingTheLastWindowEndsTheProgramAndStopsItsTimers) {
     t.Enabled = true;
     w.Unload();
     EXPECT_FALSE(t.Enabled);
-    EXPECT_TRUE(h.rt.quit);
+    EXPECT_TRUE(h.rt.finished());
     EXPECT_EQ(h.rt.activeWindow(), nullptr);
 }
 

@@ -64,7 +64,9 @@ Shape::Shape(Window& w, std::string name, int index) : Control(w, Kind::Shape, s
     BorderStyle = 1;
 }
 
-Frame::Frame(Window& w, std::string name, int index) : Control(w, Kind::Frame, std::move(name), index) {}
+Frame::Frame(Window& w, std::string name, int index) : Control(w, Kind::Frame, std::move(name), index) {
+    BorderStyle = 1;
+}
 
 CommandButton::CommandButton(Window& w, std::string name, int index)
     : Control(w, Kind::CommandButton, std::move(name), index) {

@@ -53,8 +53,11 @@ public:
     std::vector<Window*> windows;
     // The window shown in front (the last shown of the loaded ones), or none.
     Window* activeWindow() const;
-    // Set when the last window has been unloaded: the program ends.
+    // Set to end the program at once.
     bool quit = false;
+    // The program ends when it was told to or no window is loaded any more (checked
+    // between events, so a handler may unload one window and then show the next).
+    bool finished() const { return quit || windows.empty(); }
 };
 
 // A runtime for tests: virtual clock, scripted or seeded generator, recording sound.

@@ -58,7 +58,6 @@ void Window::Unload() {
         if (c->kind() == Kind::Timer) static_cast<Timer*>(c)->Enabled = false;
     auto& ws = rt_.windows;
     ws.erase(std::remove(ws.begin(), ws.end(), this), ws.end());
-    if (ws.empty()) rt_.quit = true;
 }
 
 void Window::SetFocus(Control& c) {

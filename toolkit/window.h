@@ -52,6 +52,8 @@ public:
     // Focus.
     void SetFocus(Control& c);
     Control* focused() const { return focus_; }
+    // The control that holds the mouse button down, if any.
+    Control* pressed() const { return pressed_; }
 
     // Input from the front end (or a test), in window twips.
     void mouseDown(int x, int y, int button = 1);

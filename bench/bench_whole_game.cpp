@@ -1,0 +1,39 @@
+// A whole headless game of red against the three stand-in players, on the virtual
+// clock, from the first roll to red's victory.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "shell/frmZirimbo2012.h"
+#include "tests/whole_game_driver.h"
+#include "toolkit/runtime.h"
+
+namespace {
+
+void BM_WholeGame(benchmark::State& state) {
+    // An empty game folder: the pictures are only logged as missing, once each.
+    const std::string folder = (std::filesystem::temp_directory_path() / "zirimbo_bench_empty").string();
+    std::filesystem::create_directories(folder);
+    std::uint64_t seed = 1;
+    double virtualMs = 0, moves = 0;
+    for (auto _ : state) {
+        tk::HeadlessRuntime h;
+        h.rt.startDirectory = folder;
+        auto f = std::make_unique<zirimbo::frmZirimbo2012>(h.rt);
+        f->Load();
+        f->Show();
+        f->lblVoceOpzione(2).Caption = "No";
+        h.useSeededRandom(seed++);
+        const auto r = whole_game::Play(*f, h, 6LL * 3600 * 1000);
+        if (!r.redWon) state.SkipWithError("red did not win");
+        virtualMs += static_cast<double>(r.virtualMs);
+        moves += r.redMoves;
+        benchmark::DoNotOptimize(r);
+    }
+    state.counters["virtual_s_per_game"] = benchmark::Counter(virtualMs / 1000.0, benchmark::Counter::kAvgIterations);
+    state.counters["red_moves_per_game"] = benchmark::Counter(moves, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_WholeGame)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,74 @@
+// The game's program: the SDL window, the main loop that fires the timers and
+// routes the mouse and the keyboard to the window in front, and the sound.
+//
+// Environment:
+//   ZIRIMBO_SCREENSHOT=<file.png>       save the first frame as PNG and quit (status 0)
+//   ZIRIMBO_SCREENSHOT_DELAY_MS=<n>     ... the first frame drawn n ms after the start instead
+//   ZIRIMBO_EXIT_AFTER_MS=<n>           quit after n ms (for measurements)
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <SDL.h>
+
+#include "toolkit/audio.h"
+#include "toolkit/clock.h"
+#include "toolkit/random.h"
+#include "toolkit/runtime.h"
+#include "toolkit/window.h"
+
+namespace zirimbo_frontend {
+
+class Renderer;
+
+class App {
+public:
+    explicit App(std::string gameFolder);
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+    ~App();
+
+    using WindowFactory = std::function<std::unique_ptr<tk::Window>(tk::Runtime&)>;
+    // Builds, loads and shows the main window and runs until the last window is unloaded
+    // or the user closes the program. Returns the exit status (2 when there is no display).
+    int run(WindowFactory makeMainWindow);
+
+    tk::Runtime& runtime() { return *rt_; }
+    // The game's SDL window while run() runs.
+    SDL_Window* sdlWindow() const { return window_; }
+
+    // The largest 4:3 client size, up to 1024x768, that fits in a w x h area.
+    static SDL_Point clientSizeFor(int availableW, int availableH);
+
+private:
+    bool openWindow();
+    void fitTo(tk::Window& w);
+    void present(tk::Window* w);
+    void handle(const SDL_Event& e);
+    void unloadAll();
+    bool saveScreenshot(const std::string& path);
+    // A point of the SDL window in the front window's twips.
+    SDL_Point toTwips(int x, int y) const;
+
+    std::string folder_;
+    tk::RealClock clock_;
+    tk::DefaultRandom rng_;
+    std::unique_ptr<tk::AudioBackend> audio_;
+    std::unique_ptr<tk::Runtime> rt_;
+
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    std::unique_ptr<Renderer> painter_;
+    int maxW_ = 1024, maxH_ = 768;  // the client size chosen for the display
+    // A window larger than that is drawn here at its own size and shrunk onto the screen.
+    SDL_Texture* canvas_ = nullptr;
+    int canvasW_ = 0, canvasH_ = 0;
+    bool redraw_ = true;
+    bool closing_ = false;
+};
+
+}  // namespace zirimbo_frontend

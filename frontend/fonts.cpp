@@ -1,0 +1,69 @@
+#include "frontend/fonts.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <map>
+#include <tuple>
+
+namespace zirimbo_frontend {
+
+namespace {
+
+std::optional<FontFace> match(const std::string& family, bool bold, bool italic) {
+    FcPattern* pat = FcPatternCreate();
+    if (!pat) return std::nullopt;
+    FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    FcPatternAddInteger(pat, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pat, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddBool(pat, FC_SCALABLE, FcTrue);
+    FcConfigSubstitute(nullptr, pat, FcMatchPattern);
+    FcDefaultSubstitute(pat);
+
+    std::optional<FontFace> found;
+    FcResult result = FcResultNoMatch;
+    FcFontSet* set = FcFontSort(nullptr, pat, FcFalse, nullptr, &result);
+    if (set) {
+        // The best match that SDL_ttf can open: a scalable outline font.
+        for (int i = 0; i < set->nfont && !found; ++i) {
+            FcPattern* font = FcFontRenderPrepare(nullptr, pat, set->fonts[i]);
+            if (!font) continue;
+            FcBool scalable = FcFalse;
+            FcChar8* file = nullptr;
+            FcPatternGetBool(font, FC_SCALABLE, 0, &scalable);
+            if (scalable && FcPatternGetString(font, FC_FILE, 0, &file) == FcResultMatch && file) {
+                FontFace face;
+                face.file = reinterpret_cast<const char*>(file);
+                int index = 0, weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN;
+                if (FcPatternGetInteger(font, FC_INDEX, 0, &index) == FcResultMatch) face.index = index;
+                FcPatternGetInteger(font, FC_WEIGHT, 0, &weight);
+                FcPatternGetInteger(font, FC_SLANT, 0, &slant);
+                face.bold = weight >= FC_WEIGHT_DEMIBOLD;
+                face.italic = slant != FC_SLANT_ROMAN;
+                found = face;
+            }
+            FcPatternDestroy(font);
+        }
+        FcFontSetDestroy(set);
+    }
+    FcPatternDestroy(pat);
+    return found;
+}
+
+}  // namespace
+
+std::optional<FontFace> findFont(const std::string& family, bool bold, bool italic) {
+    static std::map<std::tuple<std::string, bool, bool>, std::optional<FontFace>> cache;
+    static bool initialised = false;
+    if (!initialised) {
+        initialised = true;
+        FcInit();
+    }
+    auto key = std::make_tuple(family, bold, italic);
+    auto it = cache.find(key);
+    if (it != cache.end()) return it->second;
+    auto face = match(family, bold, italic);
+    cache.emplace(key, face);
+    return face;
+}
+
+}  // namespace zirimbo_frontend

@@ -1,0 +1,81 @@
+// The turn hub: every finished turn arms TmrAspettaDado, whose tick starts the
+// next player's turn; after Carla it prompts the human to roll.
+#include "shell/frmZirimbo2012.h"
+#include "toolkit/text.h"
+
+namespace zirimbo {
+
+namespace {
+constexpr int kHubInterval = 600;
+}  // namespace
+
+void frmZirimbo2012::TmrAspettaDado_Timer() {
+    TmrAspettaDado.Interval = kHubInterval;
+    TmrAspettaDado.Enabled = false;
+    ImgPersonaggio.Picture = LoadPicture("");
+    ShowMenuButtons();
+    if (tk::Val(lblTurnoDiGioco.Caption) == 4) {
+        ReplayEffect(mmcTic);
+        ShowRedPrompt();
+        return;
+    }
+    ShpForme(0).BackColor = colour::White;
+    lblSpiegazioni.Caption = "";
+    const std::string turn = lblTurnoDiGioco.Caption;
+    int next = 0;
+    if (turn == "1") next = 2;
+    else if (turn == "2") next = 3;
+    else if (turn == "3") next = 4;
+    if (next == 0) return;
+    if (next == 4)
+        for (int i = 0; i <= 6; ++i) ShpPuntoDado(i).BackColor = colour::White;
+    bool found = false;
+    for (int c = 1; c <= 36 && !found; ++c) {
+        const long p = tk::Val(lblCaselle(c).Caption);
+        found = p >= 4L * next - 3 && p <= 4L * next;
+    }
+    lblPedineInGioco.Caption = found ? "1" : "0";
+    if (found) {
+        cmdTrovaNumeri_Click();
+    } else if (next == 2) {
+        CommentBobHopeForSix();
+    } else if (next == 3) {
+        CommentGiorgettoHopeForSix();
+    } else {
+        CommentCarlaHopeForSix();
+    }
+}
+
+void frmZirimbo2012::ShowRedPrompt() {
+    lblSpiegazioni.Caption = lblNomeGiocatore.Caption + ", tocca ora a te: premi INVIO o clicca sul Dado!";
+    ImgDado.Visible = true;
+    cmdGioca.Enabled = true;
+    cmdLanciaDado.Enabled = true;
+    lblPuoiGiocare.Caption = "Si";
+    lblTurnoDiGioco.Caption = "4";
+    ShpDado.BackColor = colour::Red;
+    for (int i = 0; i <= 6; ++i) ShpPuntoDado(i).BackColor = colour::White;
+    ShpForme(0).BackColor = colour::White;
+    // Enter rolls: the off-screen button takes the keyboard focus.
+    SetFocus(cmdGioca);
+}
+
+void frmZirimbo2012::PromptRedTurn() {
+    ClearCandidateTable();
+    ShowMenuButtons();
+    ShowRedPrompt();
+}
+
+void frmZirimbo2012::TmrRiprendeIlGioco_Timer() {
+    TmrRiprendeIlGioco.Enabled = false;
+    TmrAspettaDado.Interval = 10;
+    TmrAspettaDado.Enabled = true;
+}
+
+void frmZirimbo2012::TmrRiprendeRossoDopoVerde_Timer() {
+    TmrRiprendeRossoDopoVerde.Enabled = false;
+    ImgPersonaggio.Picture = LoadPicture("");
+    PromptRedTurn();
+}
+
+}  // namespace zirimbo

@@ -1,0 +1,195 @@
+// The program's main loop on SDL's dummy video driver: timers drive it, SDL's
+// mouse, key and text events reach the window in twips, closing unloads, and the
+// screenshot and time-limit switches of the environment work.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "frontend/app.h"
+#include "toolkit/controls.h"
+#include "toolkit/window.h"
+
+namespace fs = std::filesystem;
+using zirimbo_frontend::App;
+
+namespace {
+
+// A window that runs a script, one step per tick of its timer.
+struct ScriptWindow : tk::Window {
+    ScriptWindow(tk::Runtime& rt, std::vector<std::string>& log, int widthPx = 1024, int heightPx = 768)
+        : tk::Window(rt, "frmProva"), log(log) {
+        Width = widthPx * 15;
+        Height = heightPx * 15;
+    }
+    tk::CommandButton cmdOk{*this, "cmdOk"};
+    tk::TextBox txtNome{*this, "txtNome"};
+    tk::Timer tmrPassi{*this, "tmrPassi"};
+    std::vector<std::string>& log;
+    std::vector<std::function<void()>> steps;
+    std::size_t next = 0;
+    bool idle = false;  // no script: the timer stays off
+
+    void Form_Load() override {
+        setBackColor(0x00FF00);
+        cmdOk.Move(100 * 15, 100 * 15, 80 * 15, 30 * 15);  // pixels 100..180 x 100..130
+        cmdOk.Default = true;
+        cmdOk.onClick = [this](int) { log.push_back("click"); };
+        cmdOk.onKeyDown = [this](int, int key, int shift) {
+            log.push_back("key " + std::to_string(key) + " " + std::to_string(shift));
+        };
+        txtNome.Move(100 * 15, 200 * 15, 120 * 15, 25 * 15);
+        tmrPassi.onTimer = [this](int) {
+            if (next < steps.size()) steps[next++]();
+        };
+        tmrPassi.Interval = 10;
+        tmrPassi.Enabled = !idle;
+    }
+    void Form_Unload() override { log.push_back("unload " + Name()); }
+};
+
+void pushMouse(Uint32 type, int x, int y) {
+    SDL_Event e{};
+    e.type = type;
+    e.button.button = SDL_BUTTON_LEFT;
+    e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+    e.button.x = x;
+    e.button.y = y;
+    SDL_PushEvent(&e);
+}
+
+void pushKey(SDL_Keycode key, Uint16 mod = KMOD_NONE) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.state = SDL_PRESSED;
+    e.key.keysym.sym = key;
+    e.key.keysym.mod = mod;
+    SDL_PushEvent(&e);
+}
+
+void pushText(const char* utf8) {
+    SDL_Event e{};
+    e.type = SDL_TEXTINPUT;
+    SDL_strlcpy(e.text.text, utf8, sizeof e.text.text);
+    SDL_PushEvent(&e);
+}
+
+void pushQuit() {
+    SDL_Event e{};
+    e.type = SDL_QUIT;
+    SDL_PushEvent(&e);
+}
+
+struct AppTest : ::testing::Test {
+    std::vector<std::string> log;
+    fs::path folder;
+    void SetUp() override {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        unsetenv("ZIRIMBO_SCREENSHOT");
+        unsetenv("ZIRIMBO_SCREENSHOT_DELAY_MS");
+        unsetenv("ZIRIMBO_EXIT_AFTER_MS");
+        folder = fs::temp_directory_path() / ("zirimbo_app_" + std::to_string(getpid()));
+        fs::create_directories(folder);
+    }
+    void TearDown() override {
+        unsetenv("ZIRIMBO_SCREENSHOT");
+        unsetenv("ZIRIMBO_SCREENSHOT_DELAY_MS");
+        unsetenv("ZIRIMBO_EXIT_AFTER_MS");
+    }
+};
+
+}  // namespace
+
+TEST_F(AppTest, EventsReachTheWindowAndClosingUnloadsIt) {
+    App app(folder.string());
+    EXPECT_EQ(app.runtime().startDirectory, folder.string());
+    ScriptWindow* win = nullptr;
+    int status = app.run([&](tk::Runtime& rt) {
+        auto w = std::make_unique<ScriptWindow>(rt, log);
+        win = w.get();
+        w->steps = {
+            [] { pushMouse(SDL_MOUSEBUTTONDOWN, 140, 115); pushMouse(SDL_MOUSEBUTTONUP, 140, 115); },
+            [] { pushKey(SDLK_a, KMOD_LSHIFT); pushKey(SDLK_LEFT); },
+            [] { pushMouse(SDL_MOUSEBUTTONDOWN, 150, 210); pushMouse(SDL_MOUSEBUTTONUP, 150, 210); },
+            [] { pushText("Zoè"); pushKey(SDLK_BACKSPACE); },
+            [] { pushKey(SDLK_RETURN); },  // with a text box in focus: the default button
+            [] { pushQuit(); },
+        };
+        return w;
+    });
+    EXPECT_EQ(status, 0);
+    ASSERT_NE(win, nullptr);
+    EXPECT_EQ(win->txtNome.Text.get(), "Zo");
+    EXPECT_EQ(log, (std::vector<std::string>{"click", "key 65 1", "key 37 0", "click", "unload frmProva"}));
+    EXPECT_TRUE(app.runtime().finished());
+}
+
+TEST_F(AppTest, AnotherWindowInFrontGetsTheGameWindowAtItsSize) {
+    App app(folder.string());
+    std::unique_ptr<ScriptWindow> second;
+    int w = 0, h = 0;
+    int status = app.run([&](tk::Runtime& rt) {
+        auto first = std::make_unique<ScriptWindow>(rt, log);
+        second = std::make_unique<ScriptWindow>(rt, log, 400, 300);
+        second->steps = {[&] {
+            SDL_GetWindowSize(app.sdlWindow(), &w, &h);
+            second->Unload();  // the last window: the program ends
+        }};
+        ScriptWindow* f = first.get();
+        first->steps = {[&, f] {
+            second->Show();
+            f->Unload();
+        }};
+        return first;
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(w, 400);
+    EXPECT_EQ(h, 300);
+    EXPECT_EQ(log, (std::vector<std::string>{"unload frmProva", "unload frmProva"}));
+}
+
+TEST_F(AppTest, ScreenshotOfTheFirstFrameAndTimeLimit) {
+    fs::path png = folder / "prima.png";
+    fs::remove(png);
+    setenv("ZIRIMBO_SCREENSHOT", png.c_str(), 1);
+    {
+        App app(folder.string());
+        EXPECT_EQ(app.run([&](tk::Runtime& rt) { return std::make_unique<ScriptWindow>(rt, log); }), 0);
+    }
+    SDL_Surface* s = IMG_Load(png.c_str());
+    ASSERT_NE(s, nullptr);
+    SDL_Surface* rgb = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_RGB24, 0);
+    EXPECT_EQ(rgb->w, 1024);
+    EXPECT_EQ(rgb->h, 768);
+    const auto* p = static_cast<const Uint8*>(rgb->pixels) + 10 * rgb->pitch + 10 * 3;
+    EXPECT_EQ(p[0], 0);  // the window's green
+    EXPECT_EQ(p[1], 255);
+    EXPECT_EQ(p[2], 0);
+    SDL_FreeSurface(rgb);
+    SDL_FreeSurface(s);
+    EXPECT_EQ(log, (std::vector<std::string>{"unload frmProva"}));
+
+    // A window with nothing to do ends after the time limit.
+    unsetenv("ZIRIMBO_SCREENSHOT");
+    setenv("ZIRIMBO_EXIT_AFTER_MS", "100", 1);
+    log.clear();
+    App app(folder.string());
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(app.run([&](tk::Runtime& rt) {
+        auto w = std::make_unique<ScriptWindow>(rt, log);
+        w->idle = true;
+        return w;
+    }), 0);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+    EXPECT_EQ(log, (std::vector<std::string>{"unload frmProva"}));
+}
