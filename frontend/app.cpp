@@ -5,8 +5,13 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
 #include <cstdlib>
 #include <vector>
+
+#include <unistd.h>
 
 #include "frontend/renderer.h"
 #include "frontend/sdl_audio.h"
@@ -265,6 +270,29 @@ void App::handle(const SDL_Event& e) {
     }
 }
 
+namespace {
+// Milliseconds since the kernel started this process (for the start-up measurement).
+double msSinceProcessStart() {
+    std::FILE* f = std::fopen("/proc/self/stat", "r");
+    if (!f) return -1;
+    char buf[1024];
+    std::size_t n = std::fread(buf, 1, sizeof buf - 1, f);
+    std::fclose(f);
+    buf[n] = 0;
+    // Field 22 (start time in clock ticks since boot) comes after the ')' of the command name.
+    const char* p = std::strrchr(buf, ')');
+    if (!p) return -1;
+    unsigned long long start = 0;
+    int field = 2;
+    for (const char* q = p + 1; *q && field < 22; ++q)
+        if (*q == ' ' && ++field == 22) start = std::strtoull(q + 1, nullptr, 10);
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    double ticks = double(sysconf(_SC_CLK_TCK));
+    return (double(now.tv_sec) + double(now.tv_nsec) / 1e9 - double(start) / ticks) * 1000.0;
+}
+}  // namespace
+
 int App::run(WindowFactory makeMainWindow) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         tk::logLine(std::string("cannot open the display: ") + SDL_GetError());
@@ -289,6 +317,7 @@ int App::run(WindowFactory makeMainWindow) {
     if (mainWindow->loaded() && !rt_->quit) mainWindow->Show();
 
     int status = 0;
+    bool firstFrameShown = false;
     tk::Window* front = nullptr;
     while (true) {
         rt_->timers.fireDue();
@@ -318,6 +347,12 @@ int App::run(WindowFactory makeMainWindow) {
                 break;
             }
             SDL_RenderPresent(renderer_);
+            if (!firstFrameShown) {
+                firstFrameShown = true;
+                if (std::getenv("ZIRIMBO_REPORT_STARTUP"))
+                    std::fprintf(stderr, "zirimbo: first frame %.1f ms after the process started\n",
+                                 msSinceProcessStart());
+            }
         }
 
         // Sleep until the next timer tick, an event or a deadline of the environment.

@@ -14,6 +14,7 @@
 
 #include <unistd.h>
 
+#include "png_picture.h"
 #include "frontend/app.h"
 #include "frontend/renderer.h"
 #include "frontend/sdl_audio.h"
@@ -22,18 +23,16 @@
 #include "toolkit/window.h"
 
 namespace fs = std::filesystem;
+using render_test::Picture;
+using render_test::Rgb;
+using render_test::kRed;
+using render_test::kGreen;
+using render_test::kBlue;
+using render_test::kWhite;
+using render_test::kGrey;
 using zirimbo_frontend::Renderer;
 
 namespace {
-
-struct Rgb {
-    int r, g, b;
-    bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
-};
-std::ostream& operator<<(std::ostream& os, const Rgb& c) {
-    return os << "(" << c.r << "," << c.g << "," << c.b << ")";
-}
-constexpr Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255}, kWhite{255, 255, 255}, kGrey{192, 192, 192};
 
 fs::path tempDir() {
     static fs::path dir = [] {
@@ -43,38 +42,6 @@ fs::path tempDir() {
     }();
     return dir;
 }
-
-// A rendered picture read back from its PNG.
-class Picture {
-public:
-    explicit Picture(const fs::path& png) {
-        if (SDL_Surface* s = IMG_Load(png.c_str())) {
-            surface_ = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_RGB24, 0);
-            SDL_FreeSurface(s);
-        }
-    }
-    ~Picture() {
-        if (surface_) SDL_FreeSurface(surface_);
-    }
-    bool ok() const { return surface_ != nullptr; }
-    int width() const { return surface_->w; }
-    int height() const { return surface_->h; }
-    Rgb at(int x, int y) const {
-        const auto* p = static_cast<const Uint8*>(surface_->pixels) + y * surface_->pitch + x * 3;
-        return Rgb{p[0], p[1], p[2]};
-    }
-    // Pixels in [x0,x1) x [y0,y1) whose colour differs from `c`.
-    int countOther(int x0, int y0, int x1, int y1, Rgb c) const {
-        int n = 0;
-        for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x)
-                if (!(at(x, y) == c)) ++n;
-        return n;
-    }
-
-private:
-    SDL_Surface* surface_ = nullptr;
-};
 
 // A white window on a headless runtime; controls are placed in pixels (15 twips each).
 struct RenderTest : ::testing::Test {
