@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Checks a generated game folder against what the game expects of its files: picture
+# sizes and transparency, the sound format, MIDI files, and the committed data files
+# (CR LF line ends and the 8-bit code page, which an editor or git could silently change).
+#
+#   tests/media/check_media.sh GAMEFOLDER
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+folder=${1:?usage: check_media.sh GAMEFOLDER}
+export LC_ALL=C
+
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+# --- pictures: format and size, by folder and name
+while read -r name format width height; do
+    case $name in
+        Pedine/*) want="GIF 111 111" ;;
+        Fumetti/*|Grafica/rossa*.gif) want="GIF 200 200" ;;
+        Grafica/[1-6][RBGV].jpg) want="JPEG 111 111" ;;
+        Grafica/RossiVerdi.jpg|Grafica/BluGialli.jpg) want="JPEG 111 661" ;;
+        Grafica/logo[1-8].jpg) want="JPEG 120 120" ;;
+        Grafica/Logo*.gif) want="GIF 480 92" ;;
+        Grafica/Autore.jpg) want="JPEG 700 627" ;;
+        Grafica/Emblema.jpg) want="JPEG 200 200" ;;
+        Grafica/Esci*.jpg) want="JPEG 225 225" ;;
+        *) want="$format $width $height" ;;
+    esac
+    [[ "$format $width $height" == "$want" ]] || fail "$name is $format ${width}x$height, expected $want"
+done < <(cd "$folder" && for f in Grafica/* Pedine/* Fumetti/*; do
+    identify -format "$f %m %w %h\n" "${f}[0]"
+done)
+
+# The GIFs lie over other pictures: their corners must be clear; pawns and faces must be
+# drawn in the middle.
+for f in "$folder"/Pedine/*.gif "$folder"/Fumetti/*.gif "$folder"/Grafica/*.gif; do
+    read -r corner centre < <(convert "$f" -format '%[fx:p{0,0}.a] %[fx:p{w/2,h/2}.a]\n' info:)
+    [[ $corner == 0 ]] || fail "${f#"$folder"/}: the corner is not transparent"
+    case $f in
+        */Pedine/*|*/Fumetti/*|*/rossa*) [[ $centre == 1 ]] || fail "${f#"$folder"/}: the middle is transparent" ;;
+    esac
+done
+
+# --- sounds: 22050 Hz, mono, 16 bit, sensible lengths
+while read -r f rate channels bits seconds; do
+    [[ "$rate $channels $bits" == "22050 1 16" ]] || fail "$f: $rate Hz, $channels channel(s), $bits bit"
+    case $f in
+        Rumori/Plauso.WAV) range="1.5 3" ;;
+        Rumori/Vittoria.WAV) range="2 4" ;;
+        Rumori/*) range="0.01 1" ;;
+        *) range="0.2 5" ;;
+    esac
+    awk -v s="$seconds" -v r="$range" 'BEGIN { split(r, a, " "); exit !(s >= a[1] && s <= a[2]) }' ||
+        fail "$f lasts $seconds s, outside $range"
+done < <(cd "$folder" && for f in Rumori/* Bob/* Giorgetto/* Carla/*; do
+    printf '%s %s %s %s %s\n' "$f" "$(soxi -r "$f")" "$(soxi -c "$f")" "$(soxi -b "$f")" "$(soxi -D "$f")"
+done)
+
+# --- music: standard MIDI files of format 1
+for f in "$folder"/Musiche/*.mid; do
+    header=$(od -An -tx1 -N10 "$f" | tr -d ' \n')
+    [[ $header == 4d546864000000060001 ]] || fail "${f#"$folder"/}: not a format 1 MIDI file ($header)"
+done
+
+# --- data files as committed
+dati=$root/data/Dati
+for entry in ZirOpz.txt:11 ZirNom.txt:1 ZirCla.txt:32; do
+    f=$dati/${entry%:*} lines=${entry#*:}
+    [[ $(wc -l <"$f") == "$lines" ]] || fail "${f##*/} has $(wc -l <"$f") lines, expected $lines"
+    [[ $(grep -c $'\r$' "$f") == "$lines" ]] || fail "${f##*/}: not every line ends with CR LF"
+done
+# "Sì" is S followed by the single byte EC of the Western 8-bit code page.
+[[ $(od -An -tx1 -N4 "$dati/ZirOpz.txt" | tr -d ' \n') == 2253ec22 ]] || fail "ZirOpz.txt does not start with \"S\\xEC\""
+iconv -f UTF-8 -t UTF-8 "$dati/ZirOpz.txt" >/dev/null 2>&1 && fail "ZirOpz.txt reads as UTF-8 (it must be Windows-1252)"
+
+if ((failures)); then
+    echo "$failures media check(s) failed" >&2
+    exit 1
+fi
+echo "media: all checks passed"
