@@ -159,7 +159,9 @@ bool SequentialWriter::commit() {
     if (!ok_) logLine("saving " + target.string() + ": characters outside the code page written as '?'");
 
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const fs::path temp = folder / ("." + target.filename().string() + ".tmp-" + std::to_string(::getpid()));
+    std::string tempName = ".";
+    tempName.append(target.filename().string()).append(".tmp-").append(std::to_string(::getpid()));
+    const fs::path temp = folder / tempName;
 
     const auto fail = [&](const char* what) {
         logLine("cannot save " + target.string() + ": " + what + ": " + std::strerror(errno));
