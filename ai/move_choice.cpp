@@ -98,9 +98,8 @@ void ChooseMoveFor(frmZirimbo2012& f, const ai::Character& who, Timer& moveTimer
         f.lblPedinaMangiataPosizione.Caption = tk::Str(e.eatenCell);
     }
     if (e.eatenValue >= 0) f.lblValorePedinaMangiata.Caption = tk::Str(e.eatenValue);
-    // Without a playable row there is nothing to carry out, so the move timer stays off.
-    if (e.chosen == 0) return;
-    f.lblScelta.Caption = tk::Str(e.chosen);
+    if (e.chosen != 0) f.lblScelta.Caption = tk::Str(e.chosen);
+    // The move timer always takes the turn on, so the game never stalls here.
     moveTimer.Enabled = true;
 }
 

@@ -210,9 +210,11 @@ void frmZirimbo2012::RefuseRedPawnClick() {
 void frmZirimbo2012::TmrRicompareSpiegazione_Timer() {
     TmrRicompareSpiegazione.Enabled = false;
     // A newer message (a pawn chosen, a move made, a comment) stays where it is.
-    if (lblSpiegazioni.Caption != kRefusal) return;
-    ShpForme(0).BackColor = colour::White;
-    lblSpiegazioni.Caption = lblCopiaSpiegazione.Caption.get();
+    // The refusal's colour goes all the same while the human is still choosing;
+    // once the move is made, a comment or the victory may have coloured it since.
+    const bool refusalShown = lblSpiegazioni.Caption == kRefusal;
+    if (refusalShown || lblPuoiGiocare.Caption == "Si") ShpForme(0).BackColor = colour::White;
+    if (refusalShown) lblSpiegazioni.Caption = lblCopiaSpiegazione.Caption.get();
 }
 
 void frmZirimbo2012::CancelPawnSelection() {

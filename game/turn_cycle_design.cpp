@@ -126,7 +126,7 @@ void frmZirimbo2012::DesignShellControls() {
     }
     lblPosizione.Caption = "1";
     lblPosizione.Visible = false;
-    lblLampeggiaLogo.Caption = "1";
+    lblLampeggiaLogo.Caption = "0";
     lblLampeggiaLogo.Visible = false;
     TmrLampeggiaVittoria.Interval = 300;
     TmrLampeggiaLogo.Interval = 150;

@@ -164,6 +164,20 @@ TEST_F(MoveChoice, ASingleRowIsStillRatedAfterTwoDraws) {
     EXPECT_EQ(f->lblCaselle(6).Caption.get(), "5");
 }
 
+TEST_F(MoveChoice, WithNothingPlayableTheMoveTimerStillTakesTheTurnOn) {
+    // Pawn 5's only target is a red pawn on refuge 8: no row to choose, yet the
+    // game must not stall.
+    Board({{6, 5}, {8, 1}}, {6, 7, 8});
+    Roll(2, 2);
+    ASSERT_EQ(f->lblMossePossibili.Caption.get(), "0");
+    Choose(2, 1, 1);
+    EXPECT_EQ(f->lblScelta.Caption.get(), "0");
+    EXPECT_TRUE(f->TmrMossaBlu3.Enabled);
+    h.advance(220);
+    EXPECT_EQ(f->lblCaselle(6).Caption.get(), "5");
+    EXPECT_TRUE(f->TmrAspettaDado.Enabled);
+}
+
 TEST_F(MoveChoice, TheChosenRowIsCarriedOutWhenTheMoveTimerTicks) {
     Board({{20, 5}, {6, 1}});
     Roll(2, 6);

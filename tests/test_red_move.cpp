@@ -198,7 +198,15 @@ TEST_F(RedMoveTest, ANewerMessageIsNotOverwrittenWhenTheRefusalTimeIsUp) {
     EXPECT_EQ(text(f->lblSpiegazioni), kOneTarget);
     f->ImgGif_Click(10);   // in the target phase a pawn that cannot move is ignored
     EXPECT_EQ(plays("mmcDeng"), 1);
-    h.advance(200);
+    h.advance(700);        // the choice's prompt stays, off the refusal's colour
+    EXPECT_EQ(text(f->lblSpiegazioni), kOneTarget);
+    EXPECT_EQ(f->ShpForme(0).BackColor.get(), zirimbo::colour::White);
+
+    f->ImgGif_Click(12);   // choice dropped, refused again
+    f->ImgGif_Click(10);
+    f->ImgGif_Click(12);
+    EXPECT_EQ(f->ShpForme(0).BackColor.get(), 0x8080FFu);
+    h.advance(500);
     f->ImgGif_Click(14);   // and the move is made within the second
     EXPECT_EQ(text(f->lblSpiegazioni), "");
     h.advance(500);
