@@ -77,10 +77,6 @@ void frmZirimbo2012::DesignMoveEvaluation() {
     TmrMossaBlu3.Interval = 220;
     TmrMossaGiallo3.Interval = 220;
     TmrMossaVerde3.Interval = 220;
-    // Replaced by the animated computer move.
-    TmrMossaBlu3.onTimer = [this](int) { CarryOutChosenComputerMove(2); };
-    TmrMossaGiallo3.onTimer = [this](int) { CarryOutChosenComputerMove(3); };
-    TmrMossaVerde3.onTimer = [this](int) { CarryOutChosenComputerMove(4); };
 }
 
 }  // namespace zirimbo

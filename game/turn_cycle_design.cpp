@@ -1,6 +1,6 @@
-// Design values and events of the turn cycle's controls: its timers, the shell's
-// controls it writes (message line, portrait, bottom buttons, panels, scoreboard,
-// rematch box) and the developer views of the state tables.
+// Design values and events of the turn cycle's controls: its timers, its clicks
+// and the developer views of the state tables (the shell's controls that it
+// writes have their design in shell/panels_design.cpp).
 #include "shell/frmZirimbo2012.h"
 #include "toolkit/text.h"
 
@@ -27,18 +27,6 @@ void SetText(Label& l, const char* text, double size, bool bold, tk::Color fore 
     l.BackStyle = 0;
     l.Alignment = 2;
 }
-
-void Filled(Shape& s, int kind, tk::Color back, tk::Color border = colour::Black, int borderWidth = 1) {
-    s.ShapeKind = kind;
-    s.BackStyle = 1;
-    s.BackColor = back;
-    s.BorderColor = border;
-    s.BorderWidth = borderWidth;
-}
-
-// Player colours of the scoreboard rows and of the winner flag.
-constexpr tk::Color kRowColour[5] = {0, 0x8080FF, 0xFFCB84, 0x80FFFF, 0x80FF80};
-constexpr tk::Color kFaceBack = 0xB8C9E5;
 }  // namespace
 
 void frmZirimbo2012::DesignTurnCycle() {
@@ -59,98 +47,6 @@ void frmZirimbo2012::DesignTurnCycle() {
 
     DesignShellControls();
     DesignDeveloperViews();
-}
-
-void frmZirimbo2012::DesignShellControls() {
-    // The message line, on its rounded shape right of the die.
-    Filled(ShpForme(0), 4, colour::White, colour::Black, 2);
-    ShpForme(0).Move(8400, 10140, 4680, 1290);
-    SetText(lblSpiegazioni, "", 9.75, true);
-    lblSpiegazioni.Move(8520, 10215, 4440, 1140);
-    lblSpiegazioni.WordWrap = true;
-    lblCopiaSpiegazione.Caption = "";
-    lblCopiaSpiegazione.Visible = false;
-    ImgPersonaggio.Move(105, 8235, 3075, 3075);
-    lblNomeGiocatore.Caption = "Doduru";
-    lblNomeGiocatore.Visible = false;
-
-    // The four bottom buttons: REG, CLAS, OPZ, ESC, and the bar joining CLAS and OPZ.
-    const char* captions[4] = {"REG", "CLAS", "OPZ", "ESC"};
-    const int clickAt[4][2] = {{13230, 10395}, {315, 10395}, {1365, 10395}, {14280, 10395}};
-    const int circleAt[4][2] = {{13170, 10425}, {315, 10425}, {1365, 10425}, {14215, 10425}};
-    const int captionAt[4][2] = {{13150, 10730}, {315, 10730}, {1365, 10730}, {14250, 10730}};
-    for (int i = 0; i <= 3; ++i) {
-        Filled(Shape3(i), 3, colour::Panel, colour::Black, 2);
-        Shape3(i).Move(circleAt[i][0], circleAt[i][1], 840, 840);
-        SetText(lblScrittaPulsanti(i), captions[i], 9.75, true);
-        lblScrittaPulsanti(i).Move(captionAt[i][0], captionAt[i][1], 880, 255);
-        lblPulsante(i).BackStyle = 0;
-        lblPulsante(i).Caption = "";
-        lblPulsante(i).Move(clickAt[i][0], clickAt[i][1], 840, 840);
-        Frame& panel = FraPannello(i);
-        panel.BackColor = colour::Panel;
-        panel.Move(105, 0, 15300, 10095);
-        panel.Visible = false;
-    }
-    Filled(ShpVari(17), 0, colour::Black, colour::Black);
-    ShpVari(17).Move(945, 10815, 645, 45);
-    TmrRicompareSpiegazione.Interval = 1000;
-    TmrRicompareSpiegazione.onTimer = [this](int) { TmrRicompareSpiegazione_Timer(); };
-
-    // The scoreboard rows on the scoreboard panel, in design order.
-    ControlArray<Shape>* rowShapes[5] = {nullptr, &Shp1SfondoClass, &Shp2SfondoClass, &Shp3SfondoClass,
-                                         &Shp4SfondoClass};
-    const char* names[5] = {"", "Giocatore", "Bob", "Giorgetto", "Carla"};
-    Frame* board = &FraPannello(1);
-    Place(ImgVarie(5), board, 4950, 210, 5400, 2205);
-    for (int r = 1; r <= 4; ++r) {
-        const int top = 3045 + 1470 * (r - 1);
-        ControlArray<Shape>& row = *rowShapes[r];
-        const int cellAt[5][3] = {{840, 105, 1065}, {3570, 0, 4635}, {8400, 105, 1065}, {9660, 0, 4635}, {2100, 0, 1275}};
-        for (int e = 0; e <= 4; ++e) {
-            const int kind = e == 0 || e == 2 ? 3 : e == 4 ? 5 : 4;
-            Filled(row(e), kind, e == 4 ? kFaceBack : kRowColour[r]);
-            const int height = e == 0 || e == 2 ? 1065 : 1275;
-            Place(row(e), board, cellAt[e][0], top + cellAt[e][1], cellAt[e][2], height);
-        }
-        SetText(lblPosizioneClass(r), "1", 26.25, true);
-        Place(lblPosizioneClass(r), board, 840, top + 270, 1065, 735);
-        SetText(lblNomeClass(r), names[r], 26.25, true);
-        Place(lblNomeClass(r), board, 3570, top + 270, 4635, 735);
-        SetText(lblVinte(r), "0", 26.25, true);
-        Place(lblVinte(r), board, 8400, top + 270, 1065, 735);
-        SetText(lblData(r), "", 26.25, true);
-        Place(lblData(r), board, 9660, top + 270, 4635, 735);
-        lblPartiteVinte(r).Caption = "0";
-        lblPartiteVinte(r).Visible = false;
-    }
-    lblPosizione.Caption = "1";
-    lblPosizione.Visible = false;
-    lblLampeggiaLogo.Caption = "0";
-    lblLampeggiaLogo.Visible = false;
-    TmrLampeggiaVittoria.Interval = 300;
-    TmrLampeggiaLogo.Interval = 150;
-    TmrMusiche.Interval = 2000;
-    TmrVerdi.Interval = 18700;
-    TmrLampeggiaVittoria.onTimer = [this](int) { TmrLampeggiaVittoria_Timer(); };
-    TmrLampeggiaLogo.onTimer = [this](int) { TmrLampeggiaLogo_Timer(); };
-    TmrPannelloVittoria.onTimer = [this](int) { TmrPannelloVittoria_Timer(); };
-
-    // The rematch box.
-    FraRicomincia.BackColor = colour::Panel;
-    FraRicomincia.Move(4410, 1785, 6630, 6630);
-    FraRicomincia.Visible = false;
-    Place(ImgVarie(10), &FraRicomincia, 1777, 1800, 3075, 3075);
-    SetText(lblVarie(33), "Vuoi la rivincita? Clicca su NUOVA PARTITA!", 14.25, true);
-    Place(lblVarie(33), &FraRicomincia, 300, 300, 6030, 1335);
-    Filled(ShpVari(19), 4, colour::White, colour::Black, 2);
-    Place(ShpVari(19), &FraRicomincia, 1515, 5250, 3600, 855);
-    SetText(lblVarie(34), "NUOVA PARTITA", 12, true);
-    Place(lblVarie(34), &FraRicomincia, 1515, 5505, 3600, 375);
-    lblNuovaPartita.BackStyle = 0;
-    lblNuovaPartita.Caption = "";
-    Place(lblNuovaPartita, &FraRicomincia, 1515, 5250, 3600, 855);
-    lblNuovaPartita.onClick = [this](int) { lblNuovaPartita_Click(); };
 }
 
 void frmZirimbo2012::DesignDeveloperViews() {

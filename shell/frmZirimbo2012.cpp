@@ -1,6 +1,7 @@
 #include "shell/frmZirimbo2012.h"
 
 #include "toolkit/runtime.h"
+#include "toolkit/text.h"
 
 namespace zirimbo {
 
@@ -16,6 +17,9 @@ frmZirimbo2012::frmZirimbo2012(tk::Runtime& rt) : tk::Window(rt, "frmZirimbo2012
     DesignOptions();
     DesignTurnCycle();
     DesignMoveEvaluation();
+    DesignComments();
+    DesignComputerTurns();
+    DesignStartUp();
 }
 
 std::string frmZirimbo2012::GamePath(const std::string& relativePath) const {
@@ -36,15 +40,32 @@ void frmZirimbo2012::DesignOptions() {
     }
 }
 
-// Start-up, short version: the game folder, the sound channels, the pawns and the board.
+// Start-up: everything is ready, under the splash, before the window is first shown.
 void frmZirimbo2012::Form_Load() {
+    // One seeding for the whole run: every draw of the game follows from it.
     runtime().Randomize();
     lblPercorso.Caption = Dir1.Path.get();
+    ReadPlayerName();
+    LoadOptions();
+    LoadScoreboard();
+    ShowScoreboardPictures();
+    ImgSplash.Picture = LoadPicture("\\Fumetti\\G05.gif");
+    for (int k = 1; k <= 8; ++k) ImgLogo(k).Picture = LoadPicture("\\Grafica\\logo" + tk::Str(k) + ".jpg");
     GiveSoundChannelsTheirFiles();
-    // The first prompt; the die is clickable from the start, so the first click rolls for red.
+    PlacePanels();
+    // A screen of the design's width keeps the design layout.
+    if (static_cast<float>(runtime().screen.Width) != 15360.0f) ScaleControlsToScreen();
+    FitWindowToScreen();
     lblSpiegazioni.Caption = "Clicca su REG per leggere le regole oppure sul dado per iniziare subito!";
+    WriteExitPanelTexts();
     cmdVisualizzaPedine_Click();
+    LoadPanelPictures();
+    ChooseFarewellCharacter();
+    LoadRematchAndBarPictures();
     LoadBoardTiles();
+    // Enter does nothing under the splash until the name box takes the focus.
+    SetFocus(FraSplash);
+    TmrTobelioZanvuti.Enabled = true;
 }
 
 }  // namespace zirimbo

@@ -3,6 +3,8 @@
 // the part of the game they belong to (game/, ai/, computer_turn/, comments/, shell/).
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "toolkit/controls.h"
@@ -32,6 +34,8 @@ constexpr tk::Color DieBob = 0xFF9400;
 constexpr tk::Color DieGiorgetto = 0x00FFFF;
 constexpr tk::Color DieCarla = 0x00C000;
 }  // namespace colour
+
+class frmLumo2012;  // the edition information window (info_screen/frmLumo2012.h)
 
 // The tile picture of a board cell ("\\Grafica\\1R.jpg" for cell 1).
 std::string TileFileOfCell(int cell);
@@ -148,44 +152,79 @@ public:
     std::string LoadPicture(const std::string& relativePath) const;
 
     // ---- Shell controls used by the turn cycle ----
-    // The message line with its background shape, the character portrait, the
-    // bottom buttons with their panels, the scoreboard rows, the rematch box and the
-    // timers of the end of a game. Their own procedures belong to the shell; the
-    // turn cycle reads and writes them.
+    // The bottom bar (the message line on its rounded shape, the character portrait,
+    // the buttons REG, CLAS, OPZ and ESC), the four panels (rules, scoreboard,
+    // options, exit) with their contents, the rematch box and the timers of the end
+    // of a game and of the exit. Light controls are drawn in this order, back to
+    // front, before the frames; the rematch box lies under the four panels.
+    // Spare elements of the arrays that the game never shows stay hidden.
+    // Backgrounds: bottom bar, message shape, button and answer circles, bars and row
+    // lines, scoreboard cells, the options' name and value boxes.
+    ControlArray<Shape> Shape2{*this, "Shape2", 0, 0};
     ControlArray<Shape> ShpForme{*this, "ShpForme", 0, 0};
-    Label lblSpiegazioni{*this, "lblSpiegazioni"};
-    Label lblCopiaSpiegazione{*this, "lblCopiaSpiegazione"};
-    Image ImgPersonaggio{*this, "ImgPersonaggio"};
-    Label lblNomeGiocatore{*this, "lblNomeGiocatore"};
-    ControlArray<Shape> Shape3{*this, "Shape3", 0, 3};
-    ControlArray<Shape> ShpVari{*this, "ShpVari", {17, 19}};
-    ControlArray<Label> lblScrittaPulsanti{*this, "lblScrittaPulsanti", 0, 3};
-    ControlArray<Label> lblPulsante{*this, "lblPulsante", 0, 3};
-    Timer TmrRicompareSpiegazione{*this, "TmrRicompareSpiegazione"};
-    ControlArray<Frame> FraPannello{*this, "FraPannello", 0, 3};
+    ControlArray<Shape> Shape3{*this, "Shape3", 0, 10};
+    ControlArray<Shape> ShpVari{*this, "ShpVari", 0, 25};
     // Scoreboard rows 1 to 4 (on FraPannello(1)); elements 0 to 3 of a row's
     // shapes carry the row's player colour, element 4 the face's background.
     ControlArray<Shape> Shp1SfondoClass{*this, "Shp1SfondoClass", 0, 4};
     ControlArray<Shape> Shp2SfondoClass{*this, "Shp2SfondoClass", 0, 4};
     ControlArray<Shape> Shp3SfondoClass{*this, "Shp3SfondoClass", 0, 4};
     ControlArray<Shape> Shp4SfondoClass{*this, "Shp4SfondoClass", 0, 4};
-    ControlArray<Image> ImgVarie{*this, "ImgVarie", {5, 10}};
+    ControlArray<Shape> ShpOpzio{*this, "ShpOpzio", 0, 5};
+    ControlArray<Shape> ShpVoceOpzio{*this, "ShpVoceOpzio", 0, 5};
+    // Pictures: the portrait, the panels' logos, bubbles, characters and arrows, the faces.
+    Image ImgPersonaggio{*this, "ImgPersonaggio"};
+    ControlArray<Image> ImgVarie{*this, "ImgVarie", 0, 17};
+    ControlArray<Image> ImgClassifica{*this, "ImgClassifica", 1, 4};
+    Image ImgEsci{*this, "ImgEsci"};
+    // Texts.
+    Label lblSpiegazioni{*this, "lblSpiegazioni"};
+    ControlArray<Label> lblScritteVarie{*this, "lblScritteVarie", {0, 21, 22}};
+    ControlArray<Label> lblVarie{*this, "lblVarie", 0, 39};
+    ControlArray<Label> lblScrittaPulsanti{*this, "lblScrittaPulsanti", 0, 3};
     ControlArray<Label> lblPosizioneClass{*this, "lblPosizioneClass", 1, 4};
     ControlArray<Label> lblNomeClass{*this, "lblNomeClass", 1, 4};
     ControlArray<Label> lblVinte{*this, "lblVinte", 1, 4};
     ControlArray<Label> lblData{*this, "lblData", 1, 4};
+    // Option names 0 to 5 on the options panel; 6 is a spare in the developer view.
+    ControlArray<Label> lblOpzione{*this, "lblOpzione", 0, 6};
+    // Transparent click areas over the arrows, the answers, the buttons and NUOVA PARTITA.
+    ControlArray<Label> lblLetturaRegole{*this, "lblLetturaRegole", 0, 1};
+    ControlArray<Label> lblEsci{*this, "lblEsci", 0, 1};
+    ControlArray<Label> lblPulsante{*this, "lblPulsante", 0, 3};
+    Label lblNuovaPartita{*this, "lblNuovaPartita"};
+    // Hidden state: the saved message line, the player's name, the rules page, the
+    // hovered option ("6" none) and exit answer ("2" none), the human's scoreboard row,
+    // the logo frame and the games won in this run per player.
+    Label lblCopiaSpiegazione{*this, "lblCopiaSpiegazione"};
+    Label lblNomeGiocatore{*this, "lblNomeGiocatore"};
+    Label lblPagina{*this, "lblPagina"};
+    Label lblMouseMove{*this, "lblMouseMove"};
+    Label lblIndexEsci{*this, "lblIndexEsci"};
     Label lblPosizione{*this, "lblPosizione"};
     Label lblLampeggiaLogo{*this, "lblLampeggiaLogo"};
     ControlArray<Label> lblPartiteVinte{*this, "lblPartiteVinte", 1, 4};
-    // The rematch box: prompt, character picture and the NUOVA PARTITA button.
+    // Frames: the rematch box, then the panels from back to front (scoreboard,
+    // options, rules, exit); the exit panel's text boxes; the developer win buttons.
     Frame FraRicomincia{*this, "FraRicomincia"};
-    ControlArray<Label> lblVarie{*this, "lblVarie", {33, 34}};
-    Label lblNuovaPartita{*this, "lblNuovaPartita"};
+    ControlArray<Frame> FraPannello{*this, "FraPannello", {1, 2, 0, 3}};
+    ControlArray<TextBox> txtVari{*this, "txtVari", 0, 3};
+    ControlArray<CommandButton> cmdVince{*this, "cmdVince", 1, 4};
+    // The scoreboard sort's buffers and button (hidden developer frame).
+    Frame Frame1{*this, "Frame1"};
+    ControlArray<Label> lblExpN{*this, "lblExpN", 1, 4};
+    ControlArray<Label> lblExpV{*this, "lblExpV", 1, 4};
+    ControlArray<Label> lblExpD{*this, "lblExpD", 1, 4};
+    Label lblContaExp{*this, "lblContaExp"};
+    CommandButton cmdCambiaClassifica{*this, "cmdCambiaClassifica"};
+    // Timers.
+    Timer TmrRicompareSpiegazione{*this, "TmrRicompareSpiegazione"};
     Timer TmrLampeggiaVittoria{*this, "TmrLampeggiaVittoria"};
     Timer TmrLampeggiaLogo{*this, "TmrLampeggiaLogo"};
     Timer TmrPannelloVittoria{*this, "TmrPannelloVittoria"};
     Timer TmrMusiche{*this, "TmrMusiche"};
     Timer TmrVerdi{*this, "TmrVerdi"};
+    Timer TmrEsci{*this, "TmrEsci"};
 
     // ---- Turn cycle and the human's moves ----
     // Timers of the roll, the turn hub, the human's exit and the automatic move.
@@ -298,25 +337,6 @@ public:
     void ShowDieQuip();
     static const char* DieQuip(int key);  // quip 1 to 80
 
-    // Stand-ins for parts of the game built later (computer_turn/, comments/,
-    // shell/placeholders.cpp); each says there what replaces it.
-    void PrepareBobTurn();
-    void PrepareGiorgettoTurn();
-    void PrepareCarlaTurn();
-    void CommentBobHopeForSix();
-    void CommentGiorgettoHopeForSix();
-    void CommentCarlaHopeForSix();
-    void CommentBobWasEatenByRed();
-    void CommentGiorgettoWasEatenByRed();
-    void CommentCarlaWasEatenByRed();
-    void ShowRedWinsBubble();
-    void ShowMenuButtons();
-    void cmdCambiaClassifica_Click();
-    void cmdProssimoBrano_Click();
-    void TmrPannelloVittoria_Timer();
-    void TmrLampeggiaVittoria_Timer();
-    void TmrLampeggiaLogo_Timer();
-
     // ---- Move evaluation and the characters' choices ----
     // The scratch board on which a character plays each candidate move, each
     // pawn's score and threat count there, each player's total and the rating of
@@ -356,15 +376,271 @@ public:
     void FindBobCandidateMoves();
     void FindGiorgettoCandidateMoves();
     void FindCarlaCandidateMoves();
-    // Carries out the chosen row at once, without animation (ai/computer_move_placeholder.cpp).
-    // Replaced by the animated computer move.
-    void CarryOutChosenComputerMove(int player);
+
+    // ---- Computer players' turns and animated moves ----
+    // The turn's flags (by their background colour; captions decimal text), the
+    // animated move's tick counter and the blinking of eatable red pawns.
+    Label lblPedineRosseMangiabili{*this, "lblPedineRosseMangiabili"};
+    Label lblHaMangiato{*this, "lblHaMangiato"};
+    Label lblSicuro{*this, "lblSicuro"};
+    Label lblContatoreMosse{*this, "lblContatoreMosse"};
+    Label lblLampeggia{*this, "lblLampeggia"};
+    ControlArray<Label> lblPosizioneRossa{*this, "lblPosizioneRossa", 1, 4};
+    // The blink, the refuge timers, the six timers and the no-pawn timers.
+    Timer TmrLampeggiaRosso{*this, "TmrLampeggiaRosso"};
+    Timer TmrGrigiaBob{*this, "TmrGrigiaBob"};
+    Timer TmrGrigiaGiorgetto{*this, "TmrGrigiaGiorgetto"};
+    Timer TmrGrigiaCarla{*this, "TmrGrigiaCarla"};
+    Timer TmrSeiBob{*this, "TmrSeiBob"};
+    Timer TmrSeiGiorgetto{*this, "TmrSeiGiorgetto"};
+    Timer TmrSeiCarla{*this, "TmrSeiCarla"};
+    Timer TmrSenzaPedineBob{*this, "TmrSenzaPedineBob"};
+    Timer TmrSenzaPedineGiorgetto{*this, "TmrSenzaPedineGiorgetto"};
+    Timer TmrSenzaPedineCarla{*this, "TmrSenzaPedineCarla"};
+    // Developer buttons of the move timers, hidden in the die's developer view.
+    CommandButton cmdTimerMossaBlu{*this, "cmdTimerMossaBlu"};
+    CommandButton cmdTimerMossaGiallo{*this, "cmdTimerMossaGiallo"};
+    CommandButton cmdTimerMossaVerde{*this, "cmdTimerMossaVerde"};
+
+    // Design values and events (computer_turn/computer_turn_design.cpp).
+    void DesignComputerTurns();
+    // The turn routines after the roll: the candidate moves, then the dispatch
+    // (computer_turn/dispatch.cpp); `player` 2 Bob, 3 Giorgetto, 4 Carla.
+    void PrepareBobTurn();
+    void PrepareGiorgettoTurn();
+    void PrepareCarlaTurn();
+    void DispatchComputerTurn(int player);
+    // The animated move, seven ticks of the player's move timer (computer_turn/animated_move.cpp).
+    void TmrMossaBlu3_Timer();
+    void TmrMossaGiallo3_Timer();
+    void TmrMossaVerde3_Timer();
+    void ComputerMoveTick(int player);
+    void EndComputerMove(int player);
+    // The blink of eatable red pawns (computer_turn/red_blink.cpp).
+    void TmrLampeggiaRosso_Timer();
+    // Hand-over timers (computer_turn/hand_over_timers.cpp).
+    void TmrGrigiaBob_Timer();
+    void TmrGrigiaGiorgetto_Timer();
+    void TmrGrigiaCarla_Timer();
+    void TmrSeiBob_Timer();
+    void TmrSeiGiorgetto_Timer();
+    void TmrSeiCarla_Timer();
+    void TmrSenzaPedineBob_Timer();
+    void TmrSenzaPedineGiorgetto_Timer();
+    void TmrSenzaPedineCarla_Timer();
+    void cmdTimerMossaBlu_Click();
+    void cmdTimerMossaGiallo_Click();
+    void cmdTimerMossaVerde_Click();
+
+    // ---- Pending procedures ----
+    // Called before their owners build them; temporary definitions in shell/pending.cpp.
+
+    // ---- Start-up, intro, screen scaling, data files and music ----
+    // The splash frame: the intro's title, logo pieces and credits, the name
+    // prompt and the name box, over a white rounded border.
+    Shape Shape1{*this, "Shape1"};
+    Image ImgSplash{*this, "ImgSplash"};
+    ControlArray<Image> ImgLogo{*this, "ImgLogo", 1, 8};
+    ControlArray<Label> lblUnGioco{*this, "lblUnGioco", 0, 6};
+    Label lblInserisci{*this, "lblInserisci"};
+    Label lblRisoluzioni{*this, "lblRisoluzioni"};
+    TextBox txtPassword{*this, "txtPassword"};
+    Frame FraSplash{*this, "FraSplash"};
+    // The intro's step counter and the two start-up timers.
+    Label lblTobelio{*this, "lblTobelio"};
+    Timer TmrTobelioZanvuti{*this, "TmrTobelioZanvuti"};
+    Timer TimerEntra{*this, "TimerEntra"};
+    // The music lists (in FraCasuale): element 0 the index of the piece last
+    // started (the count left while shuffling), then the pieces' codes.
+    ControlArray<Label> lblMusVeloci{*this, "lblMusVeloci", 0, 11};
+    ControlArray<Label> lblMusLenti{*this, "lblMusLenti", 0, 6};
+    Label lblTipoPezzo{*this, "lblTipoPezzo"};
+    CommandButton cmdAssegnaVeloci{*this, "cmdAssegnaVeloci"};
+    CommandButton cmdAssegnaLenti{*this, "cmdAssegnaLenti"};
+    CommandButton cmdProssimoBrano{*this, "cmdProssimoBrano"};
+    // The pause between pieces when the music plays only now and then.
+    Timer TmrRipetiMusiche{*this, "TmrRipetiMusiche"};
+
+    // Design values and events (shell/startup_design.cpp).
+    void DesignStartUp();
+    // Start-up and the name entry (shell/frmZirimbo2012.cpp, shell/startup.cpp).
+    void Form_KeyDown(int KeyCode, int Shift);
+    void TimerEntra_Timer();
+    void PlacePanels();
+    void WriteExitPanelTexts();
+    void LoadPanelPictures();
+    void LoadRematchAndBarPictures();
+    // The window's client area takes the screen's size (after the rescaling).
+    void FitWindowToScreen();
+    // The intro (shell/intro.cpp).
+    void TmrTobelioZanvuti_Timer();
+    // Rescales every control the game shows to the screen (shell/scaling.cpp).
+    void ScaleControlsToScreen();
+    // The options, the player's name and the scoreboard files (shell/data_files.cpp).
+    void ReadPlayerName();
+    void LoadOptions();
+    void SaveOptionsAndName();
+    void LoadScoreboard();
+    void SaveScoreboard();
+    // Background music (shell/music.cpp).
+    void cmdAssegnaVeloci_Click();
+    void cmdAssegnaLenti_Click();
+    void cmdProssimoBrano_Click();
+    void TmrMusiche_Timer();
+    void TmrRipetiMusiche_Timer();
+    void TmrVerdi_Timer();
+    // The edition information window, shown after a confirmed exit (info_screen/).
+    // The main window keeps it; closing it ends the program.
+    void ShowInfoWindow();
+    frmLumo2012* InfoWindow() const { return infoWindow_.get(); }
+
+    // ---- Panels, options, scoreboard and exit ----
+    // The bottom buttons and their panels (shell/panels.cpp; design values and
+    // events in shell/panels_design.cpp).
+    void lblPulsante_Click(int Index);
+    void FraPannello_MouseMove(int Index, const tk::MouseArgs& args);
+    void lblNomeGiocatore_Click();
+    // The CLAS and OPZ buttons, hidden while a character's picture is up (shell/menu_buttons.cpp).
+    void HideMenuButtons();
+    void ShowMenuButtons();
+    // The rules panel's page reader (shell/rules.cpp).
+    void lblLetturaRegole_Click(int Index);
+    void lblLetturaRegole_MouseDown(int Index, const tk::MouseArgs& args);
+    void lblLetturaRegole_MouseUp(int Index, const tk::MouseArgs& args);
+    void ShowRulesPage();
+    // The options panel (shell/options.cpp).
+    void lblOpzione_Click(int Index);
+    void lblOpzione_MouseDown(int Index, const tk::MouseArgs& args);
+    void lblOpzione_MouseUp(int Index, const tk::MouseArgs& args);
+    void lblOpzione_MouseMove(int Index, const tk::MouseArgs& args);
+    // The scoreboard: sort, faces, the victory blink and the developer wins (shell/scoreboard.cpp).
+    void cmdCambiaClassifica_Click();
+    void ShowScoreboardPictures();
+    void TmrLampeggiaVittoria_Timer();
+    void cmdVince_Click(int Index);
+    // The end of a game (shell/end_of_game.cpp).
+    void TmrPannelloVittoria_Timer();
+    void TmrLampeggiaLogo_Timer();
+    void lblNuovaPartita_MouseDown(const tk::MouseArgs& args);
+    void lblNuovaPartita_MouseUp(const tk::MouseArgs& args);
+    // The exit panel and the exit (shell/exit.cpp).
+    void lblEsci_Click(int Index);
+    void lblEsci_MouseDown(int Index, const tk::MouseArgs& args);
+    void lblEsci_MouseUp(int Index, const tk::MouseArgs& args);
+    void lblEsci_MouseMove(int Index, const tk::MouseArgs& args);
+    void TmrEsci_Timer();
+
+    // ---- Character comments ----
+    // The comment line orders (one per category, shared by the three characters)
+    // and each character's place in them, with the shuffle's working list, step
+    // counter and swap cell; they sit in the developer view FraCasuale.
+    ControlArray<Label> lbl01{*this, "lbl01", 1, 7};
+    ControlArray<Label> lbl02{*this, "lbl02", 1, 7};
+    ControlArray<Label> lbl03{*this, "lbl03", 1, 7};
+    ControlArray<Label> lbl04{*this, "lbl04", 1, 7};
+    ControlArray<Label> lbl05{*this, "lbl05", 1, 7};
+    ControlArray<Label> lbl06{*this, "lbl06", 1, 7};
+    ControlArray<Label> lbl07{*this, "lbl07", 1, 7};
+    ControlArray<Label> lbl08{*this, "lbl08", 1, 7};
+    ControlArray<Label> lbl09{*this, "lbl09", 1, 3};
+    ControlArray<Label> lbl10{*this, "lbl10", 1, 3};
+    ControlArray<Label> lbl11{*this, "lbl11", 1, 3};
+    ControlArray<Label> lblEtiBob{*this, "lblEtiBob", 1, 11};
+    ControlArray<Label> lblEtiGio{*this, "lblEtiGio", 1, 11};
+    ControlArray<Label> lblEtiCar{*this, "lblEtiCar", 1, 11};
+    ControlArray<Label> lblNumeriSette{*this, "lblNumeriSette", 0, 7};
+    Label lblConteggio{*this, "lblConteggio"};
+    Label lblPassaggio{*this, "lblPassaggio"};
+    CommandButton cmdAssegnaCasuale{*this, "cmdAssegnaCasuale"};
+    CommandButton cmdAssegnaGiocatori{*this, "cmdAssegnaGiocatori"};
+    CommandButton cmdAssegnaTre{*this, "cmdAssegnaTre"};
+    CommandButton cmdCasualeSette{*this, "cmdCasualeSette"};
+    CommandButton cmdCasualeTre{*this, "cmdCasualeTre"};
+    // On the exit panel, hidden: who says goodbye ("1" Bob, "2" Giorgetto, "3" Carla).
+    Label lblUnoDeiTre{*this, "lblUnoDeiTre"};
+
+    // Design values and events (comments/comments_design.cpp).
+    void DesignComments();
+    // The lines: text and pause in milliseconds of line 1..7 (1..3 for categories
+    // 09 to 11) of a category 1..11 for player 2 Bob, 3 Giorgetto, 4 Carla; the
+    // voice file and the bubble by their names (comments/comment_lines.cpp, comment_service.cpp).
+    static int CommentLineCount(int category);
+    static const char* CommentLineText(int player, int category, int line);
+    static int CommentLineLength(int player, int category, int line);
+    static std::string CommentVoiceFile(int player, int category, int line);  // "\\Bob\\05B4.wav"
+    static std::string CommentBubble(int player, int category);               // "\\Fumetti\\B05.gif"
+    SoundChannel& VoiceOf(int player);
+    ControlArray<Label>& LineCursorsOf(int player);
+    ControlArray<Label>& LineOrderOf(int category);
+    // The comment's common steps (comments/comment_service.cpp): `afterColour` runs
+    // once the message area has the character's colour; `enable` enables the follow-up timer.
+    void MakeComment(int player, int category, Timer& followUp, bool enable,
+                     const std::function<void()>& afterColour = {});
+    void ShowCommentBubble(int player, int category);
+    void WriteCommentLine(int player, int category, int line, Timer& followUp);
+    // 01 hoping for a six, 02 no six, 03 a six at last, 04 can eat a red pawn.
+    void CommentBobHopeForSix();
+    void CommentGiorgettoHopeForSix();
+    void CommentCarlaHopeForSix();
+    void CommentBobMissedSix();
+    void CommentGiorgettoMissedSix();
+    void CommentCarlaMissedSix();
+    void CommentBobRolledSix();
+    void CommentGiorgettoRolledSix();
+    void CommentCarlaRolledSix();
+    void CommentBobCanEatRed();
+    void CommentGiorgettoCanEatRed();
+    void CommentCarlaCanEatRed();
+    // 05 ate a red pawn (twice: after a move, after an entry on a six), 06 spared
+    // one, 07 eaten by the human.
+    void CommentBobAteRed();
+    void CommentBobAteRed2();
+    void CommentGiorgettoAteRed();
+    void CommentGiorgettoAteRed2();
+    void CommentCarlaAteRed();
+    void CommentCarlaAteRed2();
+    void CommentBobSparedRed();
+    void CommentGiorgettoSparedRed();
+    void CommentCarlaSparedRed();
+    void CommentBobWasEatenByRed();
+    void CommentGiorgettoWasEatenByRed();
+    void CommentCarlaWasEatenByRed();
+    // 08 a pawn out, 09 the game won (comments/pawn_out_and_victory.cpp).
+    void MakePawnOutComment(int player, Timer& followUp);
+    void MakeVictoryComment(int player);
+    void CommentBobPawnOut();
+    void CommentGiorgettoPawnOut();
+    void CommentCarlaPawnOut();
+    void CommentBobVictory();
+    void CommentGiorgettoVictory();
+    void CommentCarlaVictory();
+    // 10 ate another character's pawn, 11 reached a refuge.
+    void CommentBobAteOther();
+    void CommentGiorgettoAteOther();
+    void CommentCarlaAteOther();
+    void CommentBobSafeCell();
+    void CommentGiorgettoSafeCell();
+    void CommentCarlaSafeCell();
+    // The line orders and cursors, drawn once per run (comments/line_orders.cpp).
+    void cmdAssegnaCasuale_Click();
+    void cmdAssegnaGiocatori_Click();
+    void cmdAssegnaTre_Click();
+    void cmdCasualeSette_Click();
+    void cmdCasualeTre_Click();
+    void ShuffleWorkingList();
+    // The characters of the exit panel, the options panel and the rematch box,
+    // and the goodbye (comments/bubbles_and_goodbye.cpp).
+    void ChooseFarewellCharacter();
+    void ShowOptionsPanelBubble();
+    void ShowRedWinsBubble();
+    void SayGoodbye();
 
 private:
     void DesignBoard();
     void DesignTables();
     void DesignDie();
     void DesignOptions();
+    std::shared_ptr<frmLumo2012> infoWindow_;
 };
 
 }  // namespace zirimbo

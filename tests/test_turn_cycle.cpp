@@ -73,6 +73,7 @@ TEST_F(TurnCycleTest, AComputerPlayerWithAPawnOnTheBoardRollsAtOnce) {
 }
 
 TEST_F(TurnCycleTest, AComputerPlayerWithNoPawnOnTheBoardHopesForASixFirst) {
+    f->cmdAssegnaCasuale_Click();   // the comment line orders, as the name entry draws them
     place(5, 20);    // Bob's pawn: not Carla's
     f->lblTurnoDiGioco.Caption = "3";
     for (int i = 0; i <= 6; ++i) f->ShpPuntoDado(i).BackColor = zirimbo::colour::Grey;
@@ -82,15 +83,14 @@ TEST_F(TurnCycleTest, AComputerPlayerWithNoPawnOnTheBoardHopesForASixFirst) {
     EXPECT_EQ(text(f->lblPedineInGioco), "0");
     for (int i = 0; i <= 6; ++i) EXPECT_EQ(f->ShpPuntoDado(i).BackColor.get(), zirimbo::colour::White);
     EXPECT_EQ(f->ShpDado.BackColor.get(), zirimbo::colour::DieCarla);
+    // Carla hopes for a six; her roll starts when her line is over.
+    EXPECT_TRUE(f->TmrSenzaPedineCarla.Enabled);
+    EXPECT_FALSE(f->TimerDado.Enabled);
+    EXPECT_EQ(text(f->lblTurnoDiGioco), "3");
+    h.advance(f->TmrSenzaPedineCarla.Interval.get());
+    EXPECT_TRUE(f->TimerDado.Enabled);
     EXPECT_EQ(text(f->lblTurnoDiGioco), "4");
     EXPECT_EQ(text(f->lblSpia), "2");   // her force-six draw was made
-    // The stand-in turn passes: 1000 ms after Carla's roll the hub prompts red.
-    h.advance(turn_cycle_test::HandOverAt(9));
-    EXPECT_TRUE(f->TmrAspettaDado.Enabled);
-    EXPECT_EQ(f->TmrAspettaDado.Interval.get(), 1000);
-    h.advance(1000);
-    EXPECT_TRUE(f->ImgDado.Visible);
-    EXPECT_EQ(text(f->lblPuoiGiocare), "Si");
 }
 
 TEST_F(TurnCycleTest, AfterASpokenCommentTheNextTurnStartsTenMillisecondsLater) {
@@ -106,19 +106,22 @@ TEST_F(TurnCycleTest, AfterASpokenCommentTheNextTurnStartsTenMillisecondsLater) 
     EXPECT_EQ(f->TmrAspettaDado.Interval.get(), 600);
 }
 
-// A red move that eats nothing reaches Bob's roll 600 ms later, and the turns go round.
-TEST_F(TurnCycleTest, TheTurnsGoRoundFromRedThroughTheThreeStandInsBackToRed) {
+// A red move that eats nothing reaches Bob's turn 600 ms later: with no pawn on the
+// board he hopes for a six before his roll; and the turns go round.
+TEST_F(TurnCycleTest, TheTurnsGoRoundFromRedThroughTheThreeCharactersBackToRed) {
     h.useSeededRandom(7);
+    f->cmdAssegnaCasuale_Click();   // the comment line orders, as the name entry draws them
     place(1, 10);
     f->lblVoceOpzione(2).Caption = "No";
     f->ImgDado_Click();
     ASSERT_TRUE(h.runUntil([&] { return text(f->lblFaseMossa) == "1"; }, 5000));
     f->PlayMarkedMoveByClicks();
     const std::int64_t moved = h.now();
-    ASSERT_TRUE(h.runUntil([&] { return f->TimerDado.Enabled.get(); }, 5000));
+    ASSERT_TRUE(h.runUntil([&] { return f->TmrSenzaPedineBob.Enabled.get(); }, 5000));
     EXPECT_EQ(h.now() - moved, 600);
+    ASSERT_TRUE(h.runUntil([&] { return f->TimerDado.Enabled.get(); }, 5000));
     EXPECT_EQ(text(f->lblTurnoDiGioco), "2");
-    ASSERT_TRUE(h.runUntil([&] { return f->ImgDado.Visible.get(); }, 30000));
+    ASSERT_TRUE(h.runUntil([&] { return f->ImgDado.Visible.get(); }, 60000));
     EXPECT_EQ(text(f->lblTurnoDiGioco), "4");
     EXPECT_EQ(text(f->lblPuoiGiocare), "Si");
 }

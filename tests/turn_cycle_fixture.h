@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "shell/frmZirimbo2012.h"
+#include "test_startup_fixture.h"
 #include "toolkit/runtime.h"
 
 namespace turn_cycle_test {
@@ -57,6 +58,8 @@ struct TurnCycleTest : ::testing::Test {
         f = std::make_unique<zirimbo::frmZirimbo2012>(h.rt);
         f->Load();
         f->Show();
+        // No intro: the game waits for red's first roll at once.
+        test_startup::SkipIntro(h, *f);
         h.audio.clear();
     }
 

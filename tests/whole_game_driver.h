@@ -51,7 +51,19 @@ inline std::string BrokenInvariant(zirimbo::frmZirimbo2012& f) {
 // in the tables until it is put on its exit square 350 ms later.
 inline bool AtRest(zirimbo::frmZirimbo2012& f) { return !f.TmrTornaZirimbo.Enabled; }
 
+// The winner by the window's background (the winner flag): 1 to 4, or 0 while the game goes on.
+inline int Winner(zirimbo::frmZirimbo2012& f) {
+    switch (f.BackColor()) {
+        case 0x8080FF: return 1;
+        case 0xFFCB84: return 2;
+        case 0x80FFFF: return 3;
+        case 0x80FF80: return 4;
+        default: return 0;
+    }
+}
+
 struct Result {
+    int winner = 0;
     bool redWon = false;
     int redRolls = 0;
     int redMoves = 0;
@@ -85,13 +97,13 @@ inline int ChooseRow(zirimbo::frmZirimbo2012& f) {
     return best;
 }
 
-// Plays until red has won or `limitMs` of virtual time have passed; `afterTick`
+// Plays until a player has won or `limitMs` of virtual time have passed; `afterTick`
 // runs after every timer tick. The automatic move should be off.
 inline Result Play(zirimbo::frmZirimbo2012& f, tk::HeadlessRuntime& h, std::int64_t limitMs,
                    const std::function<void()>& afterTick = {}) {
     Result r;
     const std::int64_t start = h.now();
-    auto won = [&] { return f.BackColor() == 0x8080FF; };
+    auto won = [&] { return Winner(f) != 0; };
     auto prompt = [&] { return f.ImgDado.Visible.get() && f.cmdGioca.Enabled.get(); };
     auto choosing = [&] {
         return f.lblPuoiGiocare.Caption.get() == "Si" && f.lblFaseMossa.Caption.get() == "1" &&
@@ -117,7 +129,8 @@ inline Result Play(zirimbo::frmZirimbo2012& f, tk::HeadlessRuntime& h, std::int6
         ++r.redMoves;
         if (afterTick) afterTick();
     }
-    r.redWon = won();
+    r.winner = Winner(f);
+    r.redWon = r.winner == 1;
     r.virtualMs = h.now() - start;
     return r;
 }

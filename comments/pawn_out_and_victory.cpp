@@ -1,0 +1,99 @@
+// A computer character's pawn leaves the board: the character counts its pawns
+// out or just rejoices. Its fourth pawn out wins the game: the character boasts,
+// and the win goes on the scoreboard while the end-of-game box is made ready.
+#include "shell/frmZirimbo2012.h"
+#include "toolkit/runtime.h"
+#include "toolkit/text.h"
+
+namespace zirimbo {
+
+namespace {
+
+constexpr int kBob = 2;
+constexpr int kGiorgetto = 3;
+constexpr int kCarla = 4;
+constexpr int kPawnOut = 8;
+constexpr int kVictory = 9;
+
+constexpr tk::Color kLightColour[5] = {0, 0, 0xFFCB84, 0xC0FFFF, 0x9DEEA2};
+// The scoreboard row of each character has the character's colour, as has the
+// window's background when that character has won.
+constexpr tk::Color kRowColour[5] = {0, 0x8080FF, 0xFFCB84, 0x80FFFF, 0x80FF80};
+const char* const kEndOfGameBubble[5] = {"", "", "\\Fumetti\\B06.gif", "\\Fumetti\\G03.gif", "\\Fumetti\\C01.gif"};
+const char* const kEndOfGamePrompt[5] = {
+    "", "", "Vuoi la rivincita, eh? Premi il pulsante NUOVA PARTITA!",
+    "Vuoi perdere un'altra volta? Premi il pulsante NUOVA PARTITA!",
+    "Se vuoi la rivincita, premi il pulsante NUOVA PARTITA!"};
+
+}  // namespace
+
+// The pawn-out line follows no order: a draw of 1 to 4 counts the pawns out
+// (lines 1 to 3), 5 to 8 give one of the four cheers (lines 4 to 7).
+void frmZirimbo2012::MakePawnOutComment(int player, Timer& followUp) {
+    const int n = runtime().draw(8);
+    SoundChannel& voice = VoiceOf(player);
+    ShpForme(0).BackColor = kLightColour[player];
+    StopChannel(voice);
+    ShowCommentBubble(player, kPawnOut);
+
+    int line = 0;
+    if (n >= 5) {
+        line = n - 1;
+    } else {
+        const std::string out = lblDadiUsciti(player).Caption;
+        if (out == "1") line = 1;
+        else if (out == "2") line = 2;
+        else if (out == "3") line = 3;
+    }
+    if (line != 0) WriteCommentLine(player, kPawnOut, line, followUp);
+
+    if (lblVoceOpzione(4).Caption == "Sì") StartChannel(voice);
+    followUp.Enabled = true;
+}
+
+void frmZirimbo2012::CommentBobPawnOut() { MakePawnOutComment(kBob, TmrRiprendeIlGioco); }
+
+void frmZirimbo2012::CommentGiorgettoPawnOut() { MakePawnOutComment(kGiorgetto, TmrRiprendeIlGioco); }
+
+// The human plays after Carla: her line leads straight to the human's prompt.
+void frmZirimbo2012::CommentCarlaPawnOut() { MakePawnOutComment(kCarla, TmrRiprendeRossoDopoVerde); }
+
+// The winner's boast ends the game: the music stops and the end piece waits in
+// its channel, the win and today's date go on the winner's scoreboard row (the
+// scoreboard is sorted and saved), the panels and the rematch box take the
+// winner's colour, and the rematch box gets its picture and prompt.
+// TmrPannelloVittoria shows it all when the line is over.
+void frmZirimbo2012::MakeVictoryComment(int player) {
+    TmrMusiche.Enabled = false;
+    SwitchChannelFile(mmcMusiche, "\\Musiche\\Sconfitta.mid");
+
+    MakeComment(player, kVictory, TmrPannelloVittoria, false);
+
+    const tk::Color rowColour = kRowColour[player];
+    ControlArray<Shape>* rows[5] = {nullptr, &Shp1SfondoClass, &Shp2SfondoClass, &Shp3SfondoClass,
+                                    &Shp4SfondoClass};
+    int row = 0;
+    for (int r = 1; r <= 4; ++r)
+        if ((*rows[r])(0).BackColor == rowColour) row = r;
+    // A scoreboard without the winner's row (only a damaged file could give one) records no win.
+    if (row != 0) {
+        lblVinte(row).Caption = tk::Str(tk::Val(lblVinte(row).Caption) + 1);
+        lblData(row).Caption = runtime().today();
+    }
+    cmdCambiaClassifica_Click();
+
+    for (int i = 0; i <= 3; ++i) FraPannello(i).BackColor = rowColour;
+    FraRicomincia.BackColor = rowColour;
+    ImgVarie(10).Picture = LoadPicture(kEndOfGameBubble[player]);
+    lblVarie(33).Caption = kEndOfGamePrompt[player];
+
+    TmrPannelloVittoria.Enabled = true;
+}
+
+void frmZirimbo2012::CommentBobVictory() { MakeVictoryComment(kBob); }
+
+void frmZirimbo2012::CommentGiorgettoVictory() { MakeVictoryComment(kGiorgetto); }
+
+void frmZirimbo2012::CommentCarlaVictory() { MakeVictoryComment(kCarla); }
+
+}  // namespace zirimbo

@@ -1,0 +1,109 @@
+// A computer player's turn after its roll: the candidate moves, then one way on —
+// the skipped turn, the announcement of an eatable red pawn, the comment on an
+// entering six, or the move chosen at once.
+#include "computer_turn/computer_players.h"
+#include "game/move_classes.h"
+#include "toolkit/text.h"
+
+namespace zirimbo {
+
+using computer_turn::ComputerPlayer;
+using computer_turn::Player;
+
+namespace {
+bool IsRedPawnText(const std::string& q) { return q == "1" || q == "2" || q == "3" || q == "4"; }
+
+// The pawn on the target cell of row n ("0" for none or a target off the board).
+std::string PawnOnTargetOf(frmZirimbo2012& f, int n) {
+    const long t = tk::Val(f.lblFinale(n).Caption);
+    return t >= 1 && t <= 36 ? f.lblCaselle(static_cast<int>(t)).Caption.get() : "0";
+}
+}  // namespace
+
+void frmZirimbo2012::PrepareBobTurn() {
+    FindBobCandidateMoves();
+    DispatchComputerTurn(2);
+}
+
+void frmZirimbo2012::PrepareGiorgettoTurn() {
+    FindGiorgettoCandidateMoves();
+    DispatchComputerTurn(3);
+}
+
+void frmZirimbo2012::PrepareCarlaTurn() {
+    FindCarlaCandidateMoves();
+    DispatchComputerTurn(4);
+}
+
+void frmZirimbo2012::DispatchComputerTurn(int player) {
+    const ComputerPlayer& x = Player(player);
+    const bool pawnInPlay = tk::Val(lblPedineInGioco.Caption) != 0;
+
+    // No playable move: the turn is skipped, or the character missed its six.
+    if (tk::Val(lblMossePossibili.Caption) == 0) {
+        ShpForme(0).BackColor = x.light;
+        lblContatoreMosse.Caption = "0";
+        ClearCandidateTable();
+        if (!pawnInPlay) {
+            (this->*x.missedSix)();
+            return;
+        }
+        lblPedineInGioco.Caption = "0";
+        lblSpiegazioni.Caption = x.skipMessage;
+        if (lblVoceOpzione(0).Caption == "Sì") {
+            HideMenuButtons();
+            ImgPersonaggio.Picture = LoadPicture(x.skipBubble);
+        }
+        if (lblVoceOpzione(4).Caption == "Sì") {
+            SoundChannel& voice = this->*x.voice;
+            SwitchChannelFile(voice, x.skipVoice);
+            StartChannel(voice);
+        }
+        TmrAspettaDado.Interval = x.skipPause;
+        TmrAspettaDado.Enabled = true;
+        return;
+    }
+
+    // A pawn in play: the eatable red pawns first, then the choice.
+    if (pawnInPlay) {
+        lblPedineInGioco.Caption = "0";
+        for (int n = 1; n <= 8; ++n) {
+            if (lblPos(n).BackColor != move_class::Eats) continue;
+            const std::string q = PawnOnTargetOf(*this, n);
+            if (!IsRedPawnText(q)) continue;
+            lblPedineRosseMangiabili.BackColor = colour::Red;
+            lblPosizioneRossa(static_cast<int>(tk::Val(q))).Caption = lblFinale(n).Caption.get();
+        }
+        if (lblPedineRosseMangiabili.BackColor == colour::Red) {
+            (this->*x.canEatRed)();
+            TmrLampeggiaRosso.Enabled = true;
+            return;
+        }
+        if (tk::Val(lblMossePossibili.Caption) != 1) {
+            (this->*x.chooseMove)();
+            return;
+        }
+        for (int n = 1; n <= 8; ++n)
+            if (lblPed(n).ForeColor == colour::Red) lblScelta.Caption = tk::Str(n);
+        (this->*x.moveTimer).Enabled = true;
+        return;
+    }
+
+    // No pawn in play and a six: the entering pawn is row 1.
+    if (lblPos(1).BackColor == move_class::Eats) {
+        const std::string q = lblCaselle(x.startCell).Caption;
+        if (IsRedPawnText(q)) {
+            lblHaMangiato.BackColor = colour::Red;
+            lblPosizioneRossa(1).Caption = tk::Str(x.startCell);
+            TmrLampeggiaRosso.Enabled = true;
+            (this->*x.canEatRed)();
+        } else {
+            lblHaMangiato.BackColor = 0xFF00FF;
+            (this->*x.rolledSix)();
+        }
+        return;
+    }
+    (this->*x.rolledSix)();
+}
+
+}  // namespace zirimbo

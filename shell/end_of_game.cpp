@@ -1,0 +1,52 @@
+// The end of a won game: the end music, the scoreboard panel and, under it, the
+// rematch box with its NUOVA PARTITA button; after the human's victory the logo
+// of the scoreboard panel is animated.
+#include "shell/frmZirimbo2012.h"
+#include "toolkit/text.h"
+
+namespace zirimbo {
+
+namespace {
+constexpr tk::Color kHumanWon = 0x8080FF;
+}  // namespace
+
+void frmZirimbo2012::TmrPannelloVittoria_Timer() {
+    TmrPannelloVittoria.Enabled = false;
+    if (lblVoceOpzione(3).Caption != "No") {
+        // The winner's code has already given the channel the end piece.
+        if (BackColor() == kHumanWon) TmrVerdi.Enabled = true;
+        StartChannel(mmcMusiche);
+    }
+    ImgPersonaggio.Picture = LoadPicture("");
+    ShowMenuButtons();
+    // The flag first: the scoreboard button below opens panels only while it says "Si".
+    lblPuoiGiocare.Caption = "Si";
+    lblPulsante_Click(1);
+    FraRicomincia.Visible = true;
+}
+
+// Every 150 ms: Logo2, Logo3, Logo4, Logo, and again.
+void frmZirimbo2012::TmrLampeggiaLogo_Timer() {
+    long frame = tk::Val(lblLampeggiaLogo.Caption) + 1;
+    if (frame == 5) frame = 1;
+    lblLampeggiaLogo.Caption = tk::Str(frame);
+    const std::string shown = lblLampeggiaLogo.Caption;
+    if (shown == "1")
+        ImgVarie(5).Picture = LoadPicture("\\Grafica\\Logo2.gif");
+    else if (shown == "2")
+        ImgVarie(5).Picture = LoadPicture("\\Grafica\\Logo3.gif");
+    else if (shown == "3")
+        ImgVarie(5).Picture = LoadPicture("\\Grafica\\Logo4.gif");
+    else if (shown == "4")
+        ImgVarie(5).Picture = LoadPicture("\\Grafica\\Logo.gif");
+}
+
+void frmZirimbo2012::lblNuovaPartita_MouseDown(const tk::MouseArgs&) { lblVarie(34).ForeColor = colour::Red; }
+
+void frmZirimbo2012::lblNuovaPartita_MouseUp(const tk::MouseArgs&) {
+    ShpVari(19).BackColor = colour::White;
+    lblVarie(34).ForeColor = colour::Black;
+    ReplayEffect(mmcTic);
+}
+
+}  // namespace zirimbo

@@ -1,0 +1,77 @@
+// The rules panel's page reader: turning pages both ways with wrap-around, every
+// element of the page written, the page kept across closing, the arrows' look.
+#include "tests/test_panels_fixture.h"
+
+#include "shell/rules_pages.h"
+
+TEST_F(PanelsTest, RulesPagesWrapAroundBothWaysAndShowTheirCharacter) {
+    f->click(f->lblPulsante(0));
+    EXPECT_EQ(f->lblPagina.Caption.get(), "1");
+    EXPECT_EQ(f->lblVarie(12).Caption.get(), "1 - Caratteristiche del Gioco");
+    EXPECT_EQ(fileOf(f->ImgVarie(1)), "G11.gif");
+
+    f->click(f->lblLetturaRegole(0));
+    EXPECT_EQ(f->lblPagina.Caption.get(), "6");
+    EXPECT_EQ(f->lblVarie(12).Caption.get(), "6 - Obblighi di gioco");
+    EXPECT_EQ(f->lblVarie(17).Caption.get(), "Carla");
+    EXPECT_EQ(fileOf(f->ImgVarie(1)), "C04.gif");
+
+    f->click(f->lblLetturaRegole(1));
+    EXPECT_EQ(f->lblPagina.Caption.get(), "1");
+
+    const char* titles[7] = {"", "1 - Caratteristiche del Gioco", "2 - Entrata in gioco dei segnalini",
+                             "3 - Caratteristiche del percorso", "4 - Mangiare i segnalini avversari",
+                             "5 - Opportunità di gioco", "6 - Obblighi di gioco"};
+    const char* pictures[7] = {"", "G11.gif", "B11.gif", "C01.gif", "G04.gif", "B12.gif", "C04.gif"};
+    const char* names[7] = {"", "Giorgetto", "Bob", "Carla", "Giorgetto", "Bob", "Carla"};
+    for (int step = 1; step <= 6; ++step) {
+        f->click(f->lblLetturaRegole(1));
+        const int page = step % 6 + 1;
+        EXPECT_EQ(f->lblVarie(12).Caption.get(), titles[page]);
+        EXPECT_EQ(f->lblVarie(13).Caption.get(), zirimbo::RulesPageOf(page).body);
+        EXPECT_EQ(f->lblVarie(17).Caption.get(), names[page]);
+        EXPECT_EQ(f->lblVarie(16).Caption.get(), zirimbo::RulesPageOf(page).sketch);
+        EXPECT_EQ(fileOf(f->ImgVarie(1)), pictures[page]);
+    }
+    EXPECT_EQ(f->lblPagina.Caption.get(), "1");  // six clicks come back
+    EXPECT_EQ(plays("mmcTic"), 1 + 8);
+}
+
+TEST_F(PanelsTest, TheRulesPanelReopensOnTheLastPageShown) {
+    f->click(f->lblPulsante(0));
+    for (int i = 0; i < 3; ++i) f->click(f->lblLetturaRegole(1));
+    f->click(f->lblPulsante(0));
+    EXPECT_EQ(openPanels(), "0000");
+    f->click(f->lblPulsante(0));
+    EXPECT_EQ(f->lblPagina.Caption.get(), "4");
+    EXPECT_EQ(f->lblVarie(12).Caption.get(), "4 - Mangiare i segnalini avversari");
+}
+
+TEST_F(PanelsTest, PagesTurnWithoutTheTickWhenEffectsAreOff) {
+    f->click(f->lblPulsante(0));
+    f->lblVoceOpzione(1).Caption = "No";
+    h.audio.clear();
+    f->click(f->lblLetturaRegole(1));
+    EXPECT_EQ(f->lblPagina.Caption.get(), "2");
+    EXPECT_TRUE(h.audio.plays().empty());
+}
+
+TEST_F(PanelsTest, AnArrowShowsPressedWhileHeldAndRestsAfterwards) {
+    f->click(f->lblPulsante(0));
+    EXPECT_EQ(fileOf(f->ImgVarie(3)), "Indietro1.gif");
+    auto [x, y] = centre(f->lblLetturaRegole(0));
+    f->mouseDown(x, y);
+    EXPECT_EQ(fileOf(f->ImgVarie(3)), "Indietro2.gif");
+    EXPECT_EQ(fileOf(f->ImgVarie(4)), "Avanti1.gif");
+    // Released off the arrow: no page turn, but the arrow rests again.
+    f->mouseUp(x + 3000, y);
+    EXPECT_EQ(fileOf(f->ImgVarie(3)), "Indietro1.gif");
+    EXPECT_EQ(f->lblPagina.Caption.get(), "1");
+
+    auto [ax, ay] = centre(f->lblLetturaRegole(1));
+    f->mouseDown(ax, ay);
+    EXPECT_EQ(fileOf(f->ImgVarie(4)), "Avanti2.gif");
+    f->mouseUp(ax, ay);
+    EXPECT_EQ(fileOf(f->ImgVarie(4)), "Avanti1.gif");
+    EXPECT_EQ(f->lblPagina.Caption.get(), "2");
+}
