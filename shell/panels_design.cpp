@@ -87,7 +87,6 @@ void frmZirimbo2012::DesignShellControls() {
     ShpForme(0).Move(8400, 10140, 4680, 1290);
     SetText(lblSpiegazioni, "", 9.75, true);
     lblSpiegazioni.Move(8520, 10215, 4440, 1140);
-    lblSpiegazioni.onClick = [](int) {};  // a click on the message line does nothing
     ImgPersonaggio.Move(105, 8235, 3075, 3075);
     ImgVarie(16).Visible = true;
     ImgVarie(16).Move(3375, 10455, 3750, 660);
@@ -289,7 +288,7 @@ void frmZirimbo2012::DesignShellControls() {
                 "Passa con il mouse sopra le scritte con lo sfondo bianco per avere una breve descrizione del "
                 "comando; cliccaci sopra invece per cambiare la relativa opzione!",
                 11.25, false);
-        Place(lblVarie(32), &panel, 5040, 6990, 8400, 1770);
+        Place(lblVarie(32), &panel, 5880, 6930, 7770, 1890);
         for (int i : {6, 7, 8}) ImgVarie(i).Visible = true;
         for (int i : {28, 29, 32}) lblVarie(i).Visible = true;
         lblMouseMove.Caption = "6";

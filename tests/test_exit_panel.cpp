@@ -50,16 +50,6 @@ TEST_F(ExitTest, AnAnswerTurnsRedOnEnteringAndTheBarePanelClearsBoth) {
     EXPECT_EQ(f->lblVarie(19).ForeColor.get(), Black);
 }
 
-TEST_F(ExitTest, TheAnswerCircleIsLightYellowWhilePressed) {
-    auto [x, y] = centre(f->lblEsci(1));
-    f->mouseDown(x, y);
-    EXPECT_EQ(f->Shape3(9).BackColor.get(), 0x80FFFFu);
-    EXPECT_EQ(f->Shape3(8).BackColor.get(), White);
-    f->mouseUp(x + 4000, y);  // released elsewhere: no answer
-    EXPECT_EQ(f->Shape3(9).BackColor.get(), White);
-    EXPECT_EQ(openPanels(), "0001");
-}
-
 TEST_F(ExitTest, NoClosesThePanelWithoutAGoodbye) {
     const std::string picture = f->ImgVarie(13).Picture;
     f->click(f->lblEsci(1));

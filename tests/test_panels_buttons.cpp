@@ -15,34 +15,21 @@ const char* const kOptionsHelp =
     "cliccaci sopra invece per cambiare la relativa opzione!";
 }  // namespace
 
-TEST_F(PanelsTest, AButtonOpensItsPanelAndAgainClosesItWithTheirSounds) {
+TEST_F(PanelsTest, AButtonOpensItsPanelSwitchesFromAnotherAndClosesItAgain) {
+    f->click(f->lblPulsante(0));
     f->click(f->lblPulsante(1));
     EXPECT_EQ(openPanels(), "0100");
+    EXPECT_EQ(f->Shape3(0).BackColor.get(), Panel);
+    EXPECT_EQ(f->lblScrittaPulsanti(0).ForeColor.get(), Black);
     EXPECT_EQ(f->Shape3(1).BackColor.get(), White);
     EXPECT_EQ(f->lblScrittaPulsanti(1).ForeColor.get(), Red);
-    EXPECT_EQ(plays("mmcTic"), 1);
+    EXPECT_EQ(plays("mmcTic"), 2);
     EXPECT_EQ(plays("mmcMossa"), 0);
 
     f->click(f->lblPulsante(1));
     EXPECT_EQ(openPanels(), "0000");
     EXPECT_EQ(f->Shape3(1).BackColor.get(), Panel);
     EXPECT_EQ(f->lblScrittaPulsanti(1).ForeColor.get(), Black);
-    EXPECT_EQ(plays("mmcTic"), 1);
-    EXPECT_EQ(plays("mmcMossa"), 1);
-}
-
-TEST_F(PanelsTest, AnotherButtonSwitchesPanelsWithTheTickOnly) {
-    f->click(f->lblPulsante(0));
-    f->click(f->lblPulsante(3));
-    EXPECT_EQ(openPanels(), "0001");
-    EXPECT_EQ(f->Shape3(0).BackColor.get(), Panel);
-    EXPECT_EQ(f->lblScrittaPulsanti(0).ForeColor.get(), Black);
-    EXPECT_EQ(f->Shape3(3).BackColor.get(), White);
-    EXPECT_EQ(plays("mmcTic"), 2);
-    EXPECT_EQ(plays("mmcMossa"), 0);
-    // The exit panel's "No" answer closes it as the ESC button does.
-    f->lblPulsante_Click(3);
-    EXPECT_EQ(openPanels(), "0000");
     EXPECT_EQ(plays("mmcMossa"), 1);
 }
 
@@ -60,19 +47,6 @@ TEST_F(PanelsTest, OutsideTheHumansTurnEveryButtonRefusesAndThePanelsStay) {
     EXPECT_EQ(plays("mmcTic") + plays("mmcMossa"), 0);
     // The refusal is not a pawn refusal: nothing puts the old line back.
     EXPECT_FALSE(f->TmrRicompareSpiegazione.Enabled);
-}
-
-TEST_F(PanelsTest, WithoutSoundEffectsPanelsOpenCloseAndRefuseSilently) {
-    f->lblVoceOpzione(1).Caption = "No";
-    f->click(f->lblPulsante(0));
-    f->click(f->lblPulsante(0));
-    f->lblPuoiGiocare.Caption = "No";
-    f->click(f->lblPulsante(0));
-    EXPECT_EQ(f->lblSpiegazioni.Caption.get(), kRefusal);
-    EXPECT_TRUE(h.audio.plays().empty());
-    f->lblPuoiGiocare.Caption = "Si";
-    f->lblPulsante_Click(7);  // no such button
-    EXPECT_EQ(openPanels(), "0000");
 }
 
 TEST_F(PanelsTest, OpeningTheOptionsPanelResetsItsHoverAndDrawsACharacter) {

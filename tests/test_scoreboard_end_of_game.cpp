@@ -81,18 +81,6 @@ TEST_F(EndOfGameTest, TheLogoCyclesAndALaterAnimationGoesOnFromWhereItStopped) {
     EXPECT_EQ(fileOf(f->ImgVarie(5)), "Logo4.gif");
 }
 
-TEST_F(EndOfGameTest, NuovaPartitaTurnsRedWhilePressedAndTicksOnRelease) {
-    f->FraRicomincia.Visible = true;
-    auto [x, y] = centre(f->lblNuovaPartita);
-    f->mouseDown(x, y);
-    EXPECT_EQ(f->lblVarie(34).ForeColor.get(), Red);
-    f->mouseUp(x, y);
-    EXPECT_EQ(f->lblVarie(34).ForeColor.get(), Black);
-    EXPECT_EQ(f->ShpVari(19).BackColor.get(), White);
-    EXPECT_EQ(plays("mmcTic"), 1);
-    EXPECT_FALSE(f->FraRicomincia.Visible);  // the click started the new game
-}
-
 TEST_F(EndOfGameTest, TheHumansVictoryRecordsTheWinAndEndsOnTheScoreboard) {
     // The fourth red pawn has reached cell 36.
     f->lblDadiUsciti(1).Caption = "4";
