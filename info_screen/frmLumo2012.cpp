@@ -19,39 +19,43 @@ constexpr tk::Color kNavy = 0x800000;
 constexpr tk::Color kButtonFace = 0xC0C0FF;
 
 const char* const kBiography =
-    "Tobelio Zanvuti è nato nel 1958 a Borgo San Lumo. Per trent'anni maestro elementare, ha "
-    "sempre creato giochi per i suoi alunni: percorsi disegnati sulla lavagna, dadi di legno, "
-    "pedine di cartone colorato. Da uno di questi giochi è nato ZIRIMBO!, pubblicato come gioco "
-    "da tavolo nel 1995 e amato da tante famiglie. Oggi dedica il suo tempo a inventare nuovi "
-    "giochi e a portarli nelle scuole e nelle biblioteche, convinto che giocare insieme sia il "
-    "modo più bello per imparare a vincere, a perdere e soprattutto a ridere.";
+    "Tobelio Zanvuti è nato nel 1958 a Borgo San Lumo. Per ben trent'anni maestro elementare, "
+    "ha sempre creato giochi per i suoi alunni: percorsi disegnati sulla lavagna, dadi di "
+    "legno, pedine di cartone colorato. Da uno di questi giochi è nato ZIRIMBO!, pubblicato "
+    "come gioco da tavolo nel 1995 e amato da numerose famiglie. Oggi dedica il suo tempo a "
+    "inventare nuovi giochi e a portarli nelle scuole e nelle biblioteche, convinto che "
+    "giocare insieme sia il modo più bello per imparare a vincere, a perdere e soprattutto a "
+    "ridere.";
 
 const char* const kProjectFirst =
-    "Il Progetto 'Lumo 2012' nasce dal desiderio di portare sullo schermo del computer i giochi da "
-    "tavolo che per anni hanno fatto divertire intere famiglie, senza perdere la semplicità e il "
-    "calore di una partita giocata intorno a un tavolo. Ogni gioco del progetto è pensato per "
-    "bambini e adulti insieme: le regole restano quelle originali, i personaggi commentano le mosse "
-    "con simpatia e la grafica è volutamente semplice e colorata, perché nessuno si senta escluso. "
-    "Il progetto è realizzato da un piccolo gruppo di appassionati che lavora nel tempo libero, con "
-    "l'aiuto degli autori dei giochi e delle famiglie che provano le prime versioni e ci scrivono i "
-    "loro consigli.\n"
+    "Il Progetto 'Lumo 2012' nasce dal desiderio di portare sullo schermo del computer i "
+    "giochi da tavolo che per anni hanno fatto divertire tante famiglie, senza perdere la "
+    "semplicità, la fantasia e il calore di una partita giocata intorno a un tavolo. Ogni "
+    "gioco del progetto è pensato per bambini e adulti insieme: le regole restano quelle "
+    "originali, i personaggi commentano le mosse con simpatia e la grafica è volutamente "
+    "semplice e colorata, perché nessuno si senta escluso. Il progetto è realizzato da un "
+    "piccolo gruppo di appassionati che lavora nel tempo libero, con l'aiuto degli autori dei "
+    "giochi e delle famiglie che provano le prime versioni e ci scrivono ogni settimana i loro "
+    "consigli e le loro idee.\n"
     "Gli obiettivi del progetto sono:\n"
     "1) conservare e far conoscere i giochi da tavolo nati in Italia, che rischiano di essere "
-    "dimenticati;\n"
+    "dimenticati dalle nuove generazioni;\n"
     "2) offrire ai bambini giochi sereni, senza pubblicità e senza violenza;";
 
 const char* const kProjectSecond =
-    " \n3) proporre giochi da fare in famiglia, anche con i nonni, alternando lo schermo e il "
-    "tavolo di casa;\n"
+    " \n"
+    "3) proporre giochi da fare in famiglia, anche con i nonni, alternando lo schermo del "
+    "computer e il tavolo di casa;\n"
     "4) sostenere gli autori, riconoscendo il loro lavoro e chiedendo sempre il loro permesso "
     "prima di pubblicare una nuova edizione.\n"
-    "Ogni edizione del progetto è gratuita per le scuole e le biblioteche che ne fanno richiesta.";
+    "Ogni edizione del progetto è gratuita per le scuole, le ludoteche e le biblioteche che ne "
+    "fanno richiesta, e potrà essere copiata liberamente per ogni uso didattico.";
 
 const char* const kInvitation =
-    "www.progettolumo2012.it: visita il nostro sito! Troverai gli altri giochi del Progetto "
-    "'Lumo 2012', le regole da stampare, le novità sulle prossime edizioni e lo spazio dove "
-    "bambini e genitori possono raccontarci le loro partite, proporre nuove idee e inviarci i "
-    "disegni dei loro personaggi preferiti. Ti aspettiamo!";
+    "www.progettolumo2012.it: visita il nostro sito web! Troverai gli altri giochi del "
+    "Progetto 'Lumo 2012', le regole da stampare, le notizie sulle prossime edizioni e lo "
+    "spazio dove bambini e genitori possono raccontarci le loro partite, proporre nuove idee e "
+    "inviarci i disegni dei loro personaggi preferiti. Ti aspettiamo!";
 
 void Box(tk::Shape& s, int left, int top, int width, int height, tk::Color fill, bool border) {
     s.ShapeKind = 0;

@@ -158,12 +158,13 @@ public:
     // of a game and of the exit. Light controls are drawn in this order, back to
     // front, before the frames; the rematch box lies under the four panels.
     // Spare elements of the arrays that the game never shows stay hidden.
-    // Backgrounds: bottom bar, message shape, button and answer circles, bars and row
-    // lines, scoreboard cells, the options' name and value boxes.
+    // Backgrounds: bottom bar, message shape, the bars and row lines (behind the
+    // circles they join), button and answer circles, scoreboard cells, the options'
+    // name and value boxes.
     ControlArray<Shape> Shape2{*this, "Shape2", 0, 0};
     ControlArray<Shape> ShpForme{*this, "ShpForme", 0, 0};
-    ControlArray<Shape> Shape3{*this, "Shape3", 0, 10};
     ControlArray<Shape> ShpVari{*this, "ShpVari", 0, 25};
+    ControlArray<Shape> Shape3{*this, "Shape3", 0, 10};
     // Scoreboard rows 1 to 4 (on FraPannello(1)); elements 0 to 3 of a row's
     // shapes carry the row's player colour, element 4 the face's background.
     ControlArray<Shape> Shp1SfondoClass{*this, "Shp1SfondoClass", 0, 4};

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "test_comments_fixture.h"
 #include "toolkit/text.h"
 
@@ -16,19 +18,26 @@ namespace {
 std::string Line(int player, int category, int k) { return frmZirimbo2012::CommentLineText(player, category, k); }
 
 // A game folder of the test's own with the pictures and the data files, since a
-// win rewrites the scoreboard file.
+// win rewrites the scoreboard file. One per process: other test runs may be
+// writing theirs at the same time.
 std::string ScratchFolder() {
     namespace fs = std::filesystem;
-    static const fs::path root = [] {
-        const fs::path dir = fs::temp_directory_path() / "zirimbo_comments_victory";
-        fs::create_directories(dir);
-        fs::copy(fs::path(ZIRIMBO_GAME_FOLDER) / "Fumetti", dir / "Fumetti",
-                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-        return dir;
-    }();
-    fs::copy(fs::path(ZIRIMBO_GAME_FOLDER) / "Dati", root / "Dati",
+    struct Folder {
+        fs::path dir = fs::temp_directory_path() / ("zirimbo_comments_victory_" + std::to_string(::getpid()));
+        Folder() {
+            fs::create_directories(dir);
+            fs::copy(fs::path(ZIRIMBO_GAME_FOLDER) / "Fumetti", dir / "Fumetti",
+                     fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        }
+        ~Folder() {
+            std::error_code ignored;
+            fs::remove_all(dir, ignored);
+        }
+    };
+    static const Folder folder;
+    fs::copy(fs::path(ZIRIMBO_GAME_FOLDER) / "Dati", folder.dir / "Dati",
              fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    return root.string();
+    return folder.dir.string();
 }
 
 constexpr tk::Color kHumanRow = 0x8080FF;

@@ -132,4 +132,7 @@ TEST_F(PanelsTest, TheRematchBoxLiesUnderThePanelsAndTheValuesOverTheirBoxes) {
     EXPECT_LT(at(f->Shape3(8)), at(f->lblVarie(21)));
     EXPECT_LT(at(f->lblVarie(21)), at(f->lblEsci(0)));
     EXPECT_LT(at(f->ImgVarie(3)), at(f->lblLetturaRegole(0)));
+    // The bar joining CLAS and OPZ shows only between the two circles.
+    EXPECT_LT(at(f->ShpVari(17)), at(f->Shape3(1)));
+    EXPECT_LT(at(f->ShpVari(17)), at(f->Shape3(2)));
 }
