@@ -1,5 +1,6 @@
-// The board as numbers: the colour of a pawn, the cells of each colour's path,
-// the ring continuation, and what a pawn is worth by how far it has come.
+// The board as numbers: the colour of a pawn, where each cell lies, the cells of
+// each colour's path, the ring continuation, and what a pawn is worth by how far
+// it has come.
 // Everything here is constant and the same for every player.
 #pragma once
 
@@ -21,6 +22,11 @@ constexpr bool IsRefuge(int cell) { return cell == 3 || cell == 8 || cell == 13 
 constexpr bool IsOuter(int cell) { return cell >= 1 && cell <= 20; }
 constexpr bool IsMiddle(int cell) { return cell >= 21 && cell <= 32; }
 constexpr bool IsInner(int cell) { return cell >= 33 && cell <= 36; }
+
+// The cell at each row and column of the 6 x 6 board (a clockwise spiral inwards).
+inline constexpr int kBoardGrid[6][6] = {
+    {1, 2, 3, 4, 5, 6},     {20, 21, 22, 23, 24, 7},  {19, 32, 33, 34, 25, 8},
+    {18, 31, 36, 35, 26, 9}, {17, 30, 29, 28, 27, 10}, {16, 15, 14, 13, 12, 11}};
 
 // The cell at step k (1..42) of a colour's path: 20 outer cells from the start
 // cell, 12 middle cells from the middle entry, then round and round the inner ring.

@@ -1,26 +1,13 @@
 // Design values of the move evaluation's tables: the scratch board and the
 // scores in the developer view FraPunteggio, the tactic and eaten-pawn labels,
 // and the three computer move timers.
+#include "ai/board_geometry.h"
+#include "game/developer_views.h"
 #include "shell/frmZirimbo2012.h"
 
 namespace zirimbo {
 
 namespace {
-// The light background of a pawn's or a player's colour in the developer view.
-tk::Color LightColourOfPlayer(int player) {
-    switch (player) {
-        case 1: return 0xC0C0FF;
-        case 2: return 0xFFFFC0;
-        case 3: return 0xC0FFFF;
-        default: return 0xC0FFC0;
-    }
-}
-
-// Cell number at each row and column of the 6 x 6 grid (a clockwise spiral).
-const int kGrid[6][6] = {
-    {1, 2, 3, 4, 5, 6},     {20, 21, 22, 23, 24, 7},  {19, 32, 33, 34, 25, 8},
-    {18, 31, 36, 35, 26, 9}, {17, 30, 29, 28, 27, 10}, {16, 15, 14, 13, 12, 11}};
-
 void PlaceInView(Label& l, Frame& view, int left, int top, int width, int height, const char* text,
                  tk::Color back) {
     l.Container = &view;
@@ -38,11 +25,11 @@ void frmZirimbo2012::DesignMoveEvaluation() {
     // The scratch board as a 6 x 6 miniature.
     for (int row = 0; row < 6; ++row)
         for (int col = 0; col < 6; ++col)
-            PlaceInView(lbl2Caselle(kGrid[row][col]), view, 150 + 300 * col, 300 + 300 * row, 285, 285, "0",
+            PlaceInView(lbl2Caselle(ai::kBoardGrid[row][col]), view, 150 + 300 * col, 300 + 300 * row, 285, 285, "0",
                         colour::White);
     // Per pawn: parked, score, threats, out.
     for (int p = 1; p <= 16; ++p) {
-        const tk::Color light = LightColourOfPlayer((p - 1) / 4 + 1);
+        const tk::Color light = developer_view::kLightOfPlayer[ai::ColourOfPawn(p)];
         const int top = 300 + 210 * (p - 1);
         PlaceInView(lbl2Pedine(p), view, 2000, top, 380, 195, "0", light);
         PlaceInView(lblPunteggio(p), view, 2420, top, 520, 195, "0", light);
@@ -50,7 +37,7 @@ void frmZirimbo2012::DesignMoveEvaluation() {
         PlaceInView(lbl2Uscite(p), view, 3400, top, 380, 195, "0", colour::White);
     }
     for (int k = 1; k <= 4; ++k)
-        PlaceInView(lblTotale(k), view, 3850, 300 + 840 * (k - 1), 560, 195, "0", LightColourOfPlayer(k));
+        PlaceInView(lblTotale(k), view, 3850, 300 + 840 * (k - 1), 560, 195, "0", developer_view::kLightOfPlayer[k]);
     for (int n = 0; n <= 8; ++n) PlaceInView(lblAnalisi(n), view, 4500, 300 + 240 * n, 560, 195, "0", colour::White);
     PlaceInView(lblContaAnalisi, view, 4500, 300 + 240 * 9 + 120, 560, 195, "0", colour::White);
     cmdAnalisiPunteggio.Container = &view;

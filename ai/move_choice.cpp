@@ -4,6 +4,7 @@
 // character's move timer. Also the scoring procedures the developer view runs.
 #include "ai/board_geometry.h"
 #include "ai/evaluation.h"
+#include "game/move_classes.h"
 #include "shell/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
 #include "toolkit/text.h"
@@ -49,7 +50,7 @@ ai::CandidateTable ReadCandidates(frmZirimbo2012& f) {
         r.playable = f.lblPed(n).ForeColor == colour::Red;
         r.source = SmallNumber(f.lblPos(n).Caption);
         r.entry = f.lblPos(n).BorderStyle != 0;
-        r.eats = f.lblPos(n).BackColor == colour::Red;
+        r.eats = f.lblPos(n).BackColor == move_class::Eats;
         r.target = SmallNumber(f.lblFinale(n).Caption);
     }
     return t;

@@ -4,6 +4,7 @@
 // These pictures show whatever the characters option says.
 #include "shell/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
+#include "toolkit/text.h"
 
 namespace zirimbo {
 
@@ -30,7 +31,7 @@ const Farewell kFarewell[4] = {
 void frmZirimbo2012::ChooseFarewellCharacter() {
     const int r = runtime().draw(3);
     ImgVarie(13).Picture = LoadPicture(kExitPanelPicture[r]);
-    lblUnoDeiTre.Caption = r == 1 ? "1" : r == 2 ? "2" : "3";
+    lblUnoDeiTre.Caption = tk::Str(r);
 }
 
 void frmZirimbo2012::ShowOptionsPanelBubble() {
@@ -46,7 +47,7 @@ void frmZirimbo2012::SayGoodbye() {
     const std::string who = lblUnoDeiTre.Caption;
     const int r = who == "1" ? 1 : who == "2" ? 2 : who == "3" ? 3 : 0;
     if (r == 0) return;
-    SoundChannel& voice = r == 1 ? mmcBob : r == 2 ? mmcGiorgetto : mmcCarla;
+    SoundChannel& voice = VoiceOf(r + 1);
     SwitchChannelFile(voice, kFarewell[r].voice);
     if (lblVoceOpzione(4).Caption == "Sì") StartChannel(voice);
     ImgVarie(13).Picture = LoadPicture(kFarewell[r].picture);

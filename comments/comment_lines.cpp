@@ -362,8 +362,7 @@ int CharacterIndex(int player) { return player >= 2 && player <= 4 ? player - 2 
 const Line* Find(int player, int category, int line) {
     const int who = CharacterIndex(player);
     if (who < 0 || category < 1 || category > 11) return nullptr;
-    const int lines = category <= 8 ? 7 : 3;
-    if (line < 1 || line > lines) return nullptr;
+    if (line < 1 || line > frmZirimbo2012::CommentLineCount(category)) return nullptr;
     return &kLines[who][category][line];
 }
 

@@ -8,7 +8,7 @@
 // and the follow-up timer is enabled, unless the caller enables it itself.
 #include <cstdio>
 
-#include "shell/frmZirimbo2012.h"
+#include "computer_turn/computer_players.h"
 #include "toolkit/runtime.h"
 #include "toolkit/text.h"
 
@@ -20,8 +20,6 @@ constexpr int kBob = 2;
 constexpr int kGiorgetto = 3;
 constexpr int kCarla = 4;
 
-// The light colour of the area behind the message line while a character speaks.
-constexpr tk::Color kLightColour[5] = {0, 0, 0xFFCB84, 0xC0FFFF, 0x9DEEA2};
 const char* const kVoiceFolder[5] = {"", "", "\\Bob", "\\Giorgetto", "\\Carla"};
 constexpr char kLetter[5] = {' ', ' ', 'B', 'G', 'C'};
 
@@ -72,7 +70,7 @@ void frmZirimbo2012::WriteCommentLine(int player, int category, int line, Timer&
 void frmZirimbo2012::MakeComment(int player, int category, Timer& followUp, bool enable,
                                  const std::function<void()>& afterColour) {
     SoundChannel& voice = VoiceOf(player);
-    ShpForme(0).BackColor = kLightColour[player];
+    ShpForme(0).BackColor = computer_turn::Player(player).light;
     if (afterColour) afterColour();
     StopChannel(voice);
 

@@ -3,6 +3,7 @@
 // category: its order above, the three cursors below), the shuffle's working
 // list, step counter and swap cell, the frame's buttons, and the hidden label of
 // the exit panel that names the character who will say goodbye.
+#include "game/developer_views.h"
 #include "shell/frmZirimbo2012.h"
 #include "toolkit/text.h"
 
@@ -30,7 +31,6 @@ void Button(CommandButton& b, Frame* frame, const char* caption, int left, int t
 }  // namespace
 
 void frmZirimbo2012::DesignComments() {
-    const tk::Color cursorColumn[3] = {0xFFFFC0, 0xC0FFFF, 0xC0FFC0};
     ControlArray<Label>* cursors[3] = {&lblEtiBob, &lblEtiGio, &lblEtiCar};
     for (int category = 1; category <= 11; ++category) {
         const int left = 105 + kCell * (category - 1);
@@ -39,7 +39,7 @@ void frmZirimbo2012::DesignComments() {
         for (int who = 0; who < 3; ++who) {
             Label& cursor = (*cursors[who])(category);
             GridCell(cursor, &FraCasuale, left, 2040 + kRow * who, "0");
-            cursor.BackColor = cursorColumn[who];
+            cursor.BackColor = developer_view::kLightOfPlayer[who + 2];
         }
     }
     for (int i = 0; i <= 7; ++i)

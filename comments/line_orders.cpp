@@ -3,6 +3,7 @@
 // one shuffled order per category, shared by the three characters, and one
 // starting place per character and category. The tables sit in the hidden
 // developer frame FraCasuale, whose buttons run the same steps by hand.
+#include "game/developer_views.h"
 #include "shell/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
 #include "toolkit/text.h"
@@ -10,11 +11,24 @@
 namespace zirimbo {
 
 namespace {
-// Background of the step counter while a character's cursors are drawn; the
-// cursor columns of the developer view have the same colours.
-constexpr tk::Color kBobColumn = 0xFFFFC0;
-constexpr tk::Color kGiorgettoColumn = 0xC0FFFF;
-constexpr tk::Color kCarlaColumn = 0xC0FFC0;
+// The step counter takes a character's cursor-column colour while its cursors are drawn.
+constexpr tk::Color kBobColumn = developer_view::kLightOfPlayer[2];
+
+// The cursors of categories firstStep to lastStep - 1, character by character:
+// one draw of 1 to `faces` per category and a last draw that is not used. The
+// step counter shows each step, then `after` once the character is done.
+void DrawCursors(frmZirimbo2012& f, int firstStep, int lastStep, int faces, const char* after) {
+    ControlArray<Label>* cursors[3] = {&f.lblEtiBob, &f.lblEtiGio, &f.lblEtiCar};
+    for (int who = 0; who < 3; ++who) {
+        f.lblConteggio.BackColor = developer_view::kLightOfPlayer[who + 2];
+        for (int step = firstStep; step <= lastStep; ++step) {
+            const int r = f.runtime().draw(faces);
+            f.lblConteggio.Caption = tk::Str(step);
+            if (step < lastStep) (*cursors[who])(step).Caption = tk::Str(r);
+        }
+        f.lblConteggio.Caption = after;
+    }
+}
 }  // namespace
 
 // One pass of the shuffle over the first n places of the working list (n is its
@@ -71,17 +85,7 @@ void frmZirimbo2012::cmdAssegnaCasuale_Click() {
 // The cursors of categories 1 to 8: for each character eight draws from 1 to 7
 // and a ninth draw that is not used.
 void frmZirimbo2012::cmdAssegnaGiocatori_Click() {
-    const tk::Color columns[3] = {kBobColumn, kGiorgettoColumn, kCarlaColumn};
-    ControlArray<Label>* cursors[3] = {&lblEtiBob, &lblEtiGio, &lblEtiCar};
-    for (int who = 0; who < 3; ++who) {
-        lblConteggio.BackColor = columns[who];
-        for (int step = 1; step <= 9; ++step) {
-            const int r = runtime().draw(7);
-            lblConteggio.Caption = tk::Str(step);
-            if (step <= 8) (*cursors[who])(step).Caption = tk::Str(r);
-        }
-        lblConteggio.Caption = "0";
-    }
+    DrawCursors(*this, 1, 9, 7, "0");
     lblConteggio.BackColor = kBobColumn;
     lblConteggio.Caption = "8";
     cmdAssegnaTre_Click();
@@ -90,17 +94,7 @@ void frmZirimbo2012::cmdAssegnaGiocatori_Click() {
 // The cursors of categories 9 to 11: for each character three draws from 1 to 3
 // and a fourth draw that is not used.
 void frmZirimbo2012::cmdAssegnaTre_Click() {
-    const tk::Color columns[3] = {kBobColumn, kGiorgettoColumn, kCarlaColumn};
-    ControlArray<Label>* cursors[3] = {&lblEtiBob, &lblEtiGio, &lblEtiCar};
-    for (int who = 0; who < 3; ++who) {
-        lblConteggio.BackColor = columns[who];
-        for (int step = 9; step <= 12; ++step) {
-            const int r = runtime().draw(3);
-            lblConteggio.Caption = tk::Str(step);
-            if (step <= 11) (*cursors[who])(step).Caption = tk::Str(r);
-        }
-        lblConteggio.Caption = "8";
-    }
+    DrawCursors(*this, 9, 12, 3, "8");
     lblConteggio.BackColor = colour::White;
     lblConteggio.Caption = "0";
 }

@@ -1,9 +1,8 @@
 // A computer character's pawn leaves the board: the character counts its pawns
 // out or just rejoices. Its fourth pawn out wins the game: the character boasts,
 // and the win goes on the scoreboard while the end-of-game box is made ready.
-#include "shell/frmZirimbo2012.h"
+#include "computer_turn/computer_players.h"
 #include "toolkit/runtime.h"
-#include "toolkit/text.h"
 
 namespace zirimbo {
 
@@ -15,10 +14,6 @@ constexpr int kCarla = 4;
 constexpr int kPawnOut = 8;
 constexpr int kVictory = 9;
 
-constexpr tk::Color kLightColour[5] = {0, 0, 0xFFCB84, 0xC0FFFF, 0x9DEEA2};
-// The scoreboard row of each character has the character's colour, as has the
-// window's background when that character has won.
-constexpr tk::Color kRowColour[5] = {0, 0x8080FF, 0xFFCB84, 0x80FFFF, 0x80FF80};
 const char* const kEndOfGameBubble[5] = {"", "", "\\Fumetti\\B06.gif", "\\Fumetti\\G03.gif", "\\Fumetti\\C01.gif"};
 const char* const kEndOfGamePrompt[5] = {
     "", "", "Vuoi la rivincita, eh? Premi il pulsante NUOVA PARTITA!",
@@ -32,7 +27,7 @@ const char* const kEndOfGamePrompt[5] = {
 void frmZirimbo2012::MakePawnOutComment(int player, Timer& followUp) {
     const int n = runtime().draw(8);
     SoundChannel& voice = VoiceOf(player);
-    ShpForme(0).BackColor = kLightColour[player];
+    ShpForme(0).BackColor = computer_turn::Player(player).light;
     StopChannel(voice);
     ShowCommentBubble(player, kPawnOut);
 
@@ -69,18 +64,9 @@ void frmZirimbo2012::MakeVictoryComment(int player) {
 
     MakeComment(player, kVictory, TmrPannelloVittoria, false);
 
-    const tk::Color rowColour = kRowColour[player];
-    ControlArray<Shape>* rows[5] = {nullptr, &Shp1SfondoClass, &Shp2SfondoClass, &Shp3SfondoClass,
-                                    &Shp4SfondoClass};
-    int row = 0;
-    for (int r = 1; r <= 4; ++r)
-        if ((*rows[r])(0).BackColor == rowColour) row = r;
-    // A scoreboard without the winner's row (only a damaged file could give one) records no win.
-    if (row != 0) {
-        lblVinte(row).Caption = tk::Str(tk::Val(lblVinte(row).Caption) + 1);
-        lblData(row).Caption = runtime().today();
-    }
-    cmdCambiaClassifica_Click();
+    // The winner's scoreboard row has the colour the window takes for its win.
+    const tk::Color rowColour = computer_turn::Player(player).winner;
+    RecordScoreboardWin(rowColour);
 
     for (int i = 0; i <= 3; ++i) FraPannello(i).BackColor = rowColour;
     FraRicomincia.BackColor = rowColour;

@@ -12,7 +12,6 @@ using computer_turn::Player;
 
 namespace {
 bool IsStartCell(const std::string& c) { return c == "1" || c == "6" || c == "11" || c == "16"; }
-bool IsRefugeCell(const std::string& c) { return c == "3" || c == "8" || c == "13" || c == "18"; }
 
 // A pawn number written as plain decimal text, or 0.
 int PawnOfText(const std::string& text) {
@@ -110,7 +109,7 @@ void frmZirimbo2012::ComputerMoveTick(int player) {
         }
         ImgGif(m.target).Picture = LoadPicture(PawnPicture(x.letter, 1));
         lblCaselle(m.target).Caption = lblPed(m.row).Caption.get();
-        if (IsRefugeCell(t) && lblPedineRosseMangiabili.BackColor == colour::White) {
+        if (move_class::IsRefugeText(t) && lblPedineRosseMangiabili.BackColor == colour::White) {
             lblSicuro.BackColor = colour::Red;
             ReplayEffect(mmcMossa);
             (this->*x.refugeTimer).Enabled = true;

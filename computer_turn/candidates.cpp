@@ -5,8 +5,6 @@
 namespace zirimbo {
 
 void frmZirimbo2012::FindBobCandidateMoves() {
-    lblLineaMossa(1).Caption = "0";
-    lblLineaMossa(2).Caption = "0";
     ResetClickState();
     BuildCandidateTable(5, lblPerB, 6);
 }
@@ -14,8 +12,6 @@ void frmZirimbo2012::FindBobCandidateMoves() {
 void frmZirimbo2012::FindGiorgettoCandidateMoves() { BuildCandidateTable(9, lblPerG, 11); }
 
 void frmZirimbo2012::FindCarlaCandidateMoves() {
-    lblLineaMossa(1).Caption = "0";
-    lblLineaMossa(2).Caption = "0";
     ResetClickState();
     BuildCandidateTable(13, lblPerV, 16);
 }

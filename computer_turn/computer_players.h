@@ -15,7 +15,7 @@ struct ComputerPlayer {
     int exitCell;        // 33, 34, 35
     char letter;         // of the pawn pictures: 'B', 'G', 'V'
     tk::Color light;     // of the message area while the character speaks
-    tk::Color winner;    // the window's background when the player wins
+    tk::Color winner;    // the window's background when the player wins; its scoreboard row's colour
     tk::Color winnerArea;
     const char* skipMessage;
     const char* skipBubble;
@@ -27,6 +27,10 @@ struct ComputerPlayer {
     Comment missedSix, rolledSix, canEatRed, ateRed, ateRed2, sparedRed, pawnOut, victory, ateOther;
     void (frmZirimbo2012::*chooseMove)();
 };
+
+// lblHaMangiato's colour when the entering pawn will eat another character's pawn
+// on the start cell (red when it will eat a red pawn there).
+constexpr tk::Color kEntryEatsOther = 0xFF00FF;
 
 // The player 2, 3 or 4.
 const ComputerPlayer& Player(int player);

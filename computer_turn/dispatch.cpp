@@ -3,6 +3,7 @@
 // entering six, or the move chosen at once.
 #include "computer_turn/computer_players.h"
 #include "game/move_classes.h"
+#include "game/pawn_pictures.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {
@@ -11,8 +12,6 @@ using computer_turn::ComputerPlayer;
 using computer_turn::Player;
 
 namespace {
-bool IsRedPawnText(const std::string& q) { return q == "1" || q == "2" || q == "3" || q == "4"; }
-
 // The pawn on the target cell of row n ("0" for none or a target off the board).
 std::string PawnOnTargetOf(frmZirimbo2012& f, int n) {
     const long t = tk::Val(f.lblFinale(n).Caption);
@@ -70,7 +69,7 @@ void frmZirimbo2012::DispatchComputerTurn(int player) {
         for (int n = 1; n <= 8; ++n) {
             if (lblPos(n).BackColor != move_class::Eats) continue;
             const std::string q = PawnOnTargetOf(*this, n);
-            if (!IsRedPawnText(q)) continue;
+            if (!pawn_picture::IsRed(q)) continue;
             lblPedineRosseMangiabili.BackColor = colour::Red;
             lblPosizioneRossa(static_cast<int>(tk::Val(q))).Caption = lblFinale(n).Caption.get();
         }
@@ -92,13 +91,13 @@ void frmZirimbo2012::DispatchComputerTurn(int player) {
     // No pawn in play and a six: the entering pawn is row 1.
     if (lblPos(1).BackColor == move_class::Eats) {
         const std::string q = lblCaselle(x.startCell).Caption;
-        if (IsRedPawnText(q)) {
+        if (pawn_picture::IsRed(q)) {
             lblHaMangiato.BackColor = colour::Red;
             lblPosizioneRossa(1).Caption = tk::Str(x.startCell);
             TmrLampeggiaRosso.Enabled = true;
             (this->*x.canEatRed)();
         } else {
-            lblHaMangiato.BackColor = 0xFF00FF;
+            lblHaMangiato.BackColor = computer_turn::kEntryEatsOther;
             (this->*x.rolledSix)();
         }
         return;

@@ -2,6 +2,7 @@
 // leaves the board (the fourth wins the game), and the character's comment, the
 // refuge comment's pause or the turn hub carries the game on.
 #include "computer_turn/computer_players.h"
+#include "game/pawn_pictures.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {
@@ -10,10 +11,6 @@ using computer_turn::ComputerPlayer;
 using computer_turn::Player;
 
 namespace {
-constexpr tk::Color kMagenta = 0xFF00FF;
-
-bool IsRedPawnText(const std::string& q) { return q == "1" || q == "2" || q == "3" || q == "4"; }
-
 // A pawn of one of the other two computer characters, as plain decimal text.
 bool IsOtherCharactersPawnText(const ComputerPlayer& x, const std::string& q) {
     const long p = tk::Val(q);
@@ -55,7 +52,7 @@ void frmZirimbo2012::EndComputerMove(int player) {
 
     // (b) A red pawn could be eaten this turn: eaten or spared.
     if (lblPedineRosseMangiabili.BackColor == colour::Red) {
-        if (IsRedPawnText(lblPedineRosseMangiabili.Caption)) {
+        if (pawn_picture::IsRed(lblPedineRosseMangiabili.Caption)) {
             (this->*x.ateRed)();
         } else {
             (this->*x.sparedRed)();
@@ -78,7 +75,7 @@ void frmZirimbo2012::EndComputerMove(int player) {
         (this->*x.ateRed2)();
         return;
     }
-    if (lblHaMangiato.BackColor == kMagenta) {
+    if (lblHaMangiato.BackColor == computer_turn::kEntryEatsOther) {
         lblHaMangiato.BackColor = colour::White;
         (this->*x.ateOther)();
         return;

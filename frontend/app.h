@@ -5,6 +5,7 @@
 //   ZIRIMBO_SCREENSHOT=<file.png>       save the first frame as PNG and quit (status 0)
 //   ZIRIMBO_SCREENSHOT_DELAY_MS=<n>     ... the first frame drawn n ms after the start instead
 //   ZIRIMBO_EXIT_AFTER_MS=<n>           quit after n ms (for measurements)
+//   ZIRIMBO_REPORT_STARTUP=<any>        log how long after the process start the first frame came
 #pragma once
 
 #include <cstdint>

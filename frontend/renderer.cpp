@@ -101,6 +101,9 @@ struct Outline {
     }
 };
 
+// A multi-line text box with a vertical scroll bar (alone or with the horizontal one).
+bool hasScrollBar(const tk::TextBox& box) { return box.MultiLine && (box.ScrollBars == 2 || box.ScrollBars == 3); }
+
 // Characters of UTF-8 text: the byte length of the character at `i`.
 std::size_t charLength(const std::string& s, std::size_t i) {
     unsigned char c = static_cast<unsigned char>(s[i]);
@@ -621,7 +624,7 @@ Renderer::BoxLayout Renderer::textBoxLayout(const tk::TextBox& c, const Rect& r)
     BoxLayout b;
     int edge = c.BorderStyle == 1 ? 2 : 0;
     Rect inside{r.x + edge, r.y + edge, r.w - 2 * edge, r.h - 2 * edge};
-    if (c.MultiLine && (c.ScrollBars == 2 || c.ScrollBars == 3)) {
+    if (hasScrollBar(c)) {
         int bw = std::min(kScrollBarWidth, std::max(0, inside.w));
         b.bar = Rect{inside.x + inside.w - bw, inside.y, bw, inside.h};
         inside.w -= bw;
@@ -736,8 +739,7 @@ tk::TextBox* Renderer::scrollableTextBoxAt(tk::Window& window, int xPx, int yPx)
         if (!inside) continue;
         if (c->kind() == tk::Kind::TextBox) {
             auto* box = static_cast<tk::TextBox*>(c);
-            if (box->MultiLine && (box->ScrollBars == 2 || box->ScrollBars == 3)) return box;
-            return nullptr;
+            return hasScrollBar(*box) ? box : nullptr;
         }
         // Anything else that takes the mouse hides what lies behind it.
         if (c->kind() == tk::Kind::Frame || c->kind() == tk::Kind::CommandButton || c->handlesMouse()) return nullptr;

@@ -46,7 +46,4 @@ private:
     int musicOwner_ = -1;  // the channel whose piece holds the music stream
 };
 
-// The same factory, for the application.
-inline std::unique_ptr<tk::AudioBackend> openAudio() { return SdlAudio::openAudio(); }
-
 }  // namespace zirimbo_frontend

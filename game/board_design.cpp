@@ -1,15 +1,11 @@
 // Where the board, the parking and exit squares and the die lie on the window
 // (twips, before any rescaling to the screen).
+#include "ai/board_geometry.h"
 #include "shell/frmZirimbo2012.h"
 
 namespace zirimbo {
 
 namespace {
-// Cell number at each row and column of the 6 x 6 grid (a clockwise spiral).
-const int kGrid[6][6] = {
-    {1, 2, 3, 4, 5, 6},     {20, 21, 22, 23, 24, 7},  {19, 32, 33, 34, 25, 8},
-    {18, 31, 36, 35, 26, 9}, {17, 30, 29, 28, 27, 10}, {16, 15, 14, 13, 12, 11}};
-
 const int kParkingTop[17] = {0,    150,  1320, 2500, 3695, 150,  1329, 2508, 3687,
                              8400, 7224, 6045, 4866, 8400, 7220, 6045, 4860};
 const int kExitTop[17] = {0,    525,  1680, 2835, 3990, 525,  1680, 2835, 3990,
@@ -19,7 +15,7 @@ const int kExitTop[17] = {0,    525,  1680, 2835, 3990, 525,  1680, 2835, 3990,
 void frmZirimbo2012::DesignBoard() {
     for (int row = 0; row < 6; ++row) {
         for (int col = 0; col < 6; ++col) {
-            int c = kGrid[row][col];
+            const int c = ai::kBoardGrid[row][col];
             ImgTessera(c).Move(2775 + 1650 * col, 150 + 1650 * row, 1665, 1665);
             ImgGif(c).Move(2775 + 1650 * col, 150 + 1650 * row, 1665, 1665);
         }

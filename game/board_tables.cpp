@@ -1,5 +1,6 @@
 // The board's state tables at design time: every pawn parked, the die showing
 // four, red to roll first, and the four path tables with the ring continuation.
+#include "ai/board_geometry.h"
 #include "shell/frmZirimbo2012.h"
 
 namespace zirimbo {
@@ -12,12 +13,6 @@ void SetHidden(Label& l, const char* text) {
 template <class A>
 void SetAllHidden(A& arr, const char* text) {
     arr.forEach([&](Label& l) { SetHidden(l, text); });
-}
-// The cell at step k (1 to 42) of a colour's path, from its start, middle and inner offsets.
-int PathCell(int q, int m, int i, int k) {
-    if (k <= 20) return ((q + k - 1) % 20) + 1;
-    if (k <= 32) return 21 + ((m + k - 21) % 12);
-    return 33 + ((i + k - 33) % 4);
 }
 }  // namespace
 
@@ -34,11 +29,10 @@ void frmZirimbo2012::DesignTables() {
     SetHidden(lblPedineInGioco, "0");
 
     ControlArray<Label>* paths[4] = {&lblPerR, &lblPerB, &lblPerG, &lblPerV};
-    for (int colour = 0; colour < 4; ++colour)
+    for (int colour = 1; colour <= 4; ++colour)
         for (int k = 1; k <= 42; ++k)
-            SetHidden((*paths[colour])(k), std::to_string(PathCell(5 * colour, 3 * colour, colour, k)).c_str());
-    for (int k = 1; k <= 44; ++k)
-        SetHidden(lblSecondo(k), std::to_string(k <= 26 ? ((k - 1) % 20) + 1 : 21 + ((k - 27) % 12)).c_str());
+            SetHidden((*paths[colour - 1])(k), std::to_string(ai::PathCell(colour, k)).c_str());
+    for (int k = 1; k <= 44; ++k) SetHidden(lblSecondo(k), std::to_string(ai::RingEntry(k)).c_str());
 
     SetAllHidden(lblPed, "0");
     SetAllHidden(lblPos, "0");

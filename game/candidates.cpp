@@ -7,9 +7,6 @@
 namespace zirimbo {
 
 namespace {
-bool IsPlayableClass(tk::Color c) { return move_class::IsPlayable(c); }
-bool IsRefuge(const std::string& cell) { return cell == "3" || cell == "8" || cell == "13" || cell == "18"; }
-
 // Adds one row to the table (both counts go up together) and returns its number;
 // a full table (eight rows, more than any roll can give) takes nothing and gives 0.
 int AppendRow(frmZirimbo2012& f, int pawn, int source, const std::string& target) {
@@ -64,10 +61,10 @@ void frmZirimbo2012::ClassifyCandidateRows(int firstPawn) {
             cls = (lblPos(n).Caption.get() == target && lblPos(n).BorderStyle == 0) ? move_class::OwnCell
                                                                                     : move_class::OwnPawn;
         } else {
-            cls = IsRefuge(target) ? move_class::Refuge : move_class::Eats;
+            cls = move_class::IsRefugeText(target) ? move_class::Refuge : move_class::Eats;
         }
         lblPos(n).BackColor = cls;
-        if (IsPlayableClass(cls)) {
+        if (move_class::IsPlayable(cls)) {
             lblMossePossibili.Caption = tk::Str(tk::Val(lblMossePossibili.Caption) + 1);
             lblPed(n).ForeColor = colour::Red;
         }
@@ -75,7 +72,7 @@ void frmZirimbo2012::ClassifyCandidateRows(int firstPawn) {
     lblPedineGiocabili.Caption = "0";
     for (int k = firstPawn; k <= firstPawn + 3; ++k) {
         for (int n = 1; n <= count && n <= 8; ++n) {
-            if (tk::Val(lblPed(n).Caption) == k && IsPlayableClass(lblPos(n).BackColor)) {
+            if (tk::Val(lblPed(n).Caption) == k && move_class::IsPlayable(lblPos(n).BackColor)) {
                 lblPedineGiocabili.Caption = tk::Str(tk::Val(lblPedineGiocabili.Caption) + 1);
                 break;
             }
@@ -134,7 +131,7 @@ void frmZirimbo2012::cmdTrovaSegnalini_Click() {
     for (int c = 1; c <= 36; ++c) lblCaselle(c).ForeColor = colour::Black;
     const int count = static_cast<int>(tk::Val(lblPed(0).Caption));
     for (int n = 1; n <= count && n <= 8; ++n) {
-        if (!IsPlayableClass(lblPos(n).BackColor) || lblPos(n).BorderStyle != 0) continue;
+        if (!move_class::IsPlayable(lblPos(n).BackColor) || lblPos(n).BorderStyle != 0) continue;
         const long c = tk::Val(lblPos(n).Caption);
         if (c >= 0 && c <= 37) lblCaselle(static_cast<int>(c)).ForeColor = colour::Red;
     }
@@ -144,7 +141,7 @@ void frmZirimbo2012::cmdTrovaSegnalini_Click() {
 void frmZirimbo2012::MarkPlayableRedPawns() {
     const int count = static_cast<int>(tk::Val(lblPed(0).Caption));
     for (int n = 1; n <= count && n <= 8; ++n) {
-        if (!IsPlayableClass(lblPos(n).BackColor)) continue;
+        if (!move_class::IsPlayable(lblPos(n).BackColor)) continue;
         const int source = static_cast<int>(tk::Val(lblPos(n).Caption));
         if (lblPos(n).BorderStyle == 0) {
             if (ImgGif.exists(source)) ImgGif(source).Picture = LoadPicture("\\Pedine\\R2.gif");

@@ -38,11 +38,6 @@ void frmZirimbo2012::lblPedine_Click(int Index) {
 
 void frmZirimbo2012::lblNumeroDado_Click() { ResetCandidatesAndPlayableFlags(); }
 
-void frmZirimbo2012::ResetBoardLabelColours() {
-    for (int c = 1; c <= 36; ++c) lblCaselle(c).ForeColor = colour::Black;
-    for (int k = 1; k <= 4; ++k) lblPedine(k).ForeColor = colour::Black;
-}
-
 void frmZirimbo2012::lblTurnoDiGioco_Click() {
     const bool show = !FraMossa.Visible;
     FraMossa.Visible = show;

@@ -18,21 +18,10 @@ constexpr tk::Color kDiePips[5] = {0, colour::White, colour::White, colour::Grey
 
 // The face put before a forced six, chosen by the face before it so that no face repeats.
 constexpr int kBeforeForcedSix[7] = {0, 4, 5, 1, 3, 3, 2};
-
-bool PlayerHasPawnOnBoard(frmZirimbo2012& f, int player) {
-    for (int c = 1; c <= 36; ++c) {
-        long p = tk::Val(f.lblCaselle(c).Caption);
-        if (p >= 4L * player - 3 && p <= 4L * player) return true;
-    }
-    return false;
-}
 }  // namespace
 
 void frmZirimbo2012::ImgDado_Click() {
-    cmdLanciaDado.Enabled = false;
-    ShowDieQuip();
-    cmdTrovaNumeri_Click();
-    ImgDado.Visible = false;
+    cmdLanciaDado_Click();
     cmdGioca.Enabled = false;
 }
 
@@ -77,7 +66,7 @@ void frmZirimbo2012::StartDieRoll() {
         lblTurnoDiGioco.Caption = tk::Str(player);
         ShpDado.BackColor = kDieBody[player];
         for (int i = 0; i <= 6; ++i) ShpPuntoDado(i).BackColor = kDiePips[player];
-        if (!PlayerHasPawnOnBoard(*this, player)) MaybeForceSix();
+        if (!HasPawnOnBoard(player)) MaybeForceSix();
     }
     TimerDado.Enabled = true;
 }
@@ -125,6 +114,14 @@ void frmZirimbo2012::TimerDado_Timer() {
     } else if (turn == "4") {
         PrepareCarlaTurn();
     }
+}
+
+bool frmZirimbo2012::HasPawnOnBoard(int player) {
+    for (int c = 1; c <= 36; ++c) {
+        const long p = tk::Val(lblCaselle(c).Caption);
+        if (p >= 4L * player - 3 && p <= 4L * player) return true;
+    }
+    return false;
 }
 
 void frmZirimbo2012::DrawDieFace() {

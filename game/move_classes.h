@@ -2,6 +2,8 @@
 // cell lblPos(n), and the colour that marks a playable pawn or row.
 #pragma once
 
+#include <string>
+
 #include "toolkit/controls.h"
 
 namespace zirimbo::move_class {
@@ -13,4 +15,7 @@ constexpr tk::Color Refuge = 0xC0C0C0;   // an opponent on a refuge: blocked
 constexpr tk::Color None = 0xFFFFFF;     // a cleared row
 
 inline bool IsPlayable(tk::Color c) { return c == Eats || c == Empty || c == OwnCell; }
+
+// A target cell, as the tables hold it, that is a refuge: there no pawn is eaten.
+inline bool IsRefugeText(const std::string& cell) { return cell == "3" || cell == "8" || cell == "13" || cell == "18"; }
 }  // namespace zirimbo::move_class

@@ -15,11 +15,16 @@ inline int ColourOf(const std::string& text) {
     return 0;
 }
 
+// The plain picture of each colour [1..4].
+inline constexpr const char* kPlain[5] = {"", "\\Pedine\\R1.gif", "\\Pedine\\B1.gif", "\\Pedine\\G1.gif",
+                                         "\\Pedine\\V1.gif"};
+
+// The plain picture of pawn 1 to 16.
+inline const char* PlainOfPawn(int pawn) { return kPlain[(pawn + 3) / 4]; }
+
 // The plain picture of the pawn a table value names ("" for "0", the empty
 // picture); nullptr when the value names no pawn, so the picture stays as it is.
 inline const char* Plain(const std::string& text) {
-    static const char* const kPlain[5] = {"", "\\Pedine\\R1.gif", "\\Pedine\\B1.gif", "\\Pedine\\G1.gif",
-                                          "\\Pedine\\V1.gif"};
     if (text == "0") return "";
     const int colour = ColourOf(text);
     return colour == 0 ? nullptr : kPlain[colour];

@@ -133,11 +133,7 @@ void frmZirimbo2012::ImgGif_Click(int Index) {
         if (chosenCell >= 0 && chosenCell <= 37)
             ImgGif(static_cast<int>(chosenCell)).Picture = LoadPicture("\\Pedine\\R1.gif");
         RedrawTargetCells();
-        lblFaseMossa.Caption = "1";
-        lblPedinaCliccata.Caption = "0";
-        lblCasellaCliccata.Caption = "0";
-        lblIcs(1).Caption = "0";
-        lblIcs(2).Caption = "0";
+        ClearPawnChoice("1");
         lblLineaMossa(1).Caption = "0";
         lblLineaMossa(2).Caption = "0";
         ImgGif_Click(Index);
@@ -181,12 +177,8 @@ void frmZirimbo2012::ImgPartenza_Click(int Index) {
         for (int c = 1; c <= 36; ++c)
             if (Flagged(lblCaselle(c))) ImgGif(c).Picture = LoadPicture("\\Pedine\\R2.gif");
         if (!pawn_picture::IsRed(lblCaselle(1).Caption)) RedrawCell(*this, 1);
-        lblFaseMossa.Caption = "1";
-        lblPedinaCliccata.Caption = "0";
-        lblCasellaCliccata.Caption = "0";
+        ClearPawnChoice("1");
         for (int k = 0; k <= 2; ++k) lblLineaMossa(k).Caption = "0";
-        lblIcs(1).Caption = "0";
-        lblIcs(2).Caption = "0";
         lblSpiegazioni.Caption = kChooseAgain;
     } else if (offered) {
         // The choice moves from a board pawn to the offered parked pawn.
@@ -221,24 +213,24 @@ void frmZirimbo2012::CancelPawnSelection() {
     RedrawTargetCells();
     for (int c = 1; c <= 36; ++c)
         if (Flagged(lblCaselle(c))) ImgGif(c).Picture = LoadPicture("\\Pedine\\R2.gif");
-    lblFaseMossa.Caption = "1";
-    lblPedinaCliccata.Caption = "0";
-    lblCasellaCliccata.Caption = "0";
-    lblIcs(1).Caption = "0";
-    lblIcs(2).Caption = "0";
+    ClearPawnChoice("1");
 }
 
 void frmZirimbo2012::RedrawTargetCells() {
     for (int k = 1; k <= 2; ++k) RedrawCell(*this, tk::Val(lblIcs(k).Caption));
 }
 
-void frmZirimbo2012::ResetClickState() {
-    lblFaseMossa.Caption = "0";
+void frmZirimbo2012::ClearPawnChoice(const char* phase) {
+    lblFaseMossa.Caption = phase;
     lblPedinaCliccata.Caption = "0";
     lblCasellaCliccata.Caption = "0";
-    lblIndex.Caption = "0";
     lblIcs(1).Caption = "0";
     lblIcs(2).Caption = "0";
+}
+
+void frmZirimbo2012::ResetClickState() {
+    ClearPawnChoice("0");
+    lblIndex.Caption = "0";
     lblLineaMossa(0).Caption = "0";
     lblLineaMossa(1).Caption = "0";
     lblLineaMossa(2).Caption = "0";

@@ -1,5 +1,6 @@
 // A red pawn leaves the board 350 ms after reaching cell 36: it goes to its exit
-// square; the fourth one makes the human the winner.
+// square; the fourth one makes the human the winner. Also the win on the
+// scoreboard, for any winner.
 #include "shell/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
 #include "toolkit/text.h"
@@ -8,17 +9,25 @@ namespace zirimbo {
 
 namespace {
 constexpr tk::Color kRedWinner = 0x8080FF;
+}  // namespace
 
-// The scoreboard row (1 to 4) of the human: the last row in the human's colour; 0 when none is.
-int HumanScoreboardRow(frmZirimbo2012& f) {
-    const tk::Color rowColour[5] = {0, f.Shp1SfondoClass(0).BackColor, f.Shp2SfondoClass(0).BackColor,
-                                    f.Shp3SfondoClass(0).BackColor, f.Shp4SfondoClass(0).BackColor};
+int frmZirimbo2012::ScoreboardRowOf(tk::Color rowColour) {
+    ControlArray<Shape>* rows[5] = {nullptr, &Shp1SfondoClass, &Shp2SfondoClass, &Shp3SfondoClass, &Shp4SfondoClass};
     int row = 0;
     for (int r = 1; r <= 4; ++r)
-        if (rowColour[r] == kRedWinner) row = r;
+        if ((*rows[r])(0).BackColor == rowColour) row = r;
     return row;
 }
-}  // namespace
+
+void frmZirimbo2012::RecordScoreboardWin(tk::Color rowColour) {
+    // A scoreboard without the winner's row (only a damaged file could give one)
+    // records no win and keeps the blinking row as it was.
+    if (int row = ScoreboardRowOf(rowColour)) {
+        lblVinte(row).Caption = tk::Str(tk::Val(lblVinte(row).Caption) + 1);
+        lblData(row).Caption = runtime().today();
+    }
+    cmdCambiaClassifica_Click();
+}
 
 void frmZirimbo2012::TmrTornaZirimbo_Timer() {
     TmrTornaZirimbo.Enabled = false;
@@ -29,11 +38,7 @@ void frmZirimbo2012::TmrTornaZirimbo_Timer() {
         ImgDadiUsciti(static_cast<int>(p)).Picture = LoadPicture("\\Pedine\\R1.gif");
         lblUscite(static_cast<int>(p)).Caption = lblPedinaCliccata.Caption.get();
     }
-    lblFaseMossa.Caption = "0";
-    lblCasellaCliccata.Caption = "0";
-    lblPedinaCliccata.Caption = "0";
-    lblIcs(1).Caption = "0";
-    lblIcs(2).Caption = "0";
+    ClearPawnChoice("0");
     ResetCandidatesAndPlayableFlags();
     lblCaselle(36).Caption = "0";
 
@@ -57,13 +62,8 @@ void frmZirimbo2012::TmrTornaZirimbo_Timer() {
     }
     TmrLampeggiaVittoria.Enabled = true;
     TmrLampeggiaLogo.Enabled = true;
-    // A scoreboard without the human's row records no win and keeps the blinking row as it was.
-    if (int row = HumanScoreboardRow(*this)) {
-        lblVinte(row).Caption = tk::Str(tk::Val(lblVinte(row).Caption) + 1);
-        lblData(row).Caption = runtime().today();
-    }
-    cmdCambiaClassifica_Click();
-    if (int row = HumanScoreboardRow(*this)) lblPosizione.Caption = tk::Str(row);
+    RecordScoreboardWin(kRedWinner);
+    if (int row = ScoreboardRowOf(kRedWinner)) lblPosizione.Caption = tk::Str(row);
     for (int i = 0; i <= 3; ++i) FraPannello(i).BackColor = kRedWinner;
     FraRicomincia.BackColor = kRedWinner;
     ShowRedWinsBubble();

@@ -81,11 +81,7 @@ void frmZirimbo2012::ExecuteRedMove() {
         TmrTornaZirimbo.Enabled = true;
     } else {
         lblCaselle(t).Caption = lblPedinaCliccata.Caption.get();
-        lblFaseMossa.Caption = "0";
-        lblPedinaCliccata.Caption = "0";
-        lblCasellaCliccata.Caption = "0";
-        lblIcs(1).Caption = "0";
-        lblIcs(2).Caption = "0";
+        ClearPawnChoice("0");
         ResetCandidatesAndPlayableFlags();
         commentOrSound();
         TmrAspettaDado.Enabled = true;

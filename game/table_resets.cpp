@@ -1,4 +1,5 @@
 // Clearing the candidate-move table, the playable flags and the board.
+#include "game/move_classes.h"
 #include "shell/frmZirimbo2012.h"
 #include "toolkit/text.h"
 
@@ -10,17 +11,15 @@ void ClearCandidateRow(frmZirimbo2012& f, int n) {
     f.lblPed(n).Caption = "0";
     f.lblPed(n).ForeColor = colour::Black;
     f.lblPos(n).Caption = "0";
-    f.lblPos(n).BackColor = colour::White;
+    f.lblPos(n).BackColor = move_class::None;
     f.lblPos(n).BorderStyle = 0;
     f.lblFinale(n).Caption = "0";
 }
 }  // namespace
 
 void frmZirimbo2012::ClearCandidateTable() {
-    for (int n = 1; n <= 8; ++n) {
-        ClearCandidateRow(*this, n);
-        lblScelta.Caption = "0";
-    }
+    for (int n = 1; n <= 8; ++n) ClearCandidateRow(*this, n);
+    lblScelta.Caption = "0";
     lblPos(0).Caption = "0";
     lblPed(0).Caption = "0";
 }

@@ -1,6 +1,8 @@
 // Design values and events of the turn cycle's controls: its timers, its clicks
 // and the developer views of the state tables (the shell's controls that it
 // writes have their design in shell/panels_design.cpp).
+#include "ai/board_geometry.h"
+#include "game/developer_views.h"
 #include "shell/frmZirimbo2012.h"
 #include "toolkit/text.h"
 
@@ -50,8 +52,6 @@ void frmZirimbo2012::DesignTurnCycle() {
 }
 
 void frmZirimbo2012::DesignDeveloperViews() {
-    static const int kGrid[6][6] = {{1, 2, 3, 4, 5, 6},     {20, 21, 22, 23, 24, 7},  {19, 32, 33, 34, 25, 8},
-                                    {18, 31, 36, 35, 26, 9}, {17, 30, 29, 28, 27, 10}, {16, 15, 14, 13, 12, 11}};
     Frame* frames[6] = {&FraCaselle, &FraMossa, &fraEstrazione, &FraCervello, &FraPunteggio, &FraCasuale};
     for (Frame* fr : frames) {
         fr->Visible = false;
@@ -62,20 +62,19 @@ void frmZirimbo2012::DesignDeveloperViews() {
     FraCaselle.Move(2775, 150, 3450, 4500);
     for (int row = 0; row < 6; ++row) {
         for (int col = 0; col < 6; ++col) {
-            Label& cell = lblCaselle(kGrid[row][col]);
+            const int c = ai::kBoardGrid[row][col];
+            Label& cell = lblCaselle(c);
             TableCell(cell, &FraCaselle, 750 + 300 * col, 525 + 300 * row, 240, 240);
-            const int c = kGrid[row][col];
-            cell.BackColor = (c == 3 || c == 8 || c == 13 || c == 18) ? 0xE0E0E0 : colour::White;
+            cell.BackColor = ai::IsRefuge(c) ? 0xE0E0E0 : colour::White;
             cell.FontBold = true;
         }
     }
-    const tk::Color parkColour[5] = {0, 0xC0C0FF, 0xFFFFC0, 0xC0FFFF, 0xC0FFC0};
     for (int p = 1; p <= 16; ++p) {
         const int player = (p + 3) / 4;
         const bool left = player == 1 || player == 4;
         const int slot = (p - 1) % 4 + (player >= 3 ? 4 : 0);
         TableCell(lblPedine(p), &FraCaselle, left ? 420 : 2610, 525 + 300 * slot, 270, 240);
-        lblPedine(p).BackColor = parkColour[player];
+        lblPedine(p).BackColor = developer_view::kLightOfPlayer[player];
         TableCell(lblUscite(p), &FraCaselle, left ? 90 : 2940, 525 + 300 * slot, 270, 240);
     }
     cmdCancellaPedine.Caption = "Cancella Pedine";

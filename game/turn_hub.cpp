@@ -29,11 +29,7 @@ void frmZirimbo2012::TmrAspettaDado_Timer() {
     if (next == 0) return;
     if (next == 4)
         for (int i = 0; i <= 6; ++i) ShpPuntoDado(i).BackColor = colour::White;
-    bool found = false;
-    for (int c = 1; c <= 36 && !found; ++c) {
-        const long p = tk::Val(lblCaselle(c).Caption);
-        found = p >= 4L * next - 3 && p <= 4L * next;
-    }
+    const bool found = HasPawnOnBoard(next);
     lblPedineInGioco.Caption = found ? "1" : "0";
     if (found) {
         cmdTrovaNumeri_Click();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "shell/frmZirimbo2012.h"
+#include "shell/panel_values.h"
 #include "toolkit/log.h"
 #include "toolkit/seqfile.h"
 #include "toolkit/text.h"
@@ -18,7 +19,6 @@ const char* const kOptionsFile = "\\Dati\\ZirOpz.txt";
 const char* const kScoreboardFile = "\\Dati\\ZirCla.txt";
 
 constexpr int kMusicPollMs = 2000;
-constexpr tk::Color kPlayerColours[4] = {0x8080FF, 0xFFCB84, 0x80FFFF, 0x80FF80};
 
 // A timer interval read from a file: a whole number of milliseconds from 1 to 65535.
 // Anything else would stop the timer for good; the timer keeps its interval then.
@@ -34,8 +34,8 @@ void TakeInterval(Timer& t, const std::vector<std::string>& values, std::size_t 
 }
 
 bool IsPlayerColour(long c) {
-    for (tk::Color p : kPlayerColours)
-        if (static_cast<long>(p) == c) return true;
+    for (int player = 1; player <= 4; ++player)
+        if (static_cast<long>(kPlayerColour[player]) == c) return true;
     return false;
 }
 
@@ -99,8 +99,6 @@ void frmZirimbo2012::LoadScoreboard() {
         return;
     }
     const std::vector<std::string>& v = *values;
-    ControlArray<Shape>* rows[5] = {nullptr, &Shp1SfondoClass, &Shp2SfondoClass, &Shp3SfondoClass,
-                                    &Shp4SfondoClass};
     // Row colours: whole numbers, a player's colour, the same on all four
     // elements of a row, and every player on one row.
     long colourOf[5][4] = {};
@@ -135,13 +133,12 @@ void frmZirimbo2012::LoadScoreboard() {
         lblData(r).Caption = v[4 * (r - 1) + 3];
     }
     for (int i = 0; i <= 3; ++i)
-        for (int r = 1; r <= 4; ++r) (*rows[r])(i).BackColor = static_cast<tk::Color>(colourOf[r][i]);
+        for (int r = 1; r <= 4; ++r)
+            ScoreboardRowShapes(*this, r)(i).BackColor = static_cast<tk::Color>(colourOf[r][i]);
 }
 
 // Rewritten whole after every scoreboard sort.
 void frmZirimbo2012::SaveScoreboard() {
-    ControlArray<Shape>* rows[5] = {nullptr, &Shp1SfondoClass, &Shp2SfondoClass, &Shp3SfondoClass,
-                                    &Shp4SfondoClass};
     tk::SequentialWriter out(GamePath(kScoreboardFile));
     for (int r = 1; r <= 4; ++r) {
         out.writeString(lblPosizioneClass(r).Caption);
@@ -150,7 +147,8 @@ void frmZirimbo2012::SaveScoreboard() {
         out.writeString(lblData(r).Caption);
     }
     for (int i = 0; i <= 3; ++i)
-        for (int r = 1; r <= 4; ++r) out.writeNumber(static_cast<long>((*rows[r])(i).BackColor.get()));
+        for (int r = 1; r <= 4; ++r)
+            out.writeNumber(static_cast<long>(ScoreboardRowShapes(*this, r)(i).BackColor.get()));
     out.commit();
 }
 

@@ -2,19 +2,16 @@
 // rematch box with its NUOVA PARTITA button; after the human's victory the logo
 // of the scoreboard panel is animated.
 #include "shell/frmZirimbo2012.h"
+#include "shell/panel_values.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {
-
-namespace {
-constexpr tk::Color kHumanWon = 0x8080FF;
-}  // namespace
 
 void frmZirimbo2012::TmrPannelloVittoria_Timer() {
     TmrPannelloVittoria.Enabled = false;
     if (lblVoceOpzione(3).Caption != "No") {
         // The winner's code has already given the channel the end piece.
-        if (BackColor() == kHumanWon) TmrVerdi.Enabled = true;
+        if (BackColor() == kPlayerColour[1]) TmrVerdi.Enabled = true;
         StartChannel(mmcMusiche);
     }
     ImgPersonaggio.Picture = LoadPicture("");
@@ -30,15 +27,9 @@ void frmZirimbo2012::TmrLampeggiaLogo_Timer() {
     long frame = tk::Val(lblLampeggiaLogo.Caption) + 1;
     if (frame == 5) frame = 1;
     lblLampeggiaLogo.Caption = tk::Str(frame);
-    const std::string shown = lblLampeggiaLogo.Caption;
-    if (shown == "1")
-        ImgVarie(5).Picture = LoadPicture("\\Grafica\\Logo2.gif");
-    else if (shown == "2")
-        ImgVarie(5).Picture = LoadPicture("\\Grafica\\Logo3.gif");
-    else if (shown == "3")
-        ImgVarie(5).Picture = LoadPicture("\\Grafica\\Logo4.gif");
-    else if (shown == "4")
-        ImgVarie(5).Picture = LoadPicture("\\Grafica\\Logo.gif");
+    const char* const frames[4] = {"\\Grafica\\Logo2.gif", "\\Grafica\\Logo3.gif", "\\Grafica\\Logo4.gif",
+                                   "\\Grafica\\Logo.gif"};
+    if (frame >= 1 && frame <= 4) ImgVarie(5).Picture = LoadPicture(frames[frame - 1]);
 }
 
 void frmZirimbo2012::lblNuovaPartita_MouseDown(const tk::MouseArgs&) { lblVarie(34).ForeColor = colour::Red; }

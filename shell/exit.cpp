@@ -2,13 +2,10 @@
 // buttons and the music, lets the pictured character say goodbye, saves the
 // options and the name, and after the goodbye the information window takes over.
 #include "shell/frmZirimbo2012.h"
+#include "shell/panel_values.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {
-
-namespace {
-constexpr tk::Color kLightYellow = 0x80FFFF;
-}  // namespace
 
 void frmZirimbo2012::lblEsci_Click(int Index) {
     if (Index != 0) {
@@ -42,7 +39,7 @@ void frmZirimbo2012::lblEsci_MouseMove(int Index, const tk::MouseArgs&) {
 }
 
 void frmZirimbo2012::lblEsci_MouseDown(int Index, const tk::MouseArgs&) {
-    Shape3(Index == 0 ? 8 : 9).BackColor = kLightYellow;
+    Shape3(Index == 0 ? 8 : 9).BackColor = kPressedYellow;
 }
 
 void frmZirimbo2012::lblEsci_MouseUp(int Index, const tk::MouseArgs&) {

@@ -151,7 +151,7 @@ public:
     // The picture of a game-folder file ("" gives the empty picture).
     std::string LoadPicture(const std::string& relativePath) const;
 
-    // ---- Shell controls used by the turn cycle ----
+    // ---- The bottom bar, the panels and the end of a game ----
     // The bottom bar (the message line on its rounded shape, the character portrait,
     // the buttons REG, CLAS, OPZ and ESC), the four panels (rules, scoreboard,
     // options, exit) with their contents, the rematch box and the timers of the end
@@ -269,6 +269,7 @@ public:
     void cmdTrovaNumeri_Click();
     void StartDieRoll();
     void MaybeForceSix();
+    bool HasPawnOnBoard(int player);  // a pawn of player 1..4 stands on a cell 1..36
     void TimerDado_Timer();
     void DrawDieFace();
     void cmdLanciaDado_Click();
@@ -308,6 +309,8 @@ public:
     void ImgGif_Click(int Index);
     void ImgPartenza_Click(int Index);
     void CancelPawnSelection();
+    // The choice dropped: the phase set, no pawn or cell clicked, no target marked.
+    void ClearPawnChoice(const char* phase);
     void RedrawTargetCells();
     void ResetClickState();
     void RefuseRedPawnClick();
@@ -317,6 +320,10 @@ public:
     void ExecuteRedMove();
     void TakePawnFromParking();
     void TmrTornaZirimbo_Timer();
+    // The winner's scoreboard row, found by its colour (the last such row 1..4; 0 none),
+    // and the win recorded there with today's date before the scoreboard is sorted and saved.
+    int ScoreboardRowOf(tk::Color rowColour);
+    void RecordScoreboardWin(tk::Color rowColour);
 
     // The automatic move (game/auto_move.cpp).
     void TmrGiocaAutomatico_Timer();
@@ -331,7 +338,6 @@ public:
     void lblCaselle_Click(int Index);
     void lblPedine_Click(int Index);
     void lblNumeroDado_Click();
-    void ResetBoardLabelColours();
     void lblTurnoDiGioco_Click();
 
     // The die quips (comments/die_quips.cpp).
@@ -432,9 +438,6 @@ public:
     void cmdTimerMossaBlu_Click();
     void cmdTimerMossaGiallo_Click();
     void cmdTimerMossaVerde_Click();
-
-    // ---- Pending procedures ----
-    // Called before their owners build them; temporary definitions in shell/pending.cpp.
 
     // ---- Start-up, intro, screen scaling, data files and music ----
     // The splash frame: the intro's title, logo pieces and credits, the name

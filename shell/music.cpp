@@ -21,11 +21,9 @@ bool IsPiece(const std::string& code) {
     return false;
 }
 
-}  // namespace
-
 // Shuffles a list from the top: each place from the last down to the first takes
 // a piece drawn among those not yet placed. Element 0 counts down to "0".
-static void ShuffleList(frmZirimbo2012& f, ControlArray<Label>& list) {
+void ShuffleList(frmZirimbo2012& f, ControlArray<Label>& list) {
     long n = tk::Val(list(0).Caption);
     while (n > 0) {
         const int r = f.runtime().draw(static_cast<int>(n));
@@ -38,6 +36,8 @@ static void ShuffleList(frmZirimbo2012& f, ControlArray<Label>& list) {
     }
     f.lblPassaggio.Caption = "0";
 }
+
+}  // namespace
 
 void frmZirimbo2012::cmdAssegnaVeloci_Click() {
     ShuffleList(*this, lblMusVeloci);

@@ -2,13 +2,12 @@
 // one of its cycle and the change takes effect at once; the mouse over a name
 // highlights it and shows its help text.
 #include "shell/frmZirimbo2012.h"
+#include "shell/panel_values.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {
 
 namespace {
-constexpr tk::Color kLightYellow = 0x80FFFF;
-
 const char* const kHelp[6] = {
     "Se questa opzione è impostata su 'Sì' durante la partita appariranno (non sempre, ma nelle occasioni più "
     "significative) i personaggi del gioco: Bob, Giorgetto e Carla!",
@@ -84,8 +83,8 @@ void frmZirimbo2012::lblOpzione_Click(int Index) {
 
 void frmZirimbo2012::lblOpzione_MouseDown(int Index, const tk::MouseArgs&) {
     if (Index < 0 || Index > 5) return;
-    ShpOpzio(Index).BackColor = kLightYellow;
-    lblVoceOpzione(Index).ForeColor = kLightYellow;
+    ShpOpzio(Index).BackColor = kPressedYellow;
+    lblVoceOpzione(Index).ForeColor = kPressedYellow;
 }
 
 void frmZirimbo2012::lblOpzione_MouseUp(int Index, const tk::MouseArgs&) {

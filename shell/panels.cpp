@@ -1,14 +1,24 @@
 // The four bottom buttons open and close the rules, scoreboard, options and exit
 // panels, only during the human's turn; at most one panel is open at a time.
 #include "shell/frmZirimbo2012.h"
+#include "shell/panel_values.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {
 
 namespace {
-const char* const kOptionsHelp =
-    "Passa con il mouse sopra le scritte con lo sfondo bianco per avere una breve descrizione del comando; "
-    "cliccaci sopra invece per cambiare la relativa opzione!";
+// No option under the mouse: the bubble shows the panel's general help.
+void EndOptionHover(frmZirimbo2012& f) {
+    f.lblMouseMove.Caption = "6";
+    f.lblVarie(32).Caption = kOptionsHelp;
+}
+
+// No exit answer under the mouse: both answers black.
+void EndExitHover(frmZirimbo2012& f) {
+    f.lblIndexEsci.Caption = "2";
+    f.lblVarie(21).ForeColor = colour::Black;
+    f.lblVarie(19).ForeColor = colour::Black;
+}
 }  // namespace
 
 void frmZirimbo2012::lblPulsante_Click(int Index) {
@@ -26,17 +36,14 @@ void frmZirimbo2012::lblPulsante_Click(int Index) {
         return;
     }
     if (Index == 2) {
-        lblMouseMove.Caption = "6";
-        lblVarie(32).Caption = kOptionsHelp;
+        EndOptionHover(*this);
         ShowOptionsPanelBubble();
         for (int i = 0; i <= 5; ++i) {
             lblOpzione(i).ForeColor = colour::Black;
             lblVoceOpzione(i).ForeColor = colour::Black;
         }
     } else if (Index == 3) {
-        lblIndexEsci.Caption = "2";
-        lblVarie(21).ForeColor = colour::Black;
-        lblVarie(19).ForeColor = colour::Black;
+        EndExitHover(*this);
     }
     Shape3(Index).BackColor = colour::White;
     lblScrittaPulsanti(Index).ForeColor = colour::Red;
@@ -59,13 +66,10 @@ void frmZirimbo2012::FraPannello_MouseMove(int Index, const tk::MouseArgs&) {
             lblOpzione(static_cast<int>(k)).ForeColor = colour::Black;
             lblVoceOpzione(static_cast<int>(k)).ForeColor = colour::Black;
         }
-        lblMouseMove.Caption = "6";
-        lblVarie(32).Caption = kOptionsHelp;
+        EndOptionHover(*this);
     } else if (Index == 3) {
         if (tk::Val(lblIndexEsci.Caption) == 2) return;
-        lblIndexEsci.Caption = "2";
-        lblVarie(21).ForeColor = colour::Black;
-        lblVarie(19).ForeColor = colour::Black;
+        EndExitHover(*this);
     }
 }
 

@@ -4,6 +4,7 @@
 // Positions are twips on the 15360 x 11520 design, relative to the frame that
 // holds a control; start-up moves the panels and the rematch box into place.
 #include "shell/frmZirimbo2012.h"
+#include "shell/panel_values.h"
 #include "shell/rules_pages.h"
 #include "toolkit/paths.h"
 #include "toolkit/runtime.h"
@@ -13,8 +14,6 @@ namespace zirimbo {
 namespace {
 constexpr tk::Color kFaceBack = 0xB8C9E5;
 constexpr tk::Color kValueBack = 0xB8C9E5;
-// Player colours of the scoreboard rows, which are also the winner flag's colours.
-constexpr tk::Color kRowColour[5] = {0, 0x8080FF, 0xFFCB84, 0x80FFFF, 0x80FF80};
 
 void Place(tk::Control& c, tk::Frame* container, int left, int top, int width, int height) {
     c.Container = container;
@@ -181,8 +180,6 @@ void frmZirimbo2012::DesignShellControls() {
         lblVarie(22).Visible = true;
         lblVarie(25).Visible = true;
 
-        ControlArray<Shape>* rowShapes[5] = {nullptr, &Shp1SfondoClass, &Shp2SfondoClass, &Shp3SfondoClass,
-                                             &Shp4SfondoClass};
         const char* names[5] = {"", "Giocatore", "Bob", "Giorgetto", "Carla"};
         for (int r = 1; r <= 4; ++r) {
             const int top = 3045 + 1470 * (r - 1);
@@ -199,9 +196,9 @@ void frmZirimbo2012::DesignShellControls() {
                           {3, 8400, 105, 1065, 1065},
                           {4, 9660, 0, 4635, 1275},
                           {5, 2100, 0, 1275, 1275}};
-            ControlArray<Shape>& row = *rowShapes[r];
+            ControlArray<Shape>& row = ScoreboardRowShapes(*this, r);
             for (int e = 0; e <= 4; ++e) {
-                Filled(row(e), cells[e].kind, e == 4 ? kFaceBack : kRowColour[r]);
+                Filled(row(e), cells[e].kind, e == 4 ? kFaceBack : kPlayerColour[r]);
                 Place(row(e), &panel, cells[e].left, top + cells[e].dy, cells[e].width, cells[e].height);
             }
             Place(ImgClassifica(r), &panel, 2150, top + 50, 1170, 1170);
@@ -219,7 +216,7 @@ void frmZirimbo2012::DesignShellControls() {
             CommandButton& win = cmdVince(r);
             win.Caption = "Vince";
             win.Style = 1;
-            win.BackColor = kRowColour[r];
+            win.BackColor = kPlayerColour[r];
             Place(win, &panel, 315, 420 * r, 855, 375);
             Hidden(win);
         }
@@ -284,10 +281,7 @@ void frmZirimbo2012::DesignShellControls() {
         // The character and the help text in its speech bubble.
         Place(ImgVarie(8), &panel, 1050, 6510, 2730, 2730);
         Place(ImgVarie(7), &panel, 3990, 6615, 10080, 2520);
-        SetText(lblVarie(32),
-                "Passa con il mouse sopra le scritte con lo sfondo bianco per avere una breve descrizione del "
-                "comando; cliccaci sopra invece per cambiare la relativa opzione!",
-                11.25, false);
+        SetText(lblVarie(32), kOptionsHelp, 11.25, false);
         Place(lblVarie(32), &panel, 5880, 6930, 7770, 1890);
         for (int i : {6, 7, 8}) ImgVarie(i).Visible = true;
         for (int i : {28, 29, 32}) lblVarie(i).Visible = true;

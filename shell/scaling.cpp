@@ -43,6 +43,17 @@ const Entry kScalingTable[] = {
     {"ImgEsci", -1, -1},
 };
 
+// Calls `visit` with every control of the table that the window holds.
+template <class Visit>
+void ForEachScaledControl(const frmZirimbo2012& f, Visit visit) {
+    for (const Entry& e : kScalingTable) {
+        const int first = e.first < 0 ? -1 : e.first;
+        const int last = e.first < 0 ? -1 : e.last;
+        for (int i = first; i <= last; ++i)
+            if (tk::Control* c = f.find(e.name, i)) visit(*c);
+    }
+}
+
 }  // namespace
 
 ScaleFactors FactorsForScreen(const tk::Control& anyControl, double designWidth, double designHeight) {
@@ -64,28 +75,17 @@ void ScaleControl(tk::Control& c, const ScaleFactors& k, bool font) {
 
 void frmZirimbo2012::ScaleControlsToScreen() {
     const ScaleFactors k = FactorsForScreen(ImgDado, 15360.0, 11520.0);
-    for (const Entry& e : kScalingTable) {
-        const int first = e.first < 0 ? -1 : e.first;
-        const int last = e.first < 0 ? -1 : e.last;
-        for (int i = first; i <= last; ++i) {
-            tk::Control* c = find(e.name, i);
-            if (!c) continue;
-            // The bottom buttons' click areas carry no text and keep their font.
-            const bool text = (c->kind() == tk::Kind::Label || c->kind() == tk::Kind::TextBox) &&
-                              c->Name() != "lblPulsante";
-            ScaleControl(*c, k, text);
-        }
-    }
+    ForEachScaledControl(*this, [&](tk::Control& c) {
+        // The bottom buttons' click areas carry no text and keep their font.
+        const bool text =
+            (c.kind() == tk::Kind::Label || c.kind() == tk::Kind::TextBox) && c.Name() != "lblPulsante";
+        ScaleControl(c, k, text);
+    });
 }
 
 int ScaledControlCount(const frmZirimbo2012& f) {
     int n = 0;
-    for (const Entry& e : kScalingTable) {
-        const int first = e.first < 0 ? -1 : e.first;
-        const int last = e.first < 0 ? -1 : e.last;
-        for (int i = first; i <= last; ++i)
-            if (f.find(e.name, i)) ++n;
-    }
+    ForEachScaledControl(f, [&](tk::Control&) { ++n; });
     return n;
 }
 

@@ -1,22 +1,19 @@
 // The scoreboard: four rows ranked by games won over every run. Whose row is
 // whose is told only by the colour of the row's cells.
 #include "shell/frmZirimbo2012.h"
-#include "toolkit/runtime.h"
+#include "shell/panel_values.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {
 
-namespace {
-constexpr tk::Color kHuman = 0x8080FF;
-constexpr tk::Color kBob = 0xFFCB84;
-constexpr tk::Color kGiorgetto = 0x80FFFF;
-constexpr tk::Color kCarla = 0x80FF80;
-constexpr tk::Color kYellow = 0x00FFFF;
-
-ControlArray<Shape>& RowShapes(frmZirimbo2012& f, int row) {
+ControlArray<Shape>& ScoreboardRowShapes(frmZirimbo2012& f, int row) {
     ControlArray<Shape>* rows[4] = {&f.Shp1SfondoClass, &f.Shp2SfondoClass, &f.Shp3SfondoClass, &f.Shp4SfondoClass};
     return *rows[row - 1];
 }
+
+namespace {
+constexpr tk::Color kHuman = kPlayerColour[1];
+constexpr tk::Color kYellow = 0x00FFFF;
 
 // The faces of a player: leader, normal, last place.
 struct Faces {
@@ -27,9 +24,9 @@ struct Faces {
 };
 const Faces kFaces[4] = {
     {kHuman, "\\Grafica\\rossa2.gif", "\\Grafica\\rossa.gif", "\\Grafica\\rossa.gif"},
-    {kBob, "\\Fumetti\\B09.gif", "\\Fumetti\\B11.gif", "\\Fumetti\\B02.gif"},
-    {kGiorgetto, "\\Fumetti\\G09.gif", "\\Fumetti\\G11.gif", "\\Fumetti\\G02.gif"},
-    {kCarla, "\\Fumetti\\C09.gif", "\\Fumetti\\C01.gif", "\\Fumetti\\C02.gif"},
+    {kPlayerColour[2], "\\Fumetti\\B09.gif", "\\Fumetti\\B11.gif", "\\Fumetti\\B02.gif"},
+    {kPlayerColour[3], "\\Fumetti\\G09.gif", "\\Fumetti\\G11.gif", "\\Fumetti\\G02.gif"},
+    {kPlayerColour[4], "\\Fumetti\\C09.gif", "\\Fumetti\\C01.gif", "\\Fumetti\\C02.gif"},
 };
 }  // namespace
 
@@ -56,7 +53,7 @@ void frmZirimbo2012::cmdCambiaClassifica_Click() {
             lblExpN(slot).Caption = lblNomeClass(i).Caption.get();
             lblExpV(slot).Caption = lblVinte(i).Caption.get();
             lblExpD(slot).Caption = lblData(i).Caption.get();
-            lblExpV(slot).BackColor = RowShapes(*this, i)(0).BackColor.get();
+            lblExpV(slot).BackColor = ScoreboardRowShapes(*this, i)(0).BackColor.get();
             break;
         }
     }
@@ -65,7 +62,7 @@ void frmZirimbo2012::cmdCambiaClassifica_Click() {
         lblNomeClass(j).Caption = lblExpN(j).Caption.get();
         lblVinte(j).Caption = lblExpV(j).Caption.get();
         lblData(j).Caption = lblExpD(j).Caption.get();
-        for (int e = 0; e <= 3; ++e) RowShapes(*this, j)(e).BackColor = lblExpV(j).BackColor.get();
+        for (int e = 0; e <= 3; ++e) ScoreboardRowShapes(*this, j)(e).BackColor = lblExpV(j).BackColor.get();
     }
     // Equal wins share a position; the next one skips the shared places.
     lblPosizioneClass(1).Caption = "1";
@@ -78,7 +75,8 @@ void frmZirimbo2012::cmdCambiaClassifica_Click() {
     // After the human's win the human's row takes the name of this run's player.
     if (BackColor() == kHuman)
         for (int r = 1; r <= 4; ++r)
-            if (RowShapes(*this, r)(0).BackColor == kHuman) lblNomeClass(r).Caption = lblNomeGiocatore.Caption.get();
+            if (ScoreboardRowShapes(*this, r)(0).BackColor == kHuman)
+                lblNomeClass(r).Caption = lblNomeGiocatore.Caption.get();
     ShowScoreboardPictures();
     SaveScoreboard();
     lblContaExp.Caption = "0";
@@ -94,7 +92,7 @@ void frmZirimbo2012::ShowScoreboardPictures() {
         return;
     }
     for (int r = 1; r <= 4; ++r) {
-        const tk::Color colour = RowShapes(*this, r)(1).BackColor;
+        const tk::Color colour = ScoreboardRowShapes(*this, r)(1).BackColor;
         const Faces* faces = nullptr;
         for (const Faces& candidate : kFaces)
             if (candidate.colour == colour) faces = &candidate;
@@ -131,15 +129,7 @@ void frmZirimbo2012::TmrLampeggiaVittoria_Timer() {
 // Developer aid: one more win for player Index (1 red, 2 Bob, 3 Giorgetto, 4 Carla).
 void frmZirimbo2012::cmdVince_Click(int Index) {
     if (Index < 1 || Index > 4) return;
-    const tk::Color colour = kFaces[Index - 1].colour;
-    int row = 0;
-    for (int r = 1; r <= 4; ++r)
-        if (RowShapes(*this, r)(0).BackColor == colour) row = r;
-    if (row != 0) {
-        lblVinte(row).Caption = tk::Str(tk::Val(lblVinte(row).Caption) + 1);
-        lblData(row).Caption = runtime().today();
-    }
-    cmdCambiaClassifica_Click();
+    RecordScoreboardWin(kPlayerColour[Index]);
 }
 
 }  // namespace zirimbo

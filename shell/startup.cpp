@@ -1,6 +1,4 @@
 // Start-up pieces, the name entry and the start of the game after it.
-#include <cmath>
-
 #include "info_screen/frmLumo2012.h"
 #include "shell/frmZirimbo2012.h"
 #include "toolkit/runtime.h"

@@ -1,8 +1,10 @@
 #include "toolkit/controls.h"
 
+#include <cctype>
 #include <stdexcept>
 
 #include "toolkit/audio.h"
+#include "toolkit/log.h"
 #include "toolkit/paths.h"
 #include "toolkit/runtime.h"
 #include "toolkit/text.h"
@@ -161,11 +163,6 @@ int SoundChannel::mode() const {
     return window().runtime().audio.playing(channel_) ? 526 : 525;
 }
 
-}  // namespace tk
-
-#include "toolkit/log.h"
-
-namespace tk {
 std::string LoadPicture(const std::string& mixedPath) {
     if (mixedPath.empty()) return {};
     std::string real = resolvePath(mixedPath);
@@ -175,4 +172,5 @@ std::string LoadPicture(const std::string& mixedPath) {
     }
     return real;
 }
+
 }  // namespace tk

@@ -193,7 +193,6 @@ public:
 
     void command(const std::string& cmd);
     int mode() const;
-    bool isOpen() const { return open_; }
 
 private:
     int channel_;
@@ -219,7 +218,7 @@ public:
     std::size_t size() const { return items_.size(); }
     const std::string& Name() const { return name_; }
 
-    // Sets an event on every element.
+    // Calls f on every element, in index order; the setters below give every element the same event.
     template <class F> void forEach(F f) { for (auto& [i, c] : items_) f(*c); }
     void setOnClick(const std::function<void(int)>& h) { forEach([&](C& c) { c.onClick = h; }); }
     void setOnMouseDown(const std::function<void(int, const MouseArgs&)>& h) { forEach([&](C& c) { c.onMouseDown = h; }); }
@@ -242,11 +241,9 @@ C& ControlArray<C>::at(int i) const {
     return *it->second;
 }
 
-}  // namespace tk
-
-namespace tk {
 // The picture of a file (paths as for resolvePath): its real path, or "" for the
 // empty picture. An empty name gives the empty picture; a missing file too, with
 // one line on the standard error output.
 std::string LoadPicture(const std::string& mixedPath);
+
 }  // namespace tk

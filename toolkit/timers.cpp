@@ -35,7 +35,6 @@ bool TimerScheduler::fireOne() {
     next->due += next->Interval;
     if (next->due <= now) next->due = now + next->Interval;
     firing_ = true;
-    ++ticks_;
     if (next->onTimer) next->onTimer(next->Index());
     firing_ = false;
     return true;

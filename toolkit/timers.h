@@ -33,14 +33,10 @@ public:
     // clock is not repeated: the timer then counts from now).
     int fireDue();
 
-    const Clock& clock() const { return clock_; }
-    std::uint64_t ticks() const { return ticks_; }
-
 private:
     const Clock& clock_;
     std::vector<Timer*> timers_;  // in creation order
     bool firing_ = false;
-    std::uint64_t ticks_ = 0;
 };
 
 }  // namespace tk

@@ -1,0 +1,25 @@
+// Values the shell's panels and data files share: the players' colours, which
+// mark their scoreboard rows and the winner, the pressed look of the panels'
+// answers and options, and the options panel's general help text.
+#pragma once
+
+#include "shell/frmZirimbo2012.h"
+
+namespace zirimbo {
+
+// Player 1 red (the human), 2 Bob, 3 Giorgetto, 4 Carla; element 0 is unused.
+inline constexpr tk::Color kPlayerColour[5] = {0, 0x8080FF, 0xFFCB84, 0x80FFFF, 0x80FF80};
+
+// A pressed option name or exit answer.
+inline constexpr tk::Color kPressedYellow = 0x80FFFF;
+
+// What the options panel's bubble says while no option is under the mouse.
+inline constexpr const char* kOptionsHelp =
+    "Passa con il mouse sopra le scritte con lo sfondo bianco per avere una breve descrizione del comando; "
+    "cliccaci sopra invece per cambiare la relativa opzione!";
+
+// The shapes of scoreboard row 1 to 4: elements 0 to 3 carry the row's player
+// colour, element 4 is the face's background.
+ControlArray<Shape>& ScoreboardRowShapes(frmZirimbo2012& f, int row);
+
+}  // namespace zirimbo
