@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "shell/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
@@ -19,5 +22,16 @@ struct MainWindowTest : ::testing::Test {
     void load() {
         f->Load();
         f->Show();
+    }
+    // Puts pawns on cells and pawns out; every other pawn stays parked.
+    void PlacePawns(std::initializer_list<std::pair<int, int>> cellPawn, std::initializer_list<int> out = {}) {
+        for (auto [cell, pawn] : cellPawn) {
+            f->lblCaselle(cell).Caption = std::to_string(pawn);
+            f->lblPedine(pawn).Caption = "0";
+        }
+        for (int pawn : out) {
+            f->lblUscite(pawn).Caption = std::to_string(pawn);
+            f->lblPedine(pawn).Caption = "0";
+        }
     }
 };

@@ -20,16 +20,8 @@ struct ExpectedRow {
 struct ComputerCandidates : MainWindowTest {
     // Pawns on cells; every other pawn stays parked unless listed as out.
     void Board(std::initializer_list<std::pair<int, int>> cellPawn, int die, std::initializer_list<int> out = {}) {
-        auto& w = *f;
-        for (auto [cell, pawn] : cellPawn) {
-            w.lblCaselle(cell).Caption = std::to_string(pawn);
-            w.lblPedine(pawn).Caption = "0";
-        }
-        for (int pawn : out) {
-            w.lblUscite(pawn).Caption = std::to_string(pawn);
-            w.lblPedine(pawn).Caption = "0";
-        }
-        w.lblNumeroDado.Caption = std::to_string(die);
+        PlacePawns(cellPawn, out);
+        f->lblNumeroDado.Caption = std::to_string(die);
     }
     void ExpectRows(const std::vector<ExpectedRow>& rows) {
         auto& w = *f;

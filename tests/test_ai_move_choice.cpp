@@ -14,15 +14,7 @@ struct MoveChoice : MainWindowTest {
     // Pawns on cells and pawns out; every other pawn stays parked. Then the
     // candidate rows of the player for the die value.
     void Board(std::initializer_list<std::pair<int, int>> cellPawn, std::initializer_list<int> out = {}) {
-        auto& w = *f;
-        for (auto [cell, pawn] : cellPawn) {
-            w.lblCaselle(cell).Caption = std::to_string(pawn);
-            w.lblPedine(pawn).Caption = "0";
-        }
-        for (int pawn : out) {
-            w.lblUscite(pawn).Caption = std::to_string(pawn);
-            w.lblPedine(pawn).Caption = "0";
-        }
+        PlacePawns(cellPawn, out);
     }
     void Roll(int player, int die) {
         f->ClearCandidateTable();

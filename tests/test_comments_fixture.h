@@ -46,13 +46,7 @@ struct CommentTest : ::testing::Test {
     std::string text(const tk::Label& l) const { return l.Caption.get(); }
     // The commands that reached a channel's player, without the channel's name.
     std::vector<std::string> log(const std::string& channel) const {
-        std::vector<std::string> out;
-        for (const auto& l : h.audio.log)
-            if (l.rfind(channel + " ", 0) == 0) {
-                const std::string rest = l.substr(channel.size() + 1);
-                out.push_back(rest.substr(0, rest.find(' ')));
-            }
-        return out;
+        return h.audio.commands(channel);
     }
     int plays(const std::string& channel) const {
         int n = 0;

@@ -67,13 +67,7 @@ struct PanelsTest : ::testing::Test {
     }
     // The pieces of the log sent to a channel, in order ("Open", "Prev", "Play", "Close").
     std::vector<std::string> commands(const std::string& channel) const {
-        std::vector<std::string> out;
-        for (const auto& l : h.audio.log)
-            if (l.rfind(channel + " ", 0) == 0) {
-                const std::string rest = l.substr(channel.size() + 1);
-                out.push_back(rest.substr(0, rest.find(' ')));
-            }
-        return out;
+        return h.audio.commands(channel);
     }
     // The picture file name of an image ("" for none).
     static std::string fileOf(const tk::Image& i) {

@@ -45,4 +45,15 @@ std::vector<std::string> RecordingAudio::plays() const {
     return out;
 }
 
+std::vector<std::string> RecordingAudio::commands(const std::string& channelName) const {
+    std::vector<std::string> out;
+    const std::string prefix = channelName + " ";
+    for (const auto& l : log)
+        if (l.rfind(prefix, 0) == 0) {
+            const std::string rest = l.substr(prefix.size());
+            out.push_back(rest.substr(0, rest.find(' ')));
+        }
+    return out;
+}
+
 }  // namespace tk

@@ -49,6 +49,8 @@ public:
     void finish(const std::string& channelName);  // the piece on that channel ends
     std::vector<std::string> log;                  // every command, in order
     std::vector<std::string> plays() const;        // only the "Play" lines
+    // The commands one channel received, without its name or file ("Open", "Prev", ...).
+    std::vector<std::string> commands(const std::string& channelName) const;
     void clear() { log.clear(); }
 
 private:
