@@ -1,13 +1,16 @@
 // The characters' lines: the game's texts and pauses are those from which the
-// voices are made, the fixed lines read as they must, and every text fits its
-// category's length.
+// voices are made, the fixed lines read as they must, every text fits its
+// category's length and every voice ends within the pause of its line.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
 
+#include "computer_turn/computer_players.h"
 #include "shell/frmZirimbo2012.h"
 
 using zirimbo::frmZirimbo2012;
@@ -141,4 +144,112 @@ TEST(CommentLines, EveryTextFitsItsCategory) {
     // Out of range: no line.
     EXPECT_EQ(std::string(frmZirimbo2012::CommentLineText(2, 9, 4)), "");
     EXPECT_EQ(frmZirimbo2012::CommentLineLength(1, 5, 1), 0);
+}
+
+namespace {
+
+// Length of a WAV file in milliseconds (its data chunk over its byte rate), or -1.
+double WavMs(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    auto u32 = [&]() {
+        unsigned char b[4] = {};
+        in.read(reinterpret_cast<char*>(b), 4);
+        return std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 | std::uint32_t(b[3]) << 24;
+    };
+    char id[4];
+    if (!in.read(id, 4) || std::string(id, 4) != "RIFF") return -1;
+    u32();
+    if (!in.read(id, 4) || std::string(id, 4) != "WAVE") return -1;
+    std::uint32_t byteRate = 0;
+    while (in.read(id, 4)) {
+        const std::uint32_t size = u32();
+        const std::string chunk(id, 4);
+        if (chunk == "fmt ") {
+            in.seekg(4, std::ios::cur);  // format tag, channels
+            u32();                       // sample rate
+            byteRate = u32();
+            in.seekg(std::streamoff(size) - 12 + (size & 1), std::ios::cur);
+        } else if (chunk == "data") {
+            return byteRate ? 1000.0 * size / byteRate : -1;
+        } else {
+            in.seekg(std::streamoff(size) + (size & 1), std::ios::cur);
+        }
+    }
+    return -1;
+}
+
+// The pause each line is given, in milliseconds, as the game's rules lay it down:
+// kPauses[character 0 Bob, 1 Giorgetto, 2 Carla][category 1..12][line 1..7].
+const int kPauses[3][13][8] = {
+    {{},
+     {0, 1400, 1300, 2100, 1900, 2100, 1000, 2200},
+     {0, 2000, 2800, 1800, 1800, 1700, 1100, 2100},
+     {0, 1300, 2000, 1500, 1900, 1600, 2600, 1200},
+     {0, 1900, 2200, 2500, 3100, 2700, 3500, 3400},
+     {0, 2500, 3000, 2800, 4400, 1600, 2000, 2300},
+     {0, 2400, 2200, 1600, 2500, 2400, 1600, 2700},
+     {0, 1200, 1700, 1900, 2000, 2700, 3100, 2300},
+     {0, 1300, 1200, 1400, 1600, 1900, 1000, 1000},
+     {0, 4600, 3300, 2400},
+     {0, 1300, 900, 1800},
+     {0, 1700, 1200, 2200},
+     {0, 1600}},
+    {{},
+     {0, 2000, 1600, 2400, 1500, 1600, 2900, 1600},
+     {0, 1200, 1800, 2300, 1000, 800, 1600, 1800},
+     {0, 1700, 1300, 1200, 800, 900, 1600, 1700},
+     {0, 2200, 2300, 3500, 3300, 2900, 1700, 1800},
+     {0, 1600, 1100, 3200, 2300, 1300, 2500, 2400},
+     {0, 1600, 2300, 1300, 2800, 1400, 2000, 2400},
+     {0, 2400, 1700, 2000, 2100, 1700, 1000, 2600},
+     {0, 800, 1100, 700, 1500, 1900, 1500, 1000},
+     {0, 1600, 3800, 3500},
+     {0, 1300, 900, 1800},
+     {0, 1500, 2200, 2300},
+     {0, 1800}},
+    {{},
+     {0, 1700, 1500, 1700, 2700, 2700, 1800, 2200},
+     {0, 2100, 2400, 1800, 1400, 1800, 2100, 2300},
+     {0, 1900, 1500, 1400, 2300, 1100, 1500, 1800},
+     {0, 2500, 3500, 3500, 2300, 2700, 2700, 1900},
+     {0, 1700, 2500, 3100, 2500, 1800, 2700, 2200},
+     {0, 2300, 2600, 2400, 2200, 2700, 1300, 2600},
+     {0, 2200, 1600, 1700, 2800, 1900, 2800, 1800},
+     {0, 1600, 2100, 1700, 1500, 1100, 1100, 1300},
+     {0, 1800, 2800, 3400},
+     {0, 1300, 3000, 1500},
+     {0, 2300, 1000, 2900},
+     {0, 1000}},
+};
+
+}  // namespace
+
+// A voice that outlasts its pause is cut by the character's next line or runs over
+// the next player's turn: every recording must end within the pause of its line.
+TEST(CommentLines, EveryVoiceEndsWithinThePauseOfItsLine) {
+    int checked = 0;
+    for (int player = 2; player <= 4; ++player) {
+        const auto& pauses = kPauses[player - 2];
+        for (int category = 1; category <= 12; ++category) {
+            const int lines = category == 12 ? 1 : frmZirimbo2012::CommentLineCount(category);
+            for (int k = 1; k <= lines; ++k) {
+                char file[32];
+                std::snprintf(file, sizeof file, "%02d%c%d.wav", category, kLetters[player], k);
+                const int pause = pauses[category][k];
+                if (category == 12)
+                    EXPECT_EQ(zirimbo::computer_turn::Player(player).skipPause, pause) << file;
+                else
+                    EXPECT_EQ(frmZirimbo2012::CommentLineLength(player, category, k), pause) << file;
+                const double ms = WavMs(std::string(ZIRIMBO_GAME_FOLDER) + "/" + kNames[player] + "/" + file);
+                EXPECT_GT(ms, 0) << file;
+                EXPECT_LE(ms, pause) << file;
+                ++checked;
+            }
+        }
+    }
+    EXPECT_EQ(checked, 3 * (8 * 7 + 3 * 3 + 1));
+    // The goodbye on exit reuses a line and must end before the window closes.
+    EXPECT_LE(WavMs(std::string(ZIRIMBO_GAME_FOLDER) + "/Bob/10B3.wav"), 1700);
+    EXPECT_LE(WavMs(std::string(ZIRIMBO_GAME_FOLDER) + "/Giorgetto/05G2.wav"), 1200);
+    EXPECT_LE(WavMs(std::string(ZIRIMBO_GAME_FOLDER) + "/Carla/10C3.wav"), 1400);
 }

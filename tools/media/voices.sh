@@ -14,7 +14,9 @@ voice_setup() {
 }
 
 # make_voice OUT CHARACTER TEXT MILLISECONDS [SPOKEN]: a recording longer than the line's
-# pause is sped up to fit, but never by more than a third, so it stays natural.
+# pause is sped up to fit, with 20 ms to spare for the rounding of the stretch, but never
+# by more than a third, so it stays natural (a line that would need more says its words
+# with shorter breaks, in the SPOKEN column of voices.tsv).
 make_voice() {
     local out=$1 who=$2 ms=$4 spoken=${5:-$3} tmp seconds factor espeak_args sox_colour
     voice_setup "$who"
@@ -23,7 +25,7 @@ make_voice() {
     sox -R "$tmp/raw.wav" -r 22050 -c 1 -b 16 "$tmp/coloured.wav" "${sox_colour[@]}" \
         silence 1 0.01 0.5% reverse silence 1 0.01 0.5% reverse
     seconds=$(soxi -D "$tmp/coloured.wav")
-    factor=$(awk -v s="$seconds" -v ms="$ms" 'BEGIN { f = s / (ms / 1000 - 0.08); if (f < 1) f = 1; if (f > 1.33) f = 1.33; printf "%.3f", f }')
+    factor=$(awk -v s="$seconds" -v ms="$ms" 'BEGIN { f = s / (ms / 1000 - 0.1); if (f < 1) f = 1; if (f > 1.33) f = 1.33; printf "%.3f", f }')
     local fit=()
     [[ $factor != 1.000 ]] && fit=(tempo -s "$factor")
     sox -R "$tmp/coloured.wav" -r 22050 -c 1 -b 16 -e signed-integer "$out" "${fit[@]}" \
