@@ -93,6 +93,8 @@ void frmZirimbo2012::DesignStartUp() {
     TmrTobelioZanvuti.onTimer = [this](int) { TmrTobelioZanvuti_Timer(); };
     TimerEntra.onTimer = [this](int) { TimerEntra_Timer(); };
     onKeyDown = [this](int keyCode, int shift) { Form_KeyDown(keyCode, shift); };
+    // A character the name box cannot store sounds the refusal, whatever the options say.
+    txtPassword.onRefused = [this](int) { ReplayEffectAlways(mmcDeng); };
 
     // The music lists, in the comments' developer view.
     const char* fast[12] = {"11", "1a", "1c", "2a", "2c", "3a", "3c", "4a", "4c", "5a", "5c", "6a"};

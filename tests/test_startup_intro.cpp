@@ -201,3 +201,19 @@ TEST_F(StartUpTest, WithTheMusicOffTheListsAreStillShuffledButNothingPlays) {
     h.advance(60000);
     EXPECT_EQ(plays("mmcMusiche"), 0);
 }
+
+TEST_F(StartUpTest, ANewPlayerTypesOverTheLastNameAndAnUnstorableCharacterSoundsTheRefusal) {
+    folder.write("ZirOpz.txt", OptionsFile("No", "No", "No"));  // even with the sound effects off
+    load();
+    auto& w = *f;
+    h.advance(test_startup::kIntroMs);
+    // The last player's name is selected: typing replaces it at once.
+    EXPECT_EQ(w.txtPassword.SelText(), "Doduru");
+    w.textInput("Gianni");
+    w.textInput("你");
+    EXPECT_EQ(plays("mmcDeng"), 1);
+    w.keyDown(tk::vbKeyLeft, tk::vbShiftMask);
+    w.textInput("a");
+    w.keyDown(tk::vbKeyReturn);
+    EXPECT_EQ(w.lblNomeGiocatore.Caption.get(), "Gianna");
+}

@@ -1,6 +1,7 @@
 #include "toolkit/controls.h"
 
 #include <cctype>
+#include <climits>
 #include <stdexcept>
 
 #include "toolkit/audio.h"
@@ -80,31 +81,148 @@ TextBox::TextBox(Window& w, std::string name, int index) : Control(w, Kind::Text
 }
 
 namespace {
-std::size_t utf8Length(const std::string& s) {
-    std::size_t n = 0;
-    for (unsigned char ch : s)
-        if ((ch & 0xC0) != 0x80) ++n;
+// The byte where character `index` of a UTF-8 text begins (the size of the text past its end).
+std::size_t byteOf(const std::string& s, int index) {
+    std::size_t i = 0;
+    for (int n = 0; i < s.size(); ++i) {
+        if ((static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) continue;
+        if (n++ == index) return i;
+    }
+    return s.size();
+}
+
+int charCount(const std::string& s) {
+    int n = 0;
+    for (unsigned char ch : s) n += (ch & 0xC0) != 0x80;
     return n;
+}
+
+// The characters of a UTF-8 text, each with the bytes that follow it.
+std::vector<std::string> characters(const std::string& s) {
+    std::vector<std::string> out;
+    for (char ch : s) {
+        if (out.empty() || (static_cast<unsigned char>(ch) & 0xC0) != 0x80) out.emplace_back();
+        out.back() += ch;
+    }
+    return out;
+}
+
+bool storable(const std::string& ch) {
+    unsigned char first = static_cast<unsigned char>(ch[0]);
+    if (first < 0x20 || first == 0x7F) return false;  // line breaks, tabs and other controls
+    return fitsCp1252(ch);
 }
 }  // namespace
 
-bool TextBox::typeText(const std::string& utf8) {
-    if (Locked || !Enabled) return false;
-    if (!fitsCp1252(utf8)) return false;
-    if (MaxLength > 0 && utf8Length(Text.get()) + utf8Length(utf8) > static_cast<std::size_t>(MaxLength.get()))
-        return false;
-    Text = Text.get() + utf8;
-    return true;
+std::string TextBox::SelText() const {
+    const std::string& t = Text;
+    std::size_t from = byteOf(t, SelStart());
+    return t.substr(from, byteOf(t, SelStart() + SelLength()) - from);
 }
 
-void TextBox::backspace() {
-    if (Locked || !Enabled) return;
+void TextBox::setSelStart(int start) {
+    anchor_ = caret_ = std::clamp(start, 0, charCount(Text));
+    window().markDirty();
+}
+
+void TextBox::setSelLength(int length) {
+    anchor_ = SelStart();
+    caret_ = std::clamp(anchor_ + length, anchor_, charCount(Text));
+    window().markDirty();
+}
+
+void TextBox::selectAll() {
+    anchor_ = 0;
+    caret_ = charCount(Text);
+    window().markDirty();
+}
+
+void TextBox::moveCaret(int to, bool extend) {
+    caret_ = std::clamp(to, 0, charCount(Text));
+    if (!extend) anchor_ = caret_;
+    window().markDirty();
+}
+
+void TextBox::removeSelection() {
+    if (SelLength() == 0) return;
+    const int start = SelStart();
     std::string t = Text;
-    if (t.empty()) return;
-    std::size_t i = t.size() - 1;
-    while (i > 0 && (static_cast<unsigned char>(t[i]) & 0xC0) == 0x80) --i;
-    t.erase(i);
+    std::size_t from = byteOf(t, start);
+    t.erase(from, byteOf(t, start + SelLength()) - from);
     Text = t;
+    anchor_ = caret_ = start;
+}
+
+bool TextBox::typeText(const std::string& utf8) {
+    if (!editable()) return false;
+    const int room = MaxLength > 0 ? MaxLength - (charCount(Text) - SelLength()) : INT_MAX;
+    std::string taken;
+    int count = 0;
+    bool refused = false;
+    for (const std::string& ch : characters(utf8)) {
+        if (!storable(ch) || count >= room) {
+            refused = true;
+            continue;
+        }
+        taken += ch;
+        ++count;
+    }
+    if (count > 0) {
+        removeSelection();
+        std::string t = Text;
+        t.insert(byteOf(t, caret_), taken);
+        Text = t;
+        anchor_ = caret_ = caret_ + count;
+    }
+    if (refused && onRefused) onRefused(Index());
+    return !refused;
+}
+
+bool TextBox::editKey(int keyCode, int shift) {
+    if (!editable()) return false;
+    const bool extend = (shift & vbShiftMask) != 0;
+    const bool ctrl = (shift & vbCtrlMask) != 0;
+    switch (keyCode) {
+        case vbKeyLeft:
+            moveCaret(SelLength() > 0 && !extend ? SelStart() : caret_ - 1, extend);
+            return true;
+        case vbKeyRight:
+            moveCaret(SelLength() > 0 && !extend ? SelStart() + SelLength() : caret_ + 1, extend);
+            return true;
+        case vbKeyHome: moveCaret(0, extend); return true;
+        case vbKeyEnd: moveCaret(charCount(Text), extend); return true;
+        case vbKeyBack:
+        case vbKeyDelete:
+            if (SelLength() == 0) {
+                // Nothing selected: the character before (Backspace) or after (Delete) the caret.
+                if (keyCode == vbKeyBack && caret_ > 0) anchor_ = caret_ - 1;
+                if (keyCode == vbKeyDelete) anchor_ = std::min(caret_ + 1, charCount(Text));
+            }
+            removeSelection();
+            window().markDirty();
+            return true;
+        case vbKeyA:
+            if (!ctrl) return false;
+            selectAll();
+            return true;
+        case vbKeyV: {
+            if (!ctrl) return false;
+            const auto& clipboard = window().runtime().clipboardText;
+            if (clipboard) paste(clipboard());
+            return true;
+        }
+        default: return false;
+    }
+}
+
+void TextBox::propertySet(const void* prop, bool changed) {
+    // A new text keeps the caret and the selection within it.
+    if (prop == &Text) {
+        const int n = charCount(Text);
+        anchor_ = std::min(anchor_, n);
+        caret_ = std::min(caret_, n);
+    }
+    Control::propertySet(prop, changed);
 }
 
 Timer::Timer(Window& w, std::string name, int index) : Control(w, Kind::Timer, std::move(name), index) {

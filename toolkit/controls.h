@@ -3,7 +3,9 @@
 // blue-green-red values (0xFF is red), font sizes in points.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <memory>
@@ -28,7 +30,21 @@ struct MouseArgs {
 };
 
 // Key codes the game uses.
-enum KeyCode : int { vbKeyBack = 8, vbKeyReturn = 13, vbKeyEscape = 27, vbKeyLeft = 37, vbKeyRight = 39, vbKeyDelete = 46 };
+enum KeyCode : int {
+    vbKeyBack = 8,
+    vbKeyReturn = 13,
+    vbKeyEscape = 27,
+    vbKeyEnd = 35,
+    vbKeyHome = 36,
+    vbKeyLeft = 37,
+    vbKeyRight = 39,
+    vbKeyDelete = 46,
+    vbKeyA = 65,
+    vbKeyV = 86,
+};
+
+// The shift state of a key: any of these added together.
+enum ShiftMask : int { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
 
 class Control {
 public:
@@ -134,6 +150,9 @@ public:
 };
 
 // A text box: single-line and editable, or multi-line and read-only with a scroll bar.
+// An editable box edits at its caret. The selection is counted in characters:
+// SelStart characters lie before it and SelLength in it (0: only the caret); the
+// caret stands at one of its ends. Taking the focus selects the whole text.
 class TextBox : public Control {
 public:
     TextBox(Window& w, std::string name, int index = -1);
@@ -143,9 +162,40 @@ public:
     Prop<bool> Locked{this, false};
     Prop<int> MaxLength{this, 0};   // 0 no limit (characters)
     int scrollTop = 0;              // first line shown (pixels), kept by the front end
-    // Typing: the character is refused when the 8-bit code page cannot hold it.
+
+    int SelStart() const { return std::min(anchor_, caret_); }
+    int SelLength() const { return std::abs(caret_ - anchor_); }
+    std::string SelText() const;
+    // Puts the caret at a place in the text (kept within it), with nothing selected.
+    void setSelStart(int start);
+    // Selects this many characters from SelStart (kept within the text); the caret goes to their end.
+    void setSelLength(int length);
+    void selectAll();
+    // Where the caret stands, in characters from the start.
+    int caret() const { return caret_; }
+
+    // Typing and pasting replace the selection with the text. A character the 8-bit code
+    // page cannot hold, a control character, or one beyond MaxLength is left out and
+    // onRefused tells so; the rest goes in. True when every character went in.
     bool typeText(const std::string& utf8);
-    void backspace();
+    bool paste(const std::string& utf8) { return typeText(utf8); }
+    // The editing keys: Left, Right, Home and End move the caret (with Shift they stretch
+    // the selection), Backspace and Delete remove the selection or the character before
+    // or after the caret, Ctrl+A selects everything and Ctrl+V pastes the clipboard.
+    // False for any other key.
+    bool editKey(int keyCode, int shift);
+
+    // A typed or pasted character could not be stored.
+    std::function<void(int)> onRefused;
+
+    void propertySet(const void* prop, bool changed) override;
+
+private:
+    bool editable() const { return !Locked && Enabled; }
+    void moveCaret(int to, bool extend);
+    void removeSelection();
+    int anchor_ = 0;  // the fixed end of the selection
+    int caret_ = 0;
 };
 
 // A timer: see timers.h for what Interval and Enabled do.

@@ -39,6 +39,8 @@ public:
     Screen screen;
     // The process's current directory at start: what the directory list shows.
     std::string startDirectory;
+    // The text on the system's clipboard (UTF-8), when the front end provides one.
+    std::function<std::string()> clipboardText;
 
     // Seeds the generator from the clock.
     void Randomize();

@@ -61,8 +61,11 @@ void Window::Unload() {
 }
 
 void Window::SetFocus(Control& c) {
-    if (focus_ != &c) markDirty();
+    if (focus_ == &c) return;
+    markDirty();
     focus_ = &c;
+    // A text box taking the focus selects its whole text, so that typing replaces it.
+    if (c.kind() == Kind::TextBox) static_cast<TextBox&>(c).selectAll();
 }
 
 namespace {
@@ -204,8 +207,8 @@ void Window::keyDown(int keyCode, int shift) {
                 return;
             }
         }
-    } else if (keyCode == vbKeyBack && f && f->kind() == Kind::TextBox) {
-        static_cast<TextBox*>(f)->backspace();
+    } else if (f && f->kind() == Kind::TextBox) {
+        static_cast<TextBox*>(f)->editKey(keyCode, shift);
     }
 }
 
