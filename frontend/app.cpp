@@ -305,6 +305,14 @@ int App::run(WindowFactory makeMainWindow) {
         return 2;
     }
     SDL_StartTextInput();
+    rt_->clipboardText = [] {
+        std::string text;
+        if (char* clip = SDL_GetClipboardText()) {
+            text = clip;
+            SDL_free(clip);
+        }
+        return text;
+    };
 
     const char* shotPath = std::getenv("ZIRIMBO_SCREENSHOT");
     if (shotPath && !*shotPath) shotPath = nullptr;

@@ -54,6 +54,7 @@ constexpr SDL_Color kFace = rgb(0xC0C0C0);
 constexpr SDL_Color kLight = rgb(0xDFDFDF);
 constexpr SDL_Color kShadow = rgb(0x808080);
 constexpr SDL_Color kTrack = rgb(0xE0E0E0);
+constexpr SDL_Color kHighlight = rgb(0x000080);  // selected text's background
 
 // Twips to pixels, to the nearest pixel (also for negative positions).
 int toPixels(int twips, int tpp) {
@@ -698,19 +699,40 @@ void Renderer::drawTextBox(tk::TextBox& c, const Rect& r, bool focused) {
         drawLines(b.font, b.lineH, *b.lines, b.inner, b.inner.y - c.scrollTop, c.Alignment, fore);
     } else {
         const std::string& text = c.Text;
+        // Pixel offset of the character at `index` (a prefix of the text, in characters).
+        auto offsetOf = [&](int index) {
+            std::size_t i = 0;
+            for (int n = 0; i < text.size(); ++i)
+                if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && n++ == index) break;
+            return textWidth(b.font, text.substr(0, i));
+        };
         int tw = textWidth(b.font, text);
         int x = b.inner.x;
         if (c.Alignment == 1) x = b.inner.x + b.inner.w - tw - 1;
         else if (c.Alignment == 2) x = b.inner.x + (b.inner.w - tw) / 2;
-        // Keep the end of the text, where typing goes, in view.
-        if (focused && x + tw + 1 > b.inner.x + b.inner.w) x = b.inner.x + b.inner.w - tw - 1;
+        const bool editing = focused && c.Enabled;
+        if (editing) {
+            // Keep the caret, where typing goes, in view.
+            int cx = x + offsetOf(c.caret());
+            if (cx + 1 > b.inner.x + b.inner.w) x -= cx + 1 - (b.inner.x + b.inner.w);
+            else if (cx < b.inner.x) x += b.inner.x - cx;
+        }
         if (TextPic* pic = textPicture(b.font, text, fore)) {
             SDL_Rect dst{x, b.inner.y, pic->w, pic->h};
             SDL_RenderCopy(r_, pic->tex, nullptr, &dst);
         }
-        if (focused && c.Enabled) {
+        if (editing && c.SelLength() > 0) {
+            // The selection: its text in white on the highlight colour.
+            int from = x + offsetOf(c.SelStart());
+            Rect sel{from, b.inner.y, x + offsetOf(c.SelStart() + c.SelLength()) - from, b.lineH};
+            fillRect(sel, kHighlight);
+            if (TextPic* pic = textPicture(b.font, c.SelText(), kWhite)) {
+                SDL_Rect dst{from, b.inner.y, pic->w, pic->h};
+                SDL_RenderCopy(r_, pic->tex, nullptr, &dst);
+            }
+        } else if (editing) {
             setColor(toSdlColor(c.ForeColor));
-            int cx = x + tw;
+            int cx = x + offsetOf(c.caret());
             SDL_RenderDrawLine(r_, cx, b.inner.y, cx, b.inner.y + b.lineH - 1);
         }
     }

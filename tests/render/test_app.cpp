@@ -122,6 +122,9 @@ TEST_F(AppTest, EventsReachTheWindowAndClosingUnloadsIt) {
             [] { pushKey(SDLK_a, KMOD_LSHIFT); pushKey(SDLK_LEFT); },
             [] { pushMouse(SDL_MOUSEBUTTONDOWN, 150, 210); pushMouse(SDL_MOUSEBUTTONUP, 150, 210); },
             [] { pushText("Zoè"); pushKey(SDLK_BACKSPACE); },
+            // The clipboard pastes what the box can hold; Home and Delete edit at the caret.
+            [] { SDL_SetClipboardText("lé 你\n"); pushKey(SDLK_v, KMOD_LCTRL); },
+            [] { pushKey(SDLK_HOME); pushKey(SDLK_DELETE); },
             [] { pushKey(SDLK_RETURN); },  // with a text box in focus: the default button
             [] { pushQuit(); },
         };
@@ -129,7 +132,7 @@ TEST_F(AppTest, EventsReachTheWindowAndClosingUnloadsIt) {
     });
     EXPECT_EQ(status, 0);
     ASSERT_NE(win, nullptr);
-    EXPECT_EQ(win->txtNome.Text.get(), "Zo");
+    EXPECT_EQ(win->txtNome.Text.get(), "olé ");
     EXPECT_EQ(log, (std::vector<std::string>{"click", "key 65 1", "key 37 0", "click", "unload frmProva"}));
     EXPECT_TRUE(app.runtime().finished());
 }

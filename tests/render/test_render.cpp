@@ -253,6 +253,35 @@ TEST_F(RenderTest, ButtonsAndTextBoxesDraw) {
     EXPECT_GT(pic->countOther(12, 62, 108, 83, kWhite), 10);
 }
 
+TEST_F(RenderTest, TheFocusedTextBoxShowsItsSelectionAndKeepsTheCaretInView) {
+    tk::TextBox box(w, "txtNome");
+    place(box, 10, 60, 100, 25);
+    box.ForeColor = 0x0000FF;
+    box.Text = "Anna";
+    w.SetFocus(box);  // selects the whole text
+    const Rgb highlight{0, 0, 128};
+    auto pic = render("selection");
+    int selected = 0;
+    for (int y = 63; y < 82; ++y)
+        for (int x = 14; x < 106; ++x) selected += pic->at(x, y) == highlight;
+    EXPECT_GT(selected, 100);
+
+    // A caret is a full column of the text's colour; a text wider than the box
+    // slides so that the caret stays inside (the box's text runs from 14 to 105).
+    auto caretAt = [](const Picture& p, int x) {
+        for (int y = 64; y <= 71; ++y)
+            if (!(p.at(x, y) == kRed)) return false;
+        return true;
+    };
+    box.Text = "Wolfgang Amadeus Mozart il Grande";
+    box.setSelStart(0);
+    pic = render("caret-start");
+    EXPECT_TRUE(caretAt(*pic, 14));
+    box.setSelStart(99);
+    pic = render("caret-end");
+    EXPECT_TRUE(caretAt(*pic, 105));
+}
+
 TEST_F(RenderTest, MultiLineTextBoxScrollsWithinItsText) {
     tk::TextBox box(w, "txtCommenti");
     place(box, 10, 10, 150, 60);
