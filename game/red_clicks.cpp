@@ -12,6 +12,8 @@ namespace {
 const char* const kRefusal = "Non puoi muovere questa pedina!";
 const char* const kOneTarget = "Ora clicca sulla 'X' per spostarvi la pedina che hai scelto!";
 const char* const kTwoTargets = "Ora clicca su una delle due 'X' per spostarvi la pedina che hai scelto!";
+// The only target is the chosen pawn's own cell (an inner pawn with a 4): no 'X' is drawn.
+const char* const kOwnCell = "Ora clicca di nuovo sulla pedina che hai scelto per spostarla!";
 const char* const kChooseAgain = "Clicca su una 'X' per scegliere la pedina da giocare!";
 
 bool Flagged(const Label& l) { return l.ForeColor == colour::Red; }
@@ -113,7 +115,9 @@ void frmZirimbo2012::ImgGif_Click(int Index) {
             }
             FillSlot(*this, target, n);
         }
-        lblSpiegazioni.Caption = tk::Val(lblIcs(2).Caption) == 0 ? kOneTarget : kTwoTargets;
+        if (tk::Val(lblIcs(2).Caption) != 0) lblSpiegazioni.Caption = kTwoTargets;
+        else if (tk::Val(lblIcs(1).Caption) == Index) lblSpiegazioni.Caption = kOwnCell;
+        else lblSpiegazioni.Caption = kOneTarget;
         return;
     }
 
