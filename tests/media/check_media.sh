@@ -57,6 +57,18 @@ done < <(cd "$folder" && for f in Rumori/* Bob/* Giorgetto/* Carla/*; do
     printf '%s %s %s %s %s\n' "$f" "$(soxi -r "$f")" "$(soxi -c "$f")" "$(soxi -b "$f")" "$(soxi -D "$f")"
 done)
 
+# The effects sound equally loud (the loudest 50 ms of each within 3 dB of the others) and
+# none reaches full scale.
+effects=$(cd "$folder" && for f in Rumori/*; do
+    sox "$f" -n stats -w 0.05 2>&1 | awk -v f="$f" '/^Pk lev dB/ { pk = $NF } /^RMS Pk dB/ { rms = $NF }
+        END { print f, pk, rms }'
+done)
+while read -r f pk _; do
+    awk -v p="$pk" 'BEGIN { exit !(p < -0.5) }' || fail "$f peaks at $pk dBFS"
+done <<<"$effects"
+spread=$(awk 'NR == 1 { lo = hi = $3 } { if ($3 < lo) lo = $3; if ($3 > hi) hi = $3 } END { printf "%.2f", hi - lo }' <<<"$effects")
+awk -v s="$spread" 'BEGIN { exit !(s <= 3) }' || fail "the effects' loudness differs by $spread dB: $(tr '\n' ' ' <<<"$effects")"
+
 # --- music: standard MIDI files of format 1
 for f in "$folder"/Musiche/*.mid; do
     header=$(od -An -tx1 -N10 "$f" | tr -d ' \n')

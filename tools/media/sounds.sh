@@ -7,6 +7,23 @@ SOX_OUT=(-r 22050 -c 1 -b 16 -e signed-integer)
 # Every sox call of the generator goes through here, in repeatable mode.
 sfx() { sox -R "$@"; }
 
+# Every effect ends at the same loudness, measured on its loudest 50 ms, so that none
+# stands out over the others; a sharp sound whose peak would pass the limit stays softer.
+EFFECT_LOUDNESS=-19
+EFFECT_PEAK_LIMIT=-1
+
+level_effect() {
+    local file=$1 tmp gain
+    gain=$(sox "$file" -n stats -w 0.05 2>&1 | awk -v want="$EFFECT_LOUDNESS" -v limit="$EFFECT_PEAK_LIMIT" '
+        /^Pk lev dB/ { peak = $NF } /^RMS Pk dB/ { rms = $NF }
+        END { if (rms == "" || peak == "") exit 1
+              g = want - rms; if (peak + g > limit) g = limit - peak; printf "%.2f", g }')
+    tmp=$(mktemp -d)
+    sfx "$file" "${SOX_OUT[@]}" "$tmp/level.wav" gain "$gain"
+    mv "$tmp/level.wav" "$file"
+    rm -rf "$tmp"
+}
+
 # Dado.wav: the die rolling on the board, a handful of hard clicks slowing down.
 make_die_sound() {
     local out=$1 tmp i
@@ -18,6 +35,7 @@ make_die_sound() {
     done
     sfx -m "$tmp"/c*.wav "${SOX_OUT[@]}" "$out" gain -n -2
     rm -rf "$tmp"
+    level_effect "$out"
 }
 
 # DENG.wav: the refusal, a dull two-tone bell.
@@ -25,6 +43,7 @@ make_refusal_sound() {
     local out=$1
     sfx -n "${SOX_OUT[@]}" "$out" synth 0.55 sine 311 sine mix 466 sine mix 622.5 sine mix 933 \
         fade q 0.003 0.55 0.5 tremolo 9 25 gain -n -3
+    level_effect "$out"
 }
 
 # Plauso.WAV: a short round of applause, a crowd of hands clapping each at its own and
@@ -40,6 +59,7 @@ make_applause_sound() {
     done
     sfx -m "$tmp"/h*.wav "${SOX_OUT[@]}" "$out" fade q 0.12 2.3 0.8 gain -n -2
     rm -rf "$tmp"
+    level_effect "$out"
 }
 
 # Mossa.WAV: a pawn stepping on a cell, a short wooden knock.
@@ -50,12 +70,14 @@ make_step_sound() {
     sfx -n "${SOX_OUT[@]}" "$tmp/b.wav" synth 0.012 whitenoise gain -6 highpass 2500 fade q 0.001 0.012 0.01 gain -12
     sfx -m "$tmp/a.wav" "$tmp/b.wav" "${SOX_OUT[@]}" "$out" gain -n -3
     rm -rf "$tmp"
+    level_effect "$out"
 }
 
 # Pedina.WAV: a pawn picked up, a round pop.
 make_pop_sound() {
     local out=$1
     sfx -n "${SOX_OUT[@]}" "$out" synth 0.09 sine 300:1300 fade q 0.002 0.09 0.06 gain -n -3
+    level_effect "$out"
 }
 
 # Sfoglia.WAV: a page turning, a soft swish.
@@ -63,12 +85,14 @@ make_page_sound() {
     local out=$1
     sfx -n "${SOX_OUT[@]}" "$out" synth 0.32 pinknoise highpass 1800 lowpass 7000 \
         fade h 0.14 0.32 0.17 gain -n -6
+    level_effect "$out"
 }
 
 # Tic.WAV: a short tick.
 make_tick_sound() {
     local out=$1
     sfx -n "${SOX_OUT[@]}" "$out" synth 0.03 sine 2300 sine mix 3450 fade q 0.0005 0.03 0.027 gain -n -4
+    level_effect "$out"
 }
 
 # Vittoria.WAV: the victory fanfare, three quick notes and a long chord, with a little drum.
@@ -95,4 +119,5 @@ make_fanfare_sound() {
         bandpass 1800 1q fade q 0.3 0.9 0.05 gain -16
     sfx -m "$tmp/melody.wav" "$tmp/drum.wav" "$tmp/roll.wav" "${SOX_OUT[@]}" "$out" reverb 25 50 60 gain -n -2
     rm -rf "$tmp"
+    level_effect "$out"
 }
