@@ -427,20 +427,24 @@ Renderer::FontRef Renderer::fontFor(const tk::Control& c) {
         if (reported.insert(c.FontName).second) tk::logLine("no font for \"" + c.FontName.get() + "\": text not drawn");
         return ref;
     }
-    int px = int(std::lround(double(c.FontSize) * 20.0 / tppY(c.window())));
-    px = std::clamp(px, 1, 400);
+    // The size in quarter pixels: a font scaled down with the screen keeps the width the
+    // layout was scaled by, where a whole-pixel size would run past its label.
+    int quarters = int(std::lround(double(c.FontSize) * 20.0 * 4 / tppY(c.window())));
+    quarters = std::clamp(quarters, 4, 1600);
     int style = TTF_STYLE_NORMAL;
     if (bold && !face->bold) style |= TTF_STYLE_BOLD;
     if (italic && !face->italic) style |= TTF_STYLE_ITALIC;
     if (c.FontUnderline) style |= TTF_STYLE_UNDERLINE;
 
-    auto key = std::make_tuple(face->file + "#" + std::to_string(face->index), px, style);
+    auto key = std::make_tuple(face->file + "#" + std::to_string(face->index), quarters, style);
     auto it = fonts_.find(key);
     if (it == fonts_.end()) {
-        TTF_Font* f = TTF_OpenFontIndex(face->file.c_str(), px, face->index);
+        // At 18 dots per inch a point is a quarter of a pixel.
+        TTF_Font* f = TTF_OpenFontIndexDPI(face->file.c_str(), quarters, face->index, 18, 18);
         if (f) {
             TTF_SetFontStyle(f, style);
-            TTF_SetFontHinting(f, TTF_HINTING_LIGHT);
+            // Glyphs placed at fractions of a pixel: small text keeps an even spacing.
+            TTF_SetFontHinting(f, TTF_HINTING_LIGHT_SUBPIXEL);
         } else if (reported.insert(face->file).second) {
             tk::logLine("cannot open font " + face->file + ": " + TTF_GetError());
         }
@@ -550,6 +554,24 @@ void Renderer::drawLabel(const tk::Label& c, const Rect& r) {
         drawLines(f.font, f.height, lines, shifted, shifted.y, c.Alignment, kWhite);
         drawLines(f.font, f.height, lines, box, box.y, c.Alignment, kShadow);
     }
+}
+
+std::vector<Renderer::TextLine> Renderer::labelLines(const tk::Label& c) {
+    std::vector<TextLine> out;
+    const std::string caption = stripMnemonics(c.Caption);
+    FontRef f = fontFor(c);
+    if (caption.empty() || !f.font) return out;
+    const Rect r = controlRect(c);
+    const int pad = c.BorderStyle == 1 ? 1 : 0;
+    const Rect box{r.x + pad, r.y + pad, r.w - 2 * pad, r.h - 2 * pad};
+    const auto& lines = layoutText(f.font, caption, box.w);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        TextLine line{lines[i], box.x, box.y + int(i) * f.height, textWidth(f.font, lines[i]), f.height};
+        if (c.Alignment == 1) line.x = box.x + box.w - line.w;
+        else if (c.Alignment == 2) line.x = box.x + (box.w - line.w) / 2;
+        out.push_back(line);
+    }
+    return out;
 }
 
 void Renderer::drawFrame(const tk::Frame& c, const Rect& r) {

@@ -46,6 +46,13 @@ public:
     // box scrolls a page up (upper half) or down (lower half) and true is returned.
     bool clickScrollBar(tk::Window& window, int xPx, int yPx);
 
+    // A label's caption as draw() lays it out: each line and its box, window pixels.
+    struct TextLine {
+        std::string text;
+        int x = 0, y = 0, w = 0, h = 0;
+    };
+    std::vector<TextLine> labelLines(const tk::Label& label);
+
     // Frees cached text pictures that have not been drawn for a while (called by draw()).
     void trimCaches();
 
@@ -122,7 +129,7 @@ private:
     std::uint64_t frame_ = 0;
     bool smooth_ = false;  // the picture is scaled to the screen: smooth every texture
     std::map<std::string, SDL_Texture*> images_;  // by path; nullptr for unreadable files
-    // Fonts: by (file, pixel size, style).
+    // Fonts: by (file, size in quarter pixels, style).
     std::map<std::tuple<std::string, int, int>, TTF_Font*> fonts_;
     std::map<std::tuple<TTF_Font*, std::string, std::uint32_t>, TextPic> texts_;
     std::map<std::tuple<TTF_Font*, std::string, int>, Layout> layouts_;
