@@ -42,6 +42,18 @@ for f in "$folder"/Pedine/*.gif "$folder"/Fumetti/*.gif "$folder"/Grafica/*.gif;
     esac
 done
 
+# Parking squares overlap by a third of their height and the logo has the panel titles
+# just below it: a pawn stays within the middle 78 of its 111 rows, the logo leaves its
+# bottom fifth clear.
+for f in "$folder"/Pedine/[RBGV][1-5].gif "$folder"/Grafica/Logo*.gif; do
+    read -r height top < <(convert "$f" -alpha extract -trim -format '%h %Y\n' info:)
+    top=${top#+}
+    case $f in
+        */Pedine/*) (( top >= 16 && top + height <= 95 )) || fail "${f#"$folder"/}: drawn on rows $top to $((top + height - 1))" ;;
+        *) (( top + height <= 74 )) || fail "${f#"$folder"/}: drawn down to row $((top + height - 1))" ;;
+    esac
+done
+
 # --- sounds: 22050 Hz, mono, 16 bit, sensible lengths
 while read -r f rate channels bits seconds; do
     [[ "$rate $channels $bits" == "22050 1 16" ]] || fail "$f: $rate Hz, $channels channel(s), $bits bit"

@@ -29,7 +29,12 @@ fill none stroke white stroke-width 9 circle 55,56 55,8
 stroke '#FF1744' stroke-width 5 circle 55,56 55,8
 stroke-linecap round line 55,0 55,18 line 55,94 55,111 line 0,56 18,56 line 92,56 110,56"
     fi
-    save_gif -size 111x111 xc:none -draw "$mvg" "$out"
+    # Drawn smaller than its square: the parking squares beside the board overlap by a
+    # third, and a pawn must stay clear of its neighbours and of the next colour's strip.
+    save_gif -size 111x111 xc:none -draw "push graphic-context
+translate 55,56 scale 0.66,0.66 translate -55,-56
+$mvg
+pop graphic-context" "$out"
 }
 
 # Pedine/X.gif: an empty cell that the chosen pawn can reach.

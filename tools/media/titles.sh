@@ -40,20 +40,21 @@ make_logo() {
                   -gravity south -splice "0x$up" -gravity north -splice 0x$((8 - up))
                   -bordercolor none -border 2x0 ')')
     done
+    # The bottom fifth stays clear: the panel titles sit just below the logo.
     save_gif -background none "${letters[@]}" -gravity center +append \
-        -extent 480x92 "$out"
+        -resize 480x72 -gravity north -extent 480x92 "$out"
 }
 
 # Grafica/Fumetto.gif: the speech-bubble frame behind the rules text and the prompts; the
-# tail points left, to the character picture beside it.
+# tail points left, to the character picture beside it. The texts on it start close to
+# its top left corner, so the corners are tight and the white inside reaches the edge.
 make_bubble_frame() {
     local out=$1
     save_gif -size 600x268 xc:none -draw "
-fill white stroke '$INK' stroke-width 6 stroke-linejoin round
-polygon 104,112 8,158 104,172
-roundrectangle 96,5 595,263 64,64
-stroke none polygon 106,118 20,156 106,166
-fill none stroke '#FFE082' stroke-width 5 roundrectangle 108,17 583,251 54,54" "$out"
+fill white stroke '$INK' stroke-width 5 stroke-linejoin round
+polygon 100,112 8,158 100,172
+roundrectangle 94,3 596,264 12,12
+stroke none polygon 102,118 20,156 102,166" "$out"
 }
 
 # Grafica/Indietro<n>.gif and Avanti<n>.gif: round arrow buttons, 1 at rest, 2 pressed.
