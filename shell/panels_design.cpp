@@ -128,7 +128,7 @@ void frmZirimbo2012::DesignShellControls() {
         Place(ImgVarie(1), &panel, 1050, 2730, 4740, 4740);
         Place(ImgVarie(2), &panel, 5250, 3570, 8730, 3900);
         Place(lblVarie(12), &panel, 6720, 2940, 7260, 435);
-        SetText(lblVarie(13), "", 9.75, false, 0);
+        SetText(lblVarie(13), "", 11.25, false, 0);
         Place(lblVarie(13), &panel, 6930, 3780, 6630, 3690);
         SetText(lblVarie(17), "", 12, true);
         Place(lblVarie(17), &panel, 1050, 7640, 4740, 330);
@@ -169,7 +169,7 @@ void frmZirimbo2012::DesignShellControls() {
         const struct {
             int index, left, width;
             const char* text;
-        } headings[4] = {{23, 840, 1065, "Posizione"}, {24, 3925, 3900, "Nome"}, {27, 8400, 1065, "Vinte"},
+        } headings[4] = {{23, 840, 1260, "Posizione"}, {24, 3925, 3900, "Nome"}, {27, 8400, 1065, "Vinte"},
                          {31, 9765, 4425, "Data ultima vittoria"}};
         for (const auto& h : headings) {
             SetText(lblVarie(h.index), h.text, 9.75, true, h.index == 24 ? 0 : 2);
@@ -362,7 +362,8 @@ void frmZirimbo2012::DesignShellControls() {
     Place(ImgVarie(10), &FraRicomincia, 315, 1470, 3375, 3375);
     Place(ImgVarie(9), &FraRicomincia, 2415, 2520, 4005, 2115);
     SetText(lblVarie(33), "Vuoi la rivincita? Clicca su NUOVA PARTITA!", 12, true);
-    Place(lblVarie(33), &FraRicomincia, 3255, 2940, 2850, 1485);
+    // The prompt starts right of the winner's picture, which would cover its first letters.
+    Place(lblVarie(33), &FraRicomincia, 3690, 2940, 2415, 1485);
     Filled(ShpVari(19), 4, colour::White);
     Place(ShpVari(19), &FraRicomincia, 2100, 5355, 2430, 750);
     SetText(lblVarie(34), "NUOVA PARTITA", 11.25, true);
