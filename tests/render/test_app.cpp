@@ -105,6 +105,8 @@ struct AppTest : ::testing::Test {
         unsetenv("ZIRIMBO_SCREENSHOT");
         unsetenv("ZIRIMBO_SCREENSHOT_DELAY_MS");
         unsetenv("ZIRIMBO_EXIT_AFTER_MS");
+        std::error_code ec;
+        fs::remove_all(folder, ec);
     }
 };
 

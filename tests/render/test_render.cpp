@@ -34,13 +34,22 @@ using zirimbo_frontend::Renderer;
 
 namespace {
 
+// One scratch folder per test process, removed when the process ends.
+struct ScratchDir {
+    fs::path path;
+    ~ScratchDir() {
+        std::error_code ec;
+        fs::remove_all(path, ec);
+    }
+};
+
 fs::path tempDir() {
-    static fs::path dir = [] {
+    static ScratchDir dir{[] {
         fs::path d = fs::temp_directory_path() / ("zirimbo_render_" + std::to_string(getpid()));
         fs::create_directories(d);
         return d;
-    }();
-    return dir;
+    }()};
+    return dir.path;
 }
 
 // A white window on a headless runtime; controls are placed in pixels (15 twips each).
