@@ -148,21 +148,39 @@ std::vector<std::string> wrapText(const std::string& text, int maxWidth,
         std::size_t end = text.find_first_of("\r\n", start);
         std::string para = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
 
-        if (maxWidth <= 0 || measure(para) <= maxWidth) {
+        // True when `line` followed by para[from, to) fits. A long piece is tried on
+        // starts of growing length first, so that one far wider than the line is turned
+        // down after measuring little more than a line: the work stays in proportion
+        // to the text, however long its words are.
+        const auto fits = [&](const std::string& line, std::size_t from, std::size_t to) {
+            for (std::size_t probe = 64; from + probe < to; probe *= 2) {
+                std::size_t cut = from + probe;
+                while (cut > from && (static_cast<unsigned char>(para[cut]) & 0xC0) == 0x80) --cut;
+                if (measure(line + para.substr(from, cut - from)) > maxWidth) return false;
+            }
+            return measure(line + para.substr(from, to - from)) <= maxWidth;
+        };
+
+        if (maxWidth <= 0 || fits(std::string(), 0, para.size())) {
             lines.push_back(para);
         } else {
             std::string line;
             bool wrapped = false;  // the line continues a paragraph: its leading blanks go
             std::size_t pos = 0, n = para.size();
+            std::size_t wordEnd = 0;  // end of the last word found: a word cut over many lines is scanned once
             while (pos < n) {
                 std::size_t word = pos;
                 while (word < n && para[word] == ' ') ++word;
                 std::size_t next = word;
-                while (next < n && para[next] != ' ') ++next;
+                if (word < wordEnd) {
+                    next = wordEnd;
+                } else {
+                    while (next < n && para[next] != ' ') ++next;
+                    wordEnd = next;
+                }
                 std::size_t from = (line.empty() && wrapped) ? word : pos;
-                std::string candidate = line + para.substr(from, next - from);
-                if (measure(candidate) <= maxWidth) {
-                    line = std::move(candidate);
+                if (fits(line, from, next)) {
+                    line += para.substr(from, next - from);
                     pos = next;
                 } else if (line.empty()) {
                     // A word wider than the line: cut it after as many characters as fit.

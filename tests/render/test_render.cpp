@@ -360,6 +360,36 @@ TEST(TextLayout, WrapsAtBlanksAndLineEnds) {
     EXPECT_EQ(wrapText("perché", 3, glyphs), (std::vector<std::string>{"per", "ché"}));
 }
 
+TEST(TextLayout, ALongTextIsMeasuredInProportionToItsLength) {
+    using zirimbo_frontend::wrapText;
+    // What the width function is handed in all, in bytes: with a text measured again
+    // and again from its start this grows with the square of the length.
+    std::size_t measured = 0;
+    auto chars = [&](const std::string& s) {
+        measured += s.size();
+        return int(s.size());
+    };
+    const std::size_t n = 1 << 20;
+    const std::string oneWord(n, 'a');
+    std::string words(n, 'b');
+    for (std::size_t i = 5; i < n; i += 6) words[i] = ' ';
+    for (const std::string& text : {oneWord, words}) {
+        measured = 0;
+        const std::vector<std::string> lines = wrapText(text, 40, chars);
+        EXPECT_LE(measured, 64 * n);
+        std::size_t kept = 0;
+        for (const std::string& l : lines) {
+            EXPECT_LE(l.size(), 40u);
+            kept += l.size();
+        }
+        EXPECT_GE(lines.size(), n / 40);
+        EXPECT_GE(kept, n - lines.size());  // only the blanks where lines break go
+    }
+    // A word of several lines after a short one starts on a line of its own.
+    EXPECT_EQ(wrapText("ab " + std::string(100, 'c'), 40, chars),
+              (std::vector<std::string>{"ab", std::string(40, 'c'), std::string(40, 'c'), std::string(20, 'c')}));
+}
+
 TEST(TextLayout, CaptionsLoseTheirAccessKeyMarks) {
     using zirimbo_frontend::stripMnemonics;
     EXPECT_EQ(stripMnemonics("&Gioca"), "Gioca");
