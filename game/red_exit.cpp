@@ -1,6 +1,8 @@
 // A red pawn leaves the board 350 ms after reaching cell 36: it goes to its exit
 // square; the fourth one makes the human the winner. Also the win on the
 // scoreboard, for any winner.
+#include <algorithm>
+
 #include "shell/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
 #include "toolkit/text.h"
@@ -23,7 +25,8 @@ void frmZirimbo2012::RecordScoreboardWin(tk::Color rowColour) {
     // A scoreboard without the winner's row (only a damaged file could give one)
     // records no win and keeps the blinking row as it was.
     if (int row = ScoreboardRowOf(rowColour)) {
-        lblVinte(row).Caption = tk::Str(tk::Val(lblVinte(row).Caption) + 1);
+        // The count stops at the most the wins column holds.
+        lblVinte(row).Caption = tk::Str(std::min(tk::Val(lblVinte(row).Caption), 32766L) + 1);
         lblData(row).Caption = runtime().today();
     }
     cmdCambiaClassifica_Click();
