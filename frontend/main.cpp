@@ -4,8 +4,10 @@
 
 #include "frontend/app.h"
 #include "shell/frmZirimbo2012.h"
+#include "toolkit/seqfile.h"
 
 int main() {
+    tk::keepRunningPastFileSizeLimit();
     std::error_code ec;
     std::string folder = std::filesystem::current_path(ec).string();
     zirimbo_frontend::App app(folder);

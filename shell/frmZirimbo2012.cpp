@@ -1,6 +1,7 @@
 #include "shell/frmZirimbo2012.h"
 
 #include "toolkit/runtime.h"
+#include "toolkit/seqfile.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {
@@ -45,6 +46,7 @@ void frmZirimbo2012::Form_Load() {
     // One seeding for the whole run: every draw of the game follows from it.
     runtime().Randomize();
     lblPercorso.Caption = Dir1.Path.get();
+    tk::removeSaveLeftovers(GamePath("\\Dati"));
     ReadPlayerName();
     LoadOptions();
     LoadScoreboard();

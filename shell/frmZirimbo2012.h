@@ -644,7 +644,13 @@ private:
     void DesignTables();
     void DesignDie();
     void DesignOptions();
+    // False when a data file refused or repaired on loading could not be kept aside first.
+    bool MayOverwrite(bool& damaged, const std::string& path);
     std::shared_ptr<frmLumo2012> infoWindow_;
+    // Data files refused or repaired on loading: kept aside before they are first overwritten.
+    bool optionsFileDamaged_ = false;
+    bool nameFileDamaged_ = false;
+    bool scoreboardFileDamaged_ = false;
 };
 
 }  // namespace zirimbo

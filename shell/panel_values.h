@@ -1,5 +1,5 @@
 // Values the shell's panels and data files share: the players' colours, which
-// mark their scoreboard rows and the winner, the pressed look of the panels'
+// mark their scoreboard rows and the winner, the longest name, the pressed look of the panels'
 // answers and options, and the options panel's general help text.
 #pragma once
 
@@ -17,6 +17,10 @@ inline constexpr tk::Color kPressedYellow = 0x80FFFF;
 inline constexpr const char* kOptionsHelp =
     "Passa con il mouse sopra le scritte con lo sfondo bianco per avere una breve descrizione del comando; "
     "cliccaci sopra invece per cambiare la relativa opzione!";
+
+// The longest player's name, in characters: the name box takes no more, and a
+// longer name in the name file is cut to it.
+inline constexpr int kNameLength = 40;
 
 // The shapes of scoreboard row 1 to 4: elements 0 to 3 carry the row's player
 // colour, element 4 is the face's background.

@@ -1,6 +1,7 @@
 // Design values and events of the start-up: the splash frame with the intro and
 // the name entry, the two start-up timers, and the music lists with their timers.
 #include "shell/frmZirimbo2012.h"
+#include "shell/panel_values.h"
 
 namespace zirimbo {
 
@@ -80,7 +81,7 @@ void frmZirimbo2012::DesignStartUp() {
     txtPassword.FontSize = 11.25;
     txtPassword.FontBold = true;
     txtPassword.BorderStyle = 1;
-    txtPassword.MaxLength = 0;
+    txtPassword.MaxLength = kNameLength;
     txtPassword.Text = "";
     txtPassword.Visible = false;
     OnSplash(txtPassword, FraSplash, 6735, 9105, 1890, 390);

@@ -1,8 +1,12 @@
 // The options, player-name and scoreboard files: their exact form, the round trip
 // between runs, and what a damaged file leaves.
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
+
+#include <sys/stat.h>
 
 #include "test_startup_fixture.h"
 #include "toolkit/text.h"
@@ -139,40 +143,160 @@ TEST_F(FilesTest, TheDesignScoreboardIsWrittenExactlyAsShippedAndReadBackWhole) 
     }
 }
 
-TEST_F(FilesTest, AScoreboardFileThatCannotTellWhoseRowIsWhoseLeavesTheDesignScoreboard) {
-    const std::string shipped = Shipped("ZirCla.txt");
-    auto expectDesign = [&](const char* what) {
+TEST_F(FilesTest, ADamagedScoreboardKeepsItsTextsWhileTheColoursStillTellThePlayersApart) {
+    std::string played = Shipped("ZirCla.txt");
+    played.replace(played.find("Giocatore"), 9, "Zorro");
+    played.replace(played.find("\"0\""), 3, "\"12\"");
+    const std::string lastLineLost = played.substr(0, played.size() - 9);
+    std::string word = played, strayLine = played;
+    word.replace(word.find("16763780"), 8, "blu");
+    strayLine.replace(strayLine.find("16763780"), 8, "8421631");  // one of Bob's lines says the human
+    const std::string rowFourUntold = played.substr(0, played.find("8454016"));
+    for (const std::string& damaged : {lastLineLost, word, strayLine, rowFourUntold}) {
+        folder.write("ZirCla.txt", damaged);
         load();
-        EXPECT_EQ(f->lblNomeClass(1).Caption.get(), "Giocatore") << what;
-        EXPECT_EQ(f->lblNomeClass(4).Caption.get(), "Carla") << what;
-        EXPECT_EQ(f->Shp1SfondoClass(0).BackColor.get(), kHuman) << what;
-        EXPECT_EQ(f->Shp4SfondoClass(3).BackColor.get(), kCarla) << what;
-    };
-    std::string renamed = shipped;
+        EXPECT_EQ(f->lblNomeClass(1).Caption.get(), "Zorro");
+        EXPECT_EQ(f->lblVinte(1).Caption.get(), "12");
+        const tk::Color colours[5] = {0, kHuman, kBob, kGiorgetto, kCarla};
+        for (int e = 0; e <= 3; ++e) {
+            EXPECT_EQ(f->Shp2SfondoClass(e).BackColor.get(), colours[2]) << e;
+            EXPECT_EQ(f->Shp4SfondoClass(e).BackColor.get(), colours[4]) << e;
+        }
+        // The first save keeps the damaged file beside the whole one it writes.
+        f->SaveScoreboard();
+        EXPECT_EQ(folder.kept("ZirCla.txt"), std::vector<std::string>{damaged});
+        EXPECT_EQ(folder.read("ZirCla.txt"), played);
+        f->SaveScoreboard();
+        EXPECT_EQ(folder.kept("ZirCla.txt").size(), 1u);
+        folder.removeKept("ZirCla.txt");
+    }
+}
+
+TEST_F(FilesTest, AScoreboardThatCannotTellThePlayersApartStartsFromTheDesignButIsKept) {
+    std::string renamed = Shipped("ZirCla.txt");
     renamed.replace(renamed.find("Giocatore"), 9, "Zorro");
-    // Short file.
-    folder.write("ZirCla.txt", renamed.substr(0, renamed.find("8454016")));
-    expectDesign("short");
-    // A colour line that is not a number.
-    std::string bad = renamed;
-    bad.replace(bad.find("16763780"), 8, "blu");
-    folder.write("ZirCla.txt", bad);
-    expectDesign("word");
-    // A row of mixed colours.
-    bad = renamed;
-    bad.replace(bad.find("16763780"), 8, "8421631");
-    folder.write("ZirCla.txt", bad);
-    expectDesign("mixed row");
-    // Two rows of the same player, none of Bob.
-    bad = renamed;
-    for (std::size_t at; (at = bad.find("16763780")) != std::string::npos;) bad.replace(at, 8, "8421631");
-    folder.write("ZirCla.txt", bad);
-    expectDesign("same player twice");
-    // Missing.
+    std::string twice = renamed;  // two rows of the human, none of Bob
+    for (std::size_t at; (at = twice.find("16763780")) != std::string::npos;) twice.replace(at, 8, "8421631");
+    const std::string textsOnly = renamed.substr(0, renamed.find("8421631"));
+    for (const std::string& damaged : {twice, textsOnly}) {
+        folder.write("ZirCla.txt", damaged);
+        load();
+        EXPECT_EQ(f->lblNomeClass(1).Caption.get(), "Giocatore");
+        EXPECT_EQ(f->Shp2SfondoClass(0).BackColor.get(), kBob);
+        f->SaveScoreboard();
+        EXPECT_EQ(folder.kept("ZirCla.txt"), std::vector<std::string>{damaged});
+        EXPECT_EQ(folder.read("ZirCla.txt"), Shipped("ZirCla.txt"));
+        folder.removeKept("ZirCla.txt");
+    }
+    // A missing file has nothing to keep; an intact one is not kept either.
     folder.remove("ZirCla.txt");
-    expectDesign("missing");
-    // The same content, whole, is taken.
-    folder.write("ZirCla.txt", renamed);
     load();
-    EXPECT_EQ(f->lblNomeClass(1).Caption.get(), "Zorro");
+    f->SaveScoreboard();
+    load();
+    f->SaveScoreboard();
+    EXPECT_TRUE(folder.kept("ZirCla.txt").empty());
+}
+
+TEST_F(FilesTest, WinsAreWholeNumbersTheSortCanHold) {
+    std::string file = Shipped("ZirCla.txt");
+    const char* read[4] = {"99999999999999999999", "-5", "tre", " 7 "};
+    const char* taken[4] = {"32767", "0", "0", "7"};
+    std::size_t at = 0;
+    for (const char* wins : read) {
+        at = file.find("\"0\"", at);
+        file.replace(at + 1, 1, wins);
+        at += 3;
+    }
+    folder.write("ZirCla.txt", file);
+    load();
+    for (int r = 1; r <= 4; ++r) EXPECT_EQ(f->lblVinte(r).Caption.get(), taken[r - 1]) << r;
+    // One more win does not go past the most the column holds.
+    f->RecordScoreboardWin(kHuman);
+    EXPECT_EQ(f->lblVinte(1).Caption.get(), "32767");
+    f->lblVinte(1).Caption = "99999999999999999999";
+    f->RecordScoreboardWin(kHuman);
+    EXPECT_EQ(f->lblVinte(1).Caption.get(), "32767");
+    EXPECT_EQ(folder.kept("ZirCla.txt"), std::vector<std::string>{file});
+}
+
+TEST_F(FilesTest, AnOldNameHoldingAQuoteAndACommaShiftsNothing) {
+    std::string file = Shipped("ZirCla.txt");
+    file.replace(file.find("\"Giocatore\""), 11, "\"Pino \"il\", Re\"");
+    file.replace(file.find("\"0\""), 3, "\"4\"");
+    folder.write("ZirCla.txt", file);
+    folder.write("ZirNom.txt", "\"Pino \"il\", Re\"\r\n");
+    load();
+    EXPECT_EQ(f->txtPassword.Text.get(), "Pino \"il\", Re");
+    EXPECT_EQ(f->lblNomeClass(1).Caption.get(), "Pino \"il\", Re");
+    EXPECT_EQ(f->lblVinte(1).Caption.get(), "4");
+    EXPECT_EQ(f->lblNomeClass(2).Caption.get(), "Bob");
+    EXPECT_EQ(f->Shp4SfondoClass(3).BackColor.get(), kCarla);
+}
+
+TEST_F(FilesTest, OptionTextsOutsideTheirChoicesTakeTheDesignValueAndStayClickable) {
+    // A trailing blank, another case, UTF-8 instead of the code page, a byte-order mark.
+    folder.write("ZirOpz.txt", "\"Sempre \"\r\n\"s\xEC\"\r\n\"S\xC3\xAC\"\r\n\"sempre\"\r\n\xEF\xBB\xBF\"No\"\r\n\"veloce\"\r\n"
+                               "2000\r\n65535\r\n49\r\n50\r\n5000\r\n");
+    load();
+    const char* design[6] = {"Sì", "Sì", "Sì", "Sempre", "Sì", "Normale"};
+    for (int i = 0; i <= 5; ++i) EXPECT_EQ(f->lblVoceOpzione(i).Caption.get(), design[i]) << i;
+    EXPECT_EQ(f->TmrGiocaAutomatico.Interval.get(), 440);
+    EXPECT_EQ(f->TmrMossaBlu3.Interval.get(), 220);
+    EXPECT_EQ(f->TmrMossaGiallo3.Interval.get(), 50);
+    EXPECT_EQ(f->TmrMossaVerde3.Interval.get(), 5000);
+    passStartUp();
+    f->lblOpzione_Click(3);
+    EXPECT_EQ(f->lblVoceOpzione(3).Caption.get(), "No");
+    f->lblOpzione_Click(5);
+    EXPECT_EQ(f->lblVoceOpzione(5).Caption.get(), "Veloce");
+    const std::string damaged = folder.read("ZirOpz.txt");
+    f->SaveOptionsAndName();
+    EXPECT_EQ(folder.kept("ZirOpz.txt"), std::vector<std::string>{damaged});
+    EXPECT_EQ(folder.read("ZirOpz.txt").rfind("\"S\xEC\"\r\n\"S\xEC\"\r\n\"S\xEC\"\r\n\"No\"\r\n", 0), 0u);
+    EXPECT_TRUE(folder.kept("ZirNom.txt").empty());
+}
+
+TEST_F(FilesTest, TheNameKeepsASaneLength) {
+    std::string longName;
+    for (int i = 0; i < 1000; ++i) longName += "Pin\xE8 ";  // in the code page
+    folder.write("ZirNom.txt", "\"" + longName + "\"\r\n");
+    load();
+    EXPECT_EQ(f->txtPassword.Text.get(), "Pinè Pinè Pinè Pinè Pinè Pinè Pinè Pinè ");
+    // The box takes no more characters than the file keeps.
+    EXPECT_FALSE(f->txtPassword.typeText("x"));
+    f->txtPassword.Text = "";
+    for (int i = 0; i < 40; ++i) EXPECT_TRUE(f->txtPassword.typeText("è"));
+    EXPECT_FALSE(f->txtPassword.typeText("è"));
+    passStartUp();
+    f->SaveOptionsAndName();
+    EXPECT_EQ(folder.kept("ZirNom.txt").size(), 1u);
+    EXPECT_EQ(folder.read("ZirNom.txt"), "\"" + std::string(40, '\xE8') + "\"\r\n");
+}
+
+TEST_F(FilesTest, APipeADeviceOrAHugeFileInPlaceOfADataFileIsNeverRead) {
+    // Nobody writes into the pipe: reading it would wait for good.
+    folder.remove("ZirOpz.txt");
+    ASSERT_EQ(::mkfifo((folder.path() + "/Dati/ZirOpz.txt").c_str(), 0600), 0);
+    std::filesystem::remove(folder.path() + "/Dati/ZirCla.txt");
+    std::filesystem::create_symlink("/dev/zero", folder.path() + "/Dati/ZirCla.txt");
+    folder.write("ZirNom.txt", "\"" + std::string(100000, 'a') + "\"\r\n");
+    load();
+    EXPECT_EQ(f->lblVoceOpzione(3).Caption.get(), "Sempre");
+    EXPECT_EQ(f->lblNomeClass(4).Caption.get(), "Carla");
+    EXPECT_EQ(f->txtPassword.Text.get(), "");
+    passStartUp();
+    f->SaveOptionsAndName();
+    f->SaveScoreboard();
+    EXPECT_EQ(folder.read("ZirOpz.txt"), Shipped("ZirOpz.txt"));
+    EXPECT_EQ(folder.read("ZirCla.txt"), Shipped("ZirCla.txt"));
+    EXPECT_EQ(folder.read("ZirNom.txt"), Shipped("ZirNom.txt"));
+    EXPECT_EQ(folder.kept("ZirNom.txt").size(), 1u);
+    EXPECT_EQ(folder.kept("ZirNom.txt").front().size(), 100004u);
+}
+
+TEST_F(FilesTest, TemporaryFilesOfACutShortSaveAreRemovedAtStart) {
+    folder.write(".ZirOpz.txt.tmp-999999999", "\"S");
+    load();
+    EXPECT_FALSE(std::filesystem::exists(folder.path() + "/Dati/.ZirOpz.txt.tmp-999999999"));
+    EXPECT_EQ(folder.read("ZirOpz.txt"), Shipped("ZirOpz.txt"));
 }

@@ -97,9 +97,9 @@ TEST_F(EndOfGameTest, TheHumansVictoryRecordsTheWinAndEndsOnTheScoreboard) {
     EXPECT_EQ(f->lblData(2).Caption.get(), h.rt.today());
     EXPECT_EQ(f->lblPosizioneClass(2).Caption.get(), "2");
     EXPECT_EQ(f->lblPosizione.Caption.get(), "2");
-    const auto saved = tk::readValues(folder + "/Dati/ZirCla.txt");
-    ASSERT_TRUE(saved);
-    EXPECT_EQ((*saved)[5], "Lia");
+    const auto saved = tk::readValues(folder + "/Dati/ZirCla.txt").values;
+    ASSERT_FALSE(saved.empty());
+    EXPECT_EQ(saved[5], "Lia");
 
     h.advance(300);
     EXPECT_EQ(f->lblNomeClass(2).ForeColor.get(), 0x00FFFFu);  // the blink

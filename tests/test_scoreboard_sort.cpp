@@ -106,13 +106,12 @@ TEST_F(ScoreboardTest, EverySortSavesTheScoreboardFile) {
     wins({"0", "0", "2", "0"});
     f->lblData(3).Caption = "06/12/2026";
     f->cmdCambiaClassifica_Click();
-    const auto values = tk::readValues(folder + "/Dati/ZirCla.txt");
-    ASSERT_TRUE(values);
-    ASSERT_EQ(values->size(), 32u);
-    EXPECT_EQ((V(values->begin(), values->begin() + 8)),
+    const auto values = tk::readValues(folder + "/Dati/ZirCla.txt").values;
+    ASSERT_EQ(values.size(), 32u);
+    EXPECT_EQ((V(values.begin(), values.begin() + 8)),
               (V{"1", "Giorgetto", "2", "06/12/2026", "2", "Giocatore", "0", ""}));
-    EXPECT_EQ((*values)[16], "8454143");  // Giorgetto's colour, element 0 of row 1
-    EXPECT_EQ((*values)[17], "8421631");
+    EXPECT_EQ(values[16], "8454143");  // Giorgetto's colour, element 0 of row 1
+    EXPECT_EQ(values[17], "8421631");
 }
 
 TEST_F(ScoreboardTest, TheVictoryBlinkAlternatesTheHumansRowStartingWithYellow) {

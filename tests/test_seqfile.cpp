@@ -3,6 +3,9 @@
 #include <iterator>
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "toolkit/seqfile.h"
@@ -40,22 +43,43 @@ TEST_F(SeqFileTest, WritesExactBytesAndReadsThemBack) {
     w.writeString("il \"Re\" 你\r\n€");  // stays one readable value
     ASSERT_TRUE(w.commit());
     EXPECT_EQ(get("Punti.txt"), "\"S\xEC, grazie\"\r\n42\r\n\"\"\r\n-7\r\n\"il 'Re' ?  \x80\"\r\n");
-    EXPECT_EQ(tk::readValues(path("Punti.txt")), (Values{"Sì, grazie", "42", "", "-7", "il 'Re' ?  €"}));
+    EXPECT_EQ(tk::readValues(path("Punti.txt")).values, (Values{"Sì, grazie", "42", "", "-7", "il 'Re' ?  €"}));
 }
 
-TEST_F(SeqFileTest, ReadsLinesAndValues) {
-    put("a.txt", "\"Anna\",12, \"Bo, Ca\" , 7 \r\n\r\n\"\"\r\n\"aperto\r\n");
-    EXPECT_EQ(tk::readValues(path("a.txt")), (Values{"Anna", "12", "Bo, Ca", "7", "", "", "aperto"}));
+TEST_F(SeqFileTest, ReadsOneValuePerLine) {
+    // Quotes and commas inside a quoted line stay: an old name does not shift what follows.
+    put("a.txt", "\"Pino \"il\", Re\"\r\n 12 \r\n\r\n\"\"\r\n\"aperto \r\n\"a\",\"b\"\r\n\"\r\n");
+    EXPECT_EQ(tk::readValues(path("a.txt")).values,
+              (Values{"Pino \"il\", Re", "12", "", "", "aperto ", "a\",\"b", ""}));
     put("b.txt", "\"S\xEC\"\n5\n\n\"ultima\"");
-    EXPECT_EQ(tk::readValues(path("b.txt")), (Values{"Sì", "5", "", "ultima"}));
+    EXPECT_EQ(tk::readValues(path("b.txt")).values, (Values{"Sì", "5", "", "ultima"}));
     put("c.txt", "1\r\n2\r\n");
-    EXPECT_EQ(tk::readValues(root_.string() + "\\C.TXT"), (Values{"1", "2"}));
+    const tk::FileValues c = tk::readValues(root_.string() + "\\C.TXT");
+    EXPECT_EQ(c.status, tk::FileValues::Read);
+    EXPECT_EQ(c.values, (Values{"1", "2"}));
     put("d.txt", "");
-    EXPECT_EQ(tk::readValues(path("d.txt")), Values{});
-    EXPECT_FALSE(tk::readValues(path("missing.txt")).has_value());
-    EXPECT_FALSE(tk::readValues(root_.string()).has_value());
+    EXPECT_EQ(tk::readValues(path("d.txt")).status, tk::FileValues::Read);
+    EXPECT_EQ(tk::readValues(path("d.txt")).values, Values{});
+    EXPECT_EQ(tk::readValues(path("missing.txt")).status, tk::FileValues::Missing);
 }
 
+TEST_F(SeqFileTest, RefusesWhatIsNotASmallRegularFile) {
+    auto refused = [&](const std::string& name) {
+        const tk::FileValues v = tk::readValues(path(name));
+        return v.status == tk::FileValues::Refused && v.values.empty() && !v.problem.empty();
+    };
+    // A pipe nobody writes to would hold the reader up for good.
+    ASSERT_EQ(::mkfifo(path("pipe.txt").c_str(), 0600), 0);
+    EXPECT_TRUE(refused("pipe.txt"));
+    // A device without end would fill the memory.
+    fs::create_symlink("/dev/zero", root_ / "zero.txt");
+    EXPECT_TRUE(refused("zero.txt"));
+    EXPECT_TRUE(refused(""));  // the folder itself
+    put("big.txt", std::string(tk::kMaxValueFileBytes + 1, '1'));
+    EXPECT_TRUE(refused("big.txt"));
+    put("limit.txt", std::string(tk::kMaxValueFileBytes, '1'));
+    EXPECT_EQ(tk::readValues(path("limit.txt")).values.size(), 1u);
+}
 TEST_F(SeqFileTest, CommitReplacesTheFileInItsRealCase) {
     put("Punti.txt", "1\r\n");
     tk::SequentialWriter w(root_.string() + "\\PUNTI.TXT");
@@ -77,6 +101,54 @@ TEST_F(SeqFileTest, AFailedSaveKeepsTheOldState) {
 
     tk::SequentialWriter missing(path("Manca/Punti.txt"));
     EXPECT_FALSE(missing.commit());
+}
+
+TEST_F(SeqFileTest, ASaveOverTheFileSizeLimitFailsAndKeepsTheOldFile) {
+    put("Punti.txt", "old\r\n");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        tk::keepRunningPastFileSizeLimit();
+        const rlimit limit{16, 16};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        tk::SequentialWriter w(path("Punti.txt"));
+        w.writeString(std::string(100, 'x'));
+        ::_exit(w.commit() ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0) << "the save reported success";
+    EXPECT_EQ(get("Punti.txt"), "old\r\n");
+    EXPECT_EQ(entries(), 1);
+}
+
+TEST_F(SeqFileTest, TemporaryFilesOfEndedSavesAreRemoved) {
+    // A process number that cannot be running: above the kernel's highest.
+    put(".ZirOpz.txt.tmp-999999999", "half");
+    put(".ZirCla.txt.tmp-" + std::to_string(::getpid()), "ours, being written");
+    put(".nascosto", "kept");
+    put("ZirOpz.txt.tmp-1x", "kept");
+    tk::removeSaveLeftovers(root_.string());
+    EXPECT_FALSE(fs::exists(root_ / ".ZirOpz.txt.tmp-999999999"));
+    EXPECT_EQ(entries(), 3);
+}
+
+TEST_F(SeqFileTest, ADamagedFileIsKeptOnceBeforeItIsOverwritten) {
+    const tk::LocalTime now{2026, 12, 7, 9, 5, 3};
+    EXPECT_TRUE(tk::keepDamagedCopy(path("Manca.txt"), now));  // nothing to keep
+    EXPECT_EQ(entries(), 0);
+    put("ZirCla.txt", "guasto");
+    ASSERT_TRUE(tk::keepDamagedCopy(path("ZirCla.txt"), now));
+    EXPECT_EQ(get("ZirCla.txt.bad-20261207-090503"), "guasto");
+    tk::SequentialWriter w(path("ZirCla.txt"));
+    w.writeNumber(1);
+    ASSERT_TRUE(w.commit());
+    EXPECT_EQ(get("ZirCla.txt.bad-20261207-090503"), "guasto");
+    // A second one in the same second does not take the place of the first.
+    ASSERT_TRUE(tk::keepDamagedCopy(path("ZirCla.txt"), now));
+    EXPECT_EQ(get("ZirCla.txt.bad-20261207-090503"), "guasto");
+    EXPECT_EQ(get("ZirCla.txt.bad-20261207-090503-1"), "1\r\n");
 }
 
 }  // namespace

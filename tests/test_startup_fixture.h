@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <unistd.h>
 
@@ -73,6 +75,19 @@ public:
         std::ofstream(root_ / "Dati" / dataFile, std::ios::binary) << bytes;
     }
     void remove(const std::string& dataFile) const { std::filesystem::remove(root_ / "Dati" / dataFile); }
+    // The bytes of the copies of a damaged data file kept beside it ("ZirCla.txt.bad-..."), oldest first.
+    std::vector<std::string> kept(const std::string& dataFile) const {
+        std::vector<std::string> names, copies;
+        for (const auto& e : std::filesystem::directory_iterator(root_ / "Dati"))
+            if (e.path().filename().string().rfind(dataFile + ".bad-", 0) == 0) names.push_back(e.path().filename());
+        std::sort(names.begin(), names.end());
+        for (const std::string& name : names) copies.push_back(read(name));
+        return copies;
+    }
+    void removeKept(const std::string& dataFile) const {
+        for (const auto& e : std::filesystem::directory_iterator(root_ / "Dati"))
+            if (e.path().filename().string().rfind(dataFile + ".bad-", 0) == 0) std::filesystem::remove(e.path());
+    }
 
 private:
     std::filesystem::path root_;

@@ -1,6 +1,7 @@
 #include "toolkit/seqfile.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -8,6 +9,8 @@
 #include <utility>
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "toolkit/log.h"
@@ -29,32 +32,12 @@ std::string trimBlanks(const std::string& s) {
     return s.substr(b, e - b);
 }
 
-// Splits one line into its values: commas separate them except inside double quotes.
-void splitLine(const std::string& line, std::vector<std::string>& values) {
-    std::size_t i = 0;
-    const std::size_t n = line.size();
-    while (true) {
-        std::size_t j = i;
-        while (j < n && isBlank(line[j])) ++j;
-        if (j < n && line[j] == '"') {
-            // Quoted: everything up to the closing quote; what follows it up to the
-            // next comma is ignored.
-            const std::size_t close = line.find('"', j + 1);
-            if (close == std::string::npos) {
-                values.push_back(line.substr(j + 1));
-                return;
-            }
-            values.push_back(line.substr(j + 1, close - j - 1));
-            const std::size_t comma = line.find(',', close + 1);
-            if (comma == std::string::npos) return;
-            i = comma + 1;
-        } else {
-            const std::size_t comma = line.find(',', i);
-            values.push_back(trimBlanks(line.substr(i, comma == std::string::npos ? std::string::npos : comma - i)));
-            if (comma == std::string::npos) return;
-            i = comma + 1;
-        }
-    }
+// The value of one line: see readValues.
+std::string lineValue(const std::string& line) {
+    const std::string t = trimBlanks(line);
+    if (t.empty() || t[0] != '"') return t;
+    if (t.size() >= 2 && t.back() == '"') return t.substr(1, t.size() - 2);
+    return line.substr(line.find('"') + 1);
 }
 
 // The bytes of one piece of text in the code page: characters it cannot hold
@@ -95,36 +78,62 @@ void syncFolder(const fs::path& folder) {
 
 }  // namespace
 
-std::optional<std::vector<std::string>> readValues(const std::string& mixedPath) {
+FileValues readValues(const std::string& mixedPath) {
+    FileValues result;
     const std::string path = resolvePath(mixedPath);
-    std::error_code ec;
-    if (path.empty() || fs::is_directory(path, ec)) return std::nullopt;
-
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return std::nullopt;
+    if (path.empty()) return result;
+    // Opened without waiting, so that a pipe in place of the file cannot hold the
+    // program up; what it is gets checked on the open file itself.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno != ENOENT) {
+            result.status = FileValues::Refused;
+            result.problem = std::strerror(errno);
+        }
+        return result;
+    }
+    result.status = FileValues::Refused;
+    struct stat st {};
     std::string bytes;
-    char buffer[65536];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, got);
-    const bool failed = std::ferror(f) != 0;
-    std::fclose(f);
-    if (failed) return std::nullopt;
+    if (::fstat(fd, &st) != 0) {
+        result.problem = std::strerror(errno);
+    } else if (!S_ISREG(st.st_mode)) {
+        result.problem = "not a regular file";
+    } else if (static_cast<unsigned long long>(st.st_size) > kMaxValueFileBytes) {
+        result.problem = "larger than " + Str(static_cast<long>(kMaxValueFileBytes)) + " bytes";
+    } else {
+        // Read one byte past the limit, for a file that grows while it is read.
+        char buffer[8192];
+        ssize_t got = 0;
+        while (bytes.size() <= kMaxValueFileBytes && (got = ::read(fd, buffer, sizeof buffer)) != 0) {
+            if (got < 0) {
+                if (errno == EINTR) continue;
+                result.problem = std::strerror(errno);
+                break;
+            }
+            bytes.append(buffer, static_cast<std::size_t>(got));
+        }
+        if (result.problem.empty() && bytes.size() > kMaxValueFileBytes)
+            result.problem = "larger than " + Str(static_cast<long>(kMaxValueFileBytes)) + " bytes";
+    }
+    ::close(fd);
+    if (!result.problem.empty()) return result;
+    result.status = FileValues::Read;
 
-    // Line ends, commas and quotes are ASCII and look the same after conversion.
+    // Line ends and quotes are ASCII and look the same after conversion.
     const std::string text = cp1252ToUtf8(bytes);
-    std::vector<std::string> values;
     std::size_t start = 0;
     while (start < text.size()) {
         // A line ends at CR LF, LF, or a lone CR; a last line without an end counts too.
         const std::size_t end = text.find_first_of("\r\n", start);
         if (end == std::string::npos) {
-            splitLine(text.substr(start), values);
+            result.values.push_back(lineValue(text.substr(start)));
             break;
         }
-        splitLine(text.substr(start, end - start), values);
+        result.values.push_back(lineValue(text.substr(start, end - start)));
         start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
     }
-    return values;
+    return result;
 }
 
 SequentialWriter::SequentialWriter(std::string mixedPath) : path_(std::move(mixedPath)) {}
@@ -185,5 +194,49 @@ bool SequentialWriter::commit() {
     syncFolder(folder);
     return true;
 }
+
+bool keepDamagedCopy(const std::string& mixedPath, const LocalTime& now) {
+    const fs::path file = resolvePath(mixedPath);
+    std::error_code ec;
+    if (file.empty() || !fs::exists(fs::symlink_status(file, ec))) return true;
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, ".bad-%04d%02d%02d-%02d%02d%02d", now.year, now.month, now.day, now.hour,
+                  now.minute, now.second);
+    for (int n = 0; n < 100; ++n) {
+        fs::path copy = file;
+        copy += stamp;
+        if (n > 0) copy += "-" + std::to_string(n);
+        if (fs::exists(fs::symlink_status(copy, ec))) continue;
+        // A link keeps the file where it is too; a folder that cannot hold links gets it moved.
+        if (::link(file.c_str(), copy.c_str()) == 0 || std::rename(file.c_str(), copy.c_str()) == 0) {
+            logLine(file.string() + ": the damaged file is kept as " + copy.string());
+            return true;
+        }
+        break;
+    }
+    logLine(file.string() + ": the damaged file cannot be kept aside (" + std::strerror(errno) +
+            "); it is not overwritten");
+    return false;
+}
+
+void removeSaveLeftovers(const std::string& mixedFolder) {
+    const fs::path folder = resolvePath(mixedFolder);
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        // ".<file>.tmp-<process number>", as commit() names them, of a process that has ended.
+        const std::string name = it->path().filename().string();
+        const std::size_t mark = name.rfind(".tmp-");
+        if (name.size() < 2 || name[0] != '.' || mark == std::string::npos || mark < 2) continue;
+        const std::string pid = name.substr(mark + 5);
+        if (pid.empty() || pid.size() > 9 || pid.find_first_not_of("0123456789") != std::string::npos) continue;
+        if (!it->is_regular_file(ec) || it->is_symlink(ec)) continue;
+        const long owner = Val(pid);
+        if (owner == ::getpid() || ::kill(static_cast<pid_t>(owner), 0) == 0 || errno == EPERM) continue;
+        std::error_code removed;
+        if (fs::remove(it->path(), removed)) logLine("removed " + it->path().string() + ", left by a save cut short");
+    }
+}
+
+void keepRunningPastFileSizeLimit() { std::signal(SIGXFSZ, SIG_IGN); }
 
 }  // namespace tk

@@ -2,16 +2,45 @@
 // quotes, numbers bare, text in Windows-1252 on disk and UTF-8 in memory.
 #pragma once
 
-#include <optional>
+#include <cstddef>
 #include <string>
 #include <vector>
 
+#include "toolkit/clock.h"
+
 namespace tk {
 
-// Reads every value of a file in order (paths as for resolvePath). A line may hold
-// several values separated by commas; a quoted value keeps its commas and loses its
-// quotes; blanks around bare values are dropped. Nothing when the file cannot be read.
-std::optional<std::vector<std::string>> readValues(const std::string& mixedPath);
+// The largest file readValues takes: the data files are a few hundred bytes.
+constexpr std::size_t kMaxValueFileBytes = 64 * 1024;
+
+// What reading a file found.
+struct FileValues {
+    enum Status { Read, Missing, Refused };
+    Status status = Missing;
+    std::string problem;              // why it was refused, for the log
+    std::vector<std::string> values;  // one per line, in order
+};
+
+// Reads a file of one value per line (paths as for resolvePath), as the writer below
+// writes them: a line between double quotes gives what lies between the first and
+// the last quote, so quotes and commas inside stay; a line opened by a quote that is
+// never closed gives the rest of the line; any other line gives itself without its
+// surrounding blanks. Something that is not a regular file (a pipe, a device) or is
+// larger than kMaxValueFileBytes is refused without being read.
+FileValues readValues(const std::string& mixedPath);
+
+// Keeps a damaged file before it is overwritten: links it, or else moves it, to
+// "<file>.bad-YYYYMMDD-HHMMSS" beside it. True when it was kept or there was nothing
+// to keep; false when it is still there and could not be kept.
+bool keepDamagedCopy(const std::string& mixedPath, const LocalTime& now);
+
+// Removes the temporary files that saves interrupted by the end of the process
+// left in a folder.
+void removeSaveLeftovers(const std::string& mixedFolder);
+
+// Lets a save that runs into the process's file-size limit fail like one on a full
+// disk instead of ending the process. Called once at start.
+void keepRunningPastFileSizeLimit();
 
 // Writes a file value by value. Nothing reaches the real file until commit(), which
 // writes a temporary file in the same folder, flushes it to disk and renames it over
