@@ -48,10 +48,10 @@ inline void SkipIntro(tk::HeadlessRuntime& h, zirimbo::frmZirimbo2012& f) {
 // change them) and links to the generated media folders.
 class GameFolder {
 public:
-    GameFolder() {
+    explicit GameFolder(const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
         namespace fs = std::filesystem;
         static std::atomic<int> counter{0};
-        root_ = fs::temp_directory_path() /
+        root_ = base /
                 ("zirimbo_startup_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
         fs::remove_all(root_);
         fs::create_directories(root_ / "Dati");
