@@ -10,7 +10,7 @@ build="${ZIRIMBO_BUILD_DIR:-$here/build}"
 mode="${1:-play}"
 
 packages=(cmake g++ make pkg-config libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev
-  libfontconfig-dev libgtest-dev libbenchmark-dev espeak-ng sox imagemagick fluid-soundfont-gm
+  libgif-dev libfontconfig-dev libgtest-dev libbenchmark-dev espeak-ng sox imagemagick fluid-soundfont-gm
   fonts-liberation fonts-dejavu-core)
 
 install_missing() {

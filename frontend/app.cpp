@@ -13,6 +13,7 @@
 
 #include <unistd.h>
 
+#include "frontend/media_loader.h"
 #include "frontend/renderer.h"
 #include "frontend/sdl_audio.h"
 #include "toolkit/controls.h"
@@ -123,7 +124,7 @@ bool App::openWindow() {
     if (!window_) return false;
     std::string icon = tk::resolvePath(folder_ + "/Grafica/Icona.gif");
     if (tk::pathExists(icon)) {
-        if (SDL_Surface* s = IMG_Load(icon.c_str())) {
+        if (SDL_Surface* s = loadPicture(icon)) {
             SDL_SetWindowIcon(window_, s);
             SDL_FreeSurface(s);
         }

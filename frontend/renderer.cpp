@@ -8,6 +8,7 @@
 #include <set>
 
 #include "frontend/fonts.h"
+#include "frontend/media_loader.h"
 #include "toolkit/log.h"
 #include "toolkit/runtime.h"
 
@@ -353,12 +354,13 @@ SDL_Texture* Renderer::imageTexture(const std::string& path) {
     auto it = images_.find(path);
     if (it != images_.end()) return it->second;
     SDL_Texture* tex = nullptr;
-    if (SDL_Surface* s = IMG_Load(path.c_str())) {
+    // A missing or damaged picture is logged by the loader and stays empty.
+    if (SDL_Surface* s = loadPicture(path)) {
         tex = SDL_CreateTextureFromSurface(r_, s);
         SDL_FreeSurface(s);
         if (tex) SDL_SetTextureBlendMode(tex, SDL_BLENDMODE_BLEND);
+        else tk::logLine("cannot draw picture: " + path);
     }
-    if (!tex) tk::logMissingFile(path);
     images_.emplace(path, tex);
     return tex;
 }

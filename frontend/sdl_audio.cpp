@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "frontend/media_loader.h"
 #include "toolkit/log.h"
 
 namespace zirimbo_frontend {
@@ -58,10 +59,9 @@ void SdlAudio::open(int channel, const std::string& path, bool music) {
     if (!ch) return;
     close(channel);
     if (path.empty()) return;  // no file named: nothing to play
-    if (music) ch->music = Mix_LoadMUS(path.c_str());
-    else ch->chunk = Mix_LoadWAV(path.c_str());
-    // A file that cannot be read leaves the channel silent.
-    if (!ch->music && !ch->chunk) tk::logMissingFile(path);
+    // A missing or damaged file is logged by the loader and leaves the channel silent.
+    if (music) ch->music = loadMusic(path);
+    else ch->chunk = loadSound(path);
 }
 
 void SdlAudio::stop(int channel) {

@@ -16,13 +16,19 @@ void logLine(const std::string& message) {
     std::fwrite(line.data(), 1, line.size(), stderr);
 }
 
-void logMissingFile(const std::string& path) {
+namespace {
+void logOnce(const std::string& what, const std::string& path) {
     static std::set<std::string> reported;
     {
         std::lock_guard lock(logMutex);
         if (!reported.insert(path).second) return;
     }
-    logLine("missing file: " + path);
+    logLine(what + ": " + path);
 }
+}  // namespace
+
+void logMissingFile(const std::string& path) { logOnce("missing file", path); }
+
+void logDamagedFile(const std::string& path) { logOnce("damaged file", path); }
 
 }  // namespace tk

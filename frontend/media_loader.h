@@ -1,0 +1,48 @@
+// Loading pictures and sounds from the game folder, which the player may have
+// changed: any bytes at all give either the picture or sound, or nothing with
+// one log line naming the file. GIF pictures are decoded with giflib; JPEG and
+// PNG pictures, WAV sounds and MIDI or Ogg music are handed to SDL2_image and
+// SDL2_mixer only after their structure has been checked.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <SDL.h>
+
+struct Mix_Chunk;
+typedef struct _Mix_Music Mix_Music;
+
+namespace zirimbo_frontend {
+
+using MediaBytes = std::vector<unsigned char>;
+
+// Larger files are not media of this game.
+constexpr std::size_t kMaxMediaBytes = 16 * 1024 * 1024;
+// Pictures wider or taller than this, in pixels, are refused.
+constexpr int kMaxPictureSide = 8192;
+
+// The whole content of a regular file of at most kMaxMediaBytes; nothing for a
+// missing file, a directory, a device or a pipe (never waits on one).
+std::optional<MediaBytes> readMediaFile(const std::string& path);
+
+// Whole-file structure checks.
+bool wavLooksSound(const MediaBytes& b);   // RIFF/WAVE, PCM 8 or 16 bits, 1 or 2 channels
+bool midiLooksSound(const MediaBytes& b);  // standard MIDI file, every event inside its track
+bool oggLooksSound(const MediaBytes& b);   // a chain of Ogg pages, each inside the file
+
+// Decoders of bytes already in memory; nullptr when the bytes are not a sound
+// picture or sound. A GIF comes back as a 32-bit surface whose transparent
+// colour has alpha 0. Music keeps its bytes for as long as it lives.
+SDL_Surface* decodePicture(const MediaBytes& b);
+Mix_Chunk* decodeSound(const MediaBytes& b);
+Mix_Music* decodeMusic(MediaBytes b);
+
+// The same from a file; a missing or damaged file is logged once and gives nullptr.
+SDL_Surface* loadPicture(const std::string& path);
+Mix_Chunk* loadSound(const std::string& path);
+Mix_Music* loadMusic(const std::string& path);
+
+}  // namespace zirimbo_frontend
