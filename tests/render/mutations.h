@@ -1,6 +1,6 @@
 // Damaged copies of a media file, made deterministically from a seed: a few bytes
 // changed, the end cut off, bytes inserted or removed, or a length field set to a
-// value that points past the data.
+// value that points past the data; and a scratch folder to write them into.
 #pragma once
 
 #include <cstdint>
@@ -12,9 +12,32 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace render_test {
 
 using Bytes = std::vector<unsigned char>;
+
+// A folder of this process's own under the temporary folder, removed at the end.
+struct ScratchFolder {
+    std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                ("zirimbo_media_" + std::to_string(getpid()) + "_" + std::to_string(next()));
+    ScratchFolder() { std::filesystem::create_directories(dir); }
+    ~ScratchFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(dir, ec);
+    }
+    static int next() {
+        static int n = 0;
+        return n++;
+    }
+    std::filesystem::path write(const std::string& name, const std::vector<unsigned char>& b) const {
+        std::filesystem::path p = dir / name;
+        std::ofstream f(p, std::ios::binary);
+        f.write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
+        return p;
+    }
+};
 
 inline Bytes readBytes(const std::filesystem::path& p) {
     std::ifstream f(p, std::ios::binary);

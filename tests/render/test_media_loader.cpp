@@ -3,17 +3,22 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <SDL_image.h>
+#include <SDL_mixer.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
+#include <sys/stat.h>
 
 #include "mutations.h"
 #include "png_picture.h"
+#include "frontend/media_loader.h"
 #include "frontend/renderer.h"
+#include "frontend/sdl_audio.h"
 #include "toolkit/controls.h"
 #include "toolkit/runtime.h"
 #include "toolkit/window.h"
@@ -21,26 +26,11 @@
 namespace fs = std::filesystem;
 using render_test::Bytes;
 using render_test::Picture;
+using render_test::ScratchFolder;
 
 namespace {
 
 const fs::path kGameFolder = ZIRIMBO_GAME_FOLDER;
-
-// A scratch folder for this process, removed at the end.
-struct ScratchFolder {
-    fs::path dir = fs::temp_directory_path() / ("zirimbo_media_" + std::to_string(getpid()));
-    ScratchFolder() { fs::create_directories(dir); }
-    ~ScratchFolder() {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-    fs::path write(const std::string& name, const Bytes& b) const {
-        fs::path p = dir / name;
-        std::ofstream f(p, std::ios::binary);
-        f.write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
-        return p;
-    }
-};
 
 }  // namespace
 
@@ -72,4 +62,204 @@ TEST(DamagedPictures, DamagedPawnPicturesDrawAsEmptyCells) {
     ASSERT_TRUE(pic.ok());
     EXPECT_GT(pic.countOther(0, 100, 10, 110, render_test::kWhite), 0);  // the intact pawn
     EXPECT_EQ(pic.countOther(10, 100, 20, 110, render_test::kWhite), 0);  // the cut one: empty
+}
+
+namespace {
+
+using zirimbo_frontend::MediaBytes;
+
+std::vector<fs::path> gameFiles(const std::string& extension) {
+    std::vector<fs::path> files;
+    for (const auto& e : fs::recursive_directory_iterator(kGameFolder)) {
+        std::string ext = e.path().extension().string();
+        for (auto& c : ext) c = char(std::tolower(static_cast<unsigned char>(c)));
+        if (e.is_regular_file() && ext == extension) files.push_back(e.path());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+// ARGB of a surface's pixel, with every fully transparent pixel the same.
+Uint32 argbAt(SDL_Surface* s, int x, int y) {
+    Uint32 p = static_cast<const Uint32*>(s->pixels)[std::size_t(y) * std::size_t(s->pitch / 4) + std::size_t(x)];
+    return (p >> 24) == 0 ? 0 : p;
+}
+SDL_Surface* asArgb(SDL_Surface* s) {
+    SDL_Surface* c = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(s);
+    return c;
+}
+
+// A PCM WAV: `channels` x `bits`, 22050 Hz, `samples` frames of silence.
+Bytes wav(int channels, int bits, int samples) {
+    std::uint32_t align = std::uint32_t(channels * bits / 8), data = align * std::uint32_t(samples);
+    Bytes b;
+    auto tag = [&](const char* t) { b.insert(b.end(), t, t + 4); };
+    auto le = [&](std::uint32_t v, int n) {
+        for (int i = 0; i < n; ++i) b.push_back(static_cast<unsigned char>(v >> (8 * i)));
+    };
+    tag("RIFF"), le(36 + data, 4), tag("WAVE");
+    tag("fmt "), le(16, 4), le(1, 2), le(std::uint32_t(channels), 2), le(22050, 4), le(22050 * align, 4);
+    le(align, 2), le(std::uint32_t(bits), 2);
+    tag("data"), le(data, 4);
+    b.resize(b.size() + data, bits == 8 ? 0x80 : 0);
+    return b;
+}
+
+// A one-track MIDI file around the given events (delta times included).
+Bytes midi(const Bytes& events, int tracks = 1) {
+    Bytes b = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, static_cast<unsigned char>(tracks > 1), 0, static_cast<unsigned char>(tracks), 0, 96,
+               'M', 'T', 'r', 'k', 0, 0, 0, static_cast<unsigned char>(events.size())};
+    b.insert(b.end(), events.begin(), events.end());
+    return b;
+}
+
+// One Ogg page holding `body` bytes.
+Bytes oggPage(int body) {
+    Bytes b = {'O', 'g', 'g', 'S', 0, 2};
+    b.resize(26, 0);
+    b.push_back(1);
+    b.push_back(static_cast<unsigned char>(body));
+    b.resize(b.size() + std::size_t(body), 0x55);
+    return b;
+}
+
+Bytes operator+(Bytes a, const Bytes& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+struct Mixer : ::testing::Test {
+    std::unique_ptr<tk::AudioBackend> audio;
+    void SetUp() override {
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
+        audio = zirimbo_frontend::SdlAudio::openAudio();
+        if (!dynamic_cast<zirimbo_frontend::SdlAudio*>(audio.get())) GTEST_SKIP() << "no audio device here";
+    }
+};
+
+}  // namespace
+
+TEST(GameFolderMedia, EveryPictureLoadsAndGifsMatchTheSystemDecoder) {
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0);
+    int gifs = 0;
+    for (const auto& ext : {".gif", ".jpg"}) {
+        for (const fs::path& p : gameFiles(ext)) {
+            SDL_Surface* ours = zirimbo_frontend::loadPicture(p.string());
+            ASSERT_NE(ours, nullptr) << p;
+            if (std::string(ext) == ".gif") {
+                // Our own intact pictures: safe to compare with SDL2_image's reading.
+                ++gifs;
+                ours = asArgb(ours);
+                SDL_Surface* theirs = asArgb(IMG_Load(p.c_str()));
+                ASSERT_NE(theirs, nullptr) << p;
+                ASSERT_EQ(ours->w, theirs->w) << p;
+                ASSERT_EQ(ours->h, theirs->h) << p;
+                int differing = 0;
+                for (int y = 0; y < ours->h; ++y)
+                    for (int x = 0; x < ours->w; ++x) differing += argbAt(ours, x, y) != argbAt(theirs, x, y);
+                EXPECT_EQ(differing, 0) << p;
+                SDL_FreeSurface(theirs);
+            }
+            SDL_FreeSurface(ours);
+        }
+    }
+    EXPECT_GT(gifs, 20);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+TEST_F(Mixer, EverySoundAndPieceOfTheGameFolderLoads) {
+    std::vector<fs::path> wavs = gameFiles(".wav");
+    ASSERT_GT(wavs.size(), 100u);
+    for (const fs::path& p : wavs) {
+        Mix_Chunk* c = zirimbo_frontend::loadSound(p.string());
+        EXPECT_NE(c, nullptr) << p;
+        if (c) Mix_FreeChunk(c);
+    }
+    std::vector<fs::path> pieces = gameFiles(".mid");
+    ASSERT_FALSE(pieces.empty());
+    for (const fs::path& p : pieces) EXPECT_TRUE(zirimbo_frontend::midiLooksSound(render_test::readBytes(p))) << p;
+    Mix_Music* m = zirimbo_frontend::loadMusic(pieces.front().string());
+    if (!m) GTEST_SKIP() << "no MIDI player available: " << Mix_GetError();
+    Mix_FreeMusic(m);
+}
+
+TEST(MediaFiles, OnlyRegularFilesOfBoundedSizeAreRead) {
+    ScratchFolder scratch;
+    fs::path fifo = scratch.dir / "tubo.gif";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    fs::path big = scratch.write("grande.gif", {'G', 'I', 'F', '8', '9', 'a'});
+    fs::resize_file(big, zirimbo_frontend::kMaxMediaBytes + 1);
+    fs::path empty = scratch.write("vuoto.gif", {});
+
+    EXPECT_FALSE(zirimbo_frontend::readMediaFile(fifo.string()));  // no writer: must not wait
+    EXPECT_FALSE(zirimbo_frontend::readMediaFile("/dev/zero"));
+    EXPECT_FALSE(zirimbo_frontend::readMediaFile(scratch.dir.string()));
+    EXPECT_FALSE(zirimbo_frontend::readMediaFile(big.string()));
+    EXPECT_FALSE(zirimbo_frontend::readMediaFile((scratch.dir / "non_esiste.gif").string()));
+    auto nothing = zirimbo_frontend::readMediaFile(empty.string());
+    ASSERT_TRUE(nothing);
+    EXPECT_TRUE(nothing->empty());
+
+    EXPECT_EQ(zirimbo_frontend::loadPicture(fifo.string()), nullptr);
+    EXPECT_EQ(zirimbo_frontend::loadPicture(empty.string()), nullptr);
+    EXPECT_EQ(zirimbo_frontend::loadSound(fifo.string()), nullptr);
+    EXPECT_EQ(zirimbo_frontend::loadMusic("/dev/zero"), nullptr);
+}
+
+TEST(MediaStructure, WavMustBePlainPcmWithItsSamplesInsideTheFile) {
+    using zirimbo_frontend::wavLooksSound;
+    EXPECT_TRUE(wavLooksSound(wav(1, 8, 100)));
+    EXPECT_TRUE(wavLooksSound(wav(2, 16, 100)));
+    EXPECT_FALSE(wavLooksSound(wav(3, 16, 100)));
+    EXPECT_FALSE(wavLooksSound(wav(2, 24, 100)));
+    EXPECT_FALSE(wavLooksSound(wav(1, 16, 0)));  // no samples
+
+    Bytes cut = wav(1, 16, 100);
+    cut.pop_back();  // the RIFF size now reaches past the end
+    EXPECT_FALSE(wavLooksSound(cut));
+
+    Bytes longData = wav(1, 16, 100);
+    longData[40] = 0xFF;  // data chunk size past the end of the RIFF chunk
+    EXPECT_FALSE(wavLooksSound(longData));
+
+    Bytes compressed = wav(1, 16, 100);
+    compressed[20] = 2;  // ADPCM
+    EXPECT_FALSE(wavLooksSound(compressed));
+
+    Bytes wrongAlign = wav(2, 16, 100);
+    wrongAlign[32] = 2;
+    EXPECT_FALSE(wavLooksSound(wrongAlign));
+}
+
+TEST(MediaStructure, MidiTracksMustHoldWholeEventsUpToTheirEnd) {
+    using zirimbo_frontend::midiLooksSound;
+    const Bytes end = {0x00, 0xFF, 0x2F, 0x00};
+    const Bytes note = {0x00, 0x90, 60, 100, 0x60, 60, 0};  // the second note by running status
+    EXPECT_TRUE(midiLooksSound(midi(note + end)));
+    EXPECT_TRUE(midiLooksSound(midi(Bytes{0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20} + note + end)));
+    EXPECT_TRUE(midiLooksSound(midi(Bytes{0x00, 0xC0, 5, 0x00, 0xF0, 0x02, 0x7E, 0xF7} + end)));
+
+    EXPECT_FALSE(midiLooksSound(midi(note)));                              // no end of track
+    EXPECT_FALSE(midiLooksSound(midi(Bytes{0x00, 60, 100} + end)));        // running status with none before
+    EXPECT_FALSE(midiLooksSound(midi(Bytes{0x00, 0x90, 60, 0x90} + end)));  // a status byte as data
+    EXPECT_FALSE(midiLooksSound(midi(Bytes{0x00, 0xFF, 0x51, 0x03, 0, 0, 0} + end)));  // tempo zero
+    EXPECT_FALSE(midiLooksSound(midi(Bytes{0x00, 0xFF, 0x51, 0x02, 1, 2} + end)));     // short tempo
+    EXPECT_FALSE(midiLooksSound(midi(Bytes{0x00, 0xF0, 0x7F, 0xF7} + end)));           // sysex past the end
+    EXPECT_FALSE(midiLooksSound(midi(Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0x00} + end)));     // endless delta time
+    EXPECT_FALSE(midiLooksSound(midi(note + end, 2)));  // the header counts a second track
+
+    Bytes longTrack = midi(note + end);
+    longTrack[21] = 0x40;  // track length past the end of the file
+    EXPECT_FALSE(midiLooksSound(longTrack));
+}
+
+TEST(MediaStructure, OggPagesMustFollowOneAnotherToTheEnd) {
+    using zirimbo_frontend::oggLooksSound;
+    EXPECT_TRUE(oggLooksSound(oggPage(30) + oggPage(200)));
+    EXPECT_FALSE(oggLooksSound({}));
+    Bytes cut = oggPage(30) + oggPage(200);
+    cut.pop_back();
+    EXPECT_FALSE(oggLooksSound(cut));
+    EXPECT_FALSE(oggLooksSound(oggPage(30) + Bytes{'x', 'y', 'z'}));
 }
