@@ -5,6 +5,7 @@
 #include <SDL.h>
 #include <SDL_image.h>
 #include <SDL_mixer.h>
+#include <gif_lib.h>
 
 #include <algorithm>
 #include <cctype>
@@ -129,6 +130,43 @@ Bytes operator+(Bytes a, const Bytes& b) {
     return a;
 }
 
+// A `w` x `h` frame at (1, 1) on a `screenW` x `screenH` screen; pixel (x, y)
+// of the frame has colour (x + y) % 3 of red, green and blue, blue see-through.
+Bytes gif(int screenW, int screenH, int w, int h, bool interlaced) {
+    Bytes out;
+    auto write = [](GifFileType* g, const GifByteType* b, int n) {
+        auto* o = static_cast<Bytes*>(g->UserData);
+        o->insert(o->end(), b, b + n);
+        return n;
+    };
+    int error = 0;
+    GifFileType* g = EGifOpen(&out, write, &error);
+    GifColorType colours[4] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {0, 0, 0}};
+    ColorMapObject* map = GifMakeMapObject(4, colours);
+    EGifSetGifVersion(g, true);
+    EGifPutScreenDesc(g, screenW, screenH, 2, 0, map);
+    GraphicsControlBlock gcb{DISPOSAL_UNSPECIFIED, false, 0, 2};
+    GifByteType ext[4];
+    EGifPutExtension(g, GRAPHICS_EXT_FUNC_CODE, int(EGifGCBToExtension(&gcb, ext)), ext);
+    EGifPutImageDesc(g, 1, 1, w, h, interlaced, nullptr);
+    std::vector<GifPixelType> row(static_cast<std::size_t>(w));
+    auto put = [&](int y) {
+        for (int x = 0; x < w; ++x) row[std::size_t(x)] = GifPixelType((x + y) % 3);
+        EGifPutLine(g, row.data(), w);
+    };
+    if (interlaced) {
+        for (int y = 0; y < h; y += 8) put(y);
+        for (int y = 4; y < h; y += 8) put(y);
+        for (int y = 2; y < h; y += 4) put(y);
+        for (int y = 1; y < h; y += 2) put(y);
+    } else {
+        for (int y = 0; y < h; ++y) put(y);
+    }
+    EGifCloseFile(g, &error);
+    GifFreeMapObject(map);
+    return out;
+}
+
 struct Mixer : ::testing::Test {
     std::unique_ptr<tk::AudioBackend> audio;
     void SetUp() override {
@@ -166,6 +204,32 @@ TEST(GameFolderMedia, EveryPictureLoadsAndGifsMatchTheSystemDecoder) {
     }
     EXPECT_GT(gifs, 20);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+TEST(GifPictures, FramesSitOnTheirScreenInterlacedOrNot) {
+    for (bool interlaced : {false, true}) {
+        SDL_Surface* s = zirimbo_frontend::decodePicture(gif(6, 12, 4, 10, interlaced));
+        ASSERT_NE(s, nullptr);
+        ASSERT_EQ(s->w, 6);
+        ASSERT_EQ(s->h, 12);
+        const Uint32 expected[3] = {0xFFFF0000, 0xFF00FF00, 0};
+        int wrong = 0;
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 6; ++x) {
+                bool inFrame = x >= 1 && x < 5 && y >= 1 && y < 11;
+                wrong += argbAt(s, x, y) != (inFrame ? expected[(x - 1 + y - 1) % 3] : 0);
+            }
+        EXPECT_EQ(wrong, 0) << (interlaced ? "interlaced" : "in order");
+        SDL_FreeSurface(s);
+    }
+    // A frame reaching past its screen is cut at the screen's edge.
+    SDL_Surface* s = zirimbo_frontend::decodePicture(gif(3, 3, 4, 10, false));
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->w, 3);
+    EXPECT_EQ(s->h, 3);
+    EXPECT_EQ(argbAt(s, 1, 1), 0xFFFF0000u);
+    EXPECT_EQ(argbAt(s, 2, 1), 0xFF00FF00u);
+    SDL_FreeSurface(s);
 }
 
 TEST_F(Mixer, EverySoundAndPieceOfTheGameFolderLoads) {
