@@ -22,7 +22,7 @@ using MediaBytes = std::vector<unsigned char>;
 // Larger files are not media of this game.
 constexpr std::size_t kMaxMediaBytes = 16 * 1024 * 1024;
 // Pictures wider or taller than this, in pixels, are refused.
-constexpr int kMaxPictureSide = 8192;
+constexpr int kMaxPictureSide = 4096;
 
 // The whole content of a regular file of at most kMaxMediaBytes; nothing for a
 // missing file, a directory, a device or a pipe (never waits on one).
