@@ -1,8 +1,11 @@
 // Damaged copies of a media file, made deterministically from a seed: a few bytes
 // changed, the end cut off, bytes inserted or removed, or a length field set to a
-// value that points past the data; and a scratch folder to write them into.
+// value that points past the data; the generated game folder's media to start
+// from, and a scratch folder to write the copies into.
 #pragma once
 
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -17,6 +20,18 @@
 namespace render_test {
 
 using Bytes = std::vector<unsigned char>;
+
+// The generated game folder's files with this extension, in any letter case.
+inline std::vector<std::filesystem::path> gameFiles(const std::string& extension) {
+    std::vector<std::filesystem::path> files;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(ZIRIMBO_GAME_FOLDER)) {
+        std::string ext = e.path().extension().string();
+        for (auto& c : ext) c = char(std::tolower(static_cast<unsigned char>(c)));
+        if (e.is_regular_file() && ext == extension) files.push_back(e.path());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
 
 // A folder of this process's own under the temporary folder, removed at the end.
 struct ScratchFolder {

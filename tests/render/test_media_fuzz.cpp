@@ -9,7 +9,6 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -25,20 +24,12 @@ using zirimbo_frontend::kMaxPictureSide;
 
 namespace {
 
-const fs::path kGameFolder = ZIRIMBO_GAME_FOLDER;
 constexpr int kCopiesInCi = 2000;
 
-// The game folder's files with this extension (any letter case), at most `limit`.
+// The game folder's files with this extension, at most `limit` of them.
 std::vector<Bytes> gameMedia(const std::string& extension, std::size_t limit = 1000) {
-    std::vector<fs::path> paths;
-    for (const auto& e : fs::recursive_directory_iterator(kGameFolder)) {
-        std::string ext = e.path().extension().string();
-        for (auto& c : ext) c = char(std::tolower(static_cast<unsigned char>(c)));
-        if (e.is_regular_file() && ext == extension) paths.push_back(e.path());
-    }
-    std::sort(paths.begin(), paths.end());
     std::vector<Bytes> files;
-    for (const fs::path& p : paths)
+    for (const fs::path& p : render_test::gameFiles(extension))
         if (files.size() < limit) files.push_back(render_test::readBytes(p));
     return files;
 }

@@ -7,8 +7,6 @@
 #include <SDL_mixer.h>
 #include <gif_lib.h>
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -28,6 +26,7 @@ namespace fs = std::filesystem;
 using render_test::Bytes;
 using render_test::Picture;
 using render_test::ScratchFolder;
+using render_test::gameFiles;
 
 namespace {
 
@@ -68,17 +67,6 @@ TEST(DamagedPictures, DamagedPawnPicturesDrawAsEmptyCells) {
 namespace {
 
 using zirimbo_frontend::MediaBytes;
-
-std::vector<fs::path> gameFiles(const std::string& extension) {
-    std::vector<fs::path> files;
-    for (const auto& e : fs::recursive_directory_iterator(kGameFolder)) {
-        std::string ext = e.path().extension().string();
-        for (auto& c : ext) c = char(std::tolower(static_cast<unsigned char>(c)));
-        if (e.is_regular_file() && ext == extension) files.push_back(e.path());
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
 
 // ARGB of a surface's pixel, with every fully transparent pixel the same.
 Uint32 argbAt(SDL_Surface* s, int x, int y) {
