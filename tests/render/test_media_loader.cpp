@@ -236,6 +236,24 @@ TEST_F(Mixer, EverySoundAndPieceOfTheGameFolderLoads) {
     Mix_FreeMusic(m);
 }
 
+TEST_F(Mixer, ADamagedSoundIsSilentAndLoggedOnceAsAMissingOneIs) {
+    ScratchFolder scratch;
+    Bytes voice = render_test::readBytes(gameFiles(".wav").front());
+    voice.resize(voice.size() / 2);  // cut in the middle of its samples
+    fs::path damaged = scratch.write("rotta.wav", voice), missing = scratch.dir / "assente.wav";
+    int channel = audio->addChannel("mmcVoce");
+
+    testing::internal::CaptureStderr();
+    for (int i = 0; i < 2; ++i)
+        for (const fs::path& p : {damaged, missing}) {
+            audio->open(channel, p.string(), false);
+            audio->play(channel);
+            EXPECT_FALSE(audio->playing(channel)) << p;
+        }
+    std::string log = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(log, "zirimbo: damaged file: " + damaged.string() + "\nzirimbo: missing file: " + missing.string() + "\n");
+}
+
 TEST(MediaFiles, OnlyRegularFilesOfBoundedSizeAreRead) {
     ScratchFolder scratch;
     fs::path fifo = scratch.dir / "tubo.gif";
