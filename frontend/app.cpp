@@ -25,7 +25,7 @@ namespace zirimbo_frontend {
 namespace {
 
 constexpr int kDesignW = 1024, kDesignH = 768;
-constexpr int kTitleBarAllowance = 32;  // room kept for the window's title bar on small screens
+constexpr int kTitleBarAllowance = 32;  // room kept for a title bar when the frame is not known
 constexpr int kWheelLines = 3;
 
 std::optional<long> envNumber(const char* name) {
@@ -102,26 +102,44 @@ App::~App() {
     SDL_Quit();
 }
 
-SDL_Point App::clientSizeFor(int availableW, int availableH) {
-    if (availableW >= kDesignW && availableH >= kDesignH) return SDL_Point{kDesignW, kDesignH};
-    int w = std::min(availableW, availableH * 4 / 3);
+SDL_Point App::clientSizeFor(int usableW, int usableH, int frameW, int frameH) {
+    // The width a multiple of 4, so that the height is exactly three quarters of it.
+    int w = std::min(usableW - frameW, (usableH - frameH) * 4 / 3);
     w = std::max(4, w - w % 4);
     return SDL_Point{w, w * 3 / 4};
 }
 
+void App::setClientSize(int width, int height) {
+    requested_ = SDL_Point{width, height};
+}
+
 bool App::openWindow() {
-    SDL_Rect usable{0, 0, kDesignW, kDesignH};
-    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) usable = SDL_Rect{0, 0, kDesignW, kDesignH};
-    SDL_Point size = clientSizeFor(usable.w, usable.h);
-    if (size.x != kDesignW) size = clientSizeFor(usable.w, usable.h - kTitleBarAllowance);
+    window_ = SDL_CreateWindow("ZIRIMBO!", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kDesignW, kDesignH,
+                               SDL_WINDOW_HIDDEN);
+    if (!window_) return false;
+    SDL_Point size{kDesignW, kDesignH};
+    if (requested_) {
+        size = *requested_;
+    } else {
+        int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
+        SDL_Rect usable{0, 0, kDesignW, kDesignH + kTitleBarAllowance};
+        if (SDL_GetDisplayUsableBounds(display, &usable) != 0)
+            usable = SDL_Rect{0, 0, kDesignW, kDesignH + kTitleBarAllowance};
+        // The frame the window manager puts around the window, when it says.
+        int top = 0, left = 0, bottom = 0, right = 0;
+        if (SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) != 0 || top + left + bottom + right == 0) {
+            top = kTitleBarAllowance;
+            left = bottom = right = 0;
+        }
+        size = clientSizeFor(usable.w, usable.h, left + right, top + bottom);
+    }
     maxW_ = size.x;
     maxH_ = size.y;
     rt_->screen.Width = maxW_ * rt_->screen.TwipsPerPixelX;
     rt_->screen.Height = maxH_ * rt_->screen.TwipsPerPixelY;
+    SDL_SetWindowSize(window_, maxW_, maxH_);
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
 
-    window_ = SDL_CreateWindow("ZIRIMBO!", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, maxW_, maxH_,
-                               SDL_WINDOW_HIDDEN);
-    if (!window_) return false;
     std::string icon = tk::resolvePath(folder_ + "/Grafica/Icona.gif");
     if (tk::pathExists(icon)) {
         if (SDL_Surface* s = loadPicture(icon)) {
@@ -138,14 +156,17 @@ bool App::openWindow() {
 
 void App::fitTo(tk::Window& w) {
     // The window at its design size, or drawn at that size and shrunk as a whole
-    // when the screen is smaller.
+    // when the screen is smaller. In full screen the picture keeps its proportions,
+    // with bars at the sides.
     int dw = std::max(1, (w.Width + rt_->screen.TwipsPerPixelX / 2) / rt_->screen.TwipsPerPixelX);
     int dh = std::max(1, (w.Height + rt_->screen.TwipsPerPixelY / 2) / rt_->screen.TwipsPerPixelY);
     int pw = dw, ph = dh;
     if (canvas_) SDL_DestroyTexture(canvas_);
     canvas_ = nullptr;
     SDL_RenderSetLogicalSize(renderer_, 0, 0);
-    if (dw > maxW_ || dh > maxH_) {
+    if (fullscreen_) {
+        SDL_RenderSetLogicalSize(renderer_, dw, dh);
+    } else if (dw > maxW_ || dh > maxH_) {
         double scale = std::min(double(maxW_) / dw, double(maxH_) / dh);
         pw = std::max(1, int(dw * scale));
         ph = std::max(1, int(dh * scale));
@@ -157,13 +178,23 @@ void App::fitTo(tk::Window& w) {
     canvasH_ = dh;
     int cw = 0, ch = 0;
     SDL_GetWindowSize(window_, &cw, &ch);
-    if (cw != pw || ch != ph) {
+    if (!fullscreen_ && (cw != pw || ch != ph)) {
         SDL_SetWindowSize(window_, pw, ph);
         SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }
     SDL_ShowWindow(window_);
     SDL_RaiseWindow(window_);
     redraw_ = true;
+}
+
+void App::toggleFullscreen() {
+    const bool on = !fullscreen_;
+    if (SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+        tk::logLine(std::string("cannot switch full screen: ") + SDL_GetError());
+        return;
+    }
+    fullscreen_ = on;
+    if (tk::Window* w = rt_->activeWindow()) fitTo(*w);
 }
 
 SDL_Point App::toTwips(int x, int y) const {
@@ -262,6 +293,12 @@ void App::handle(const SDL_Event& e) {
             break;
         }
         case SDL_KEYDOWN: {
+            // F11 and Alt+Enter belong to the program: full screen on and off.
+            const SDL_Keycode sym = e.key.keysym.sym;
+            if (sym == SDLK_F11 || (sym == SDLK_RETURN && (e.key.keysym.mod & KMOD_ALT))) {
+                if (!e.key.repeat) toggleFullscreen();
+                break;
+            }
             int code = keyCodeOf(e.key.keysym.sym);
             if (code) w->keyDown(code, shiftOf(e.key.keysym.mod));
             break;

@@ -6,6 +6,8 @@
 //   ZIRIMBO_SCREENSHOT_DELAY_MS=<n>     ... the first frame drawn n ms after the start instead
 //   ZIRIMBO_EXIT_AFTER_MS=<n>           quit after n ms (for measurements)
 //   ZIRIMBO_REPORT_STARTUP=<any>        log how long after the process start the first frame came
+//
+// Keys of its own: F11 and Alt+Enter switch full screen on and off.
 #pragma once
 
 #include <cstdint>
@@ -42,12 +44,16 @@ public:
     // The game's SDL window while run() runs.
     SDL_Window* sdlWindow() const { return window_; }
 
-    // The largest 4:3 client size, up to 1024x768, that fits in a w x h area.
-    static SDL_Point clientSizeFor(int availableW, int availableH);
+    // The largest 4:3 client size whose window, with a frame of frameW x frameH
+    // pixels around it, fits in a usable area of usableW x usableH.
+    static SDL_Point clientSizeFor(int usableW, int usableH, int frameW, int frameH);
+    // A window of this client size instead of the one chosen for the screen.
+    void setClientSize(int width, int height);
 
 private:
     bool openWindow();
     void fitTo(tk::Window& w);
+    void toggleFullscreen();
     void present(tk::Window* w);
     void handle(const SDL_Event& e);
     void unloadAll();
@@ -65,6 +71,8 @@ private:
     SDL_Renderer* renderer_ = nullptr;
     std::unique_ptr<Renderer> painter_;
     int maxW_ = 1024, maxH_ = 768;  // the client size chosen for the display
+    std::optional<SDL_Point> requested_;
+    bool fullscreen_ = false;
     // A window larger than that is drawn here at its own size and shrunk onto the screen.
     SDL_Texture* canvas_ = nullptr;
     int canvasW_ = 0, canvasH_ = 0;

@@ -169,6 +169,7 @@ TEST_F(AppTest, ScreenshotOfTheFirstFrameAndTimeLimit) {
     setenv("ZIRIMBO_SCREENSHOT", png.c_str(), 1);
     {
         App app(folder.string());
+        app.setClientSize(1024, 768);
         EXPECT_EQ(app.run([&](tk::Runtime& rt) { return std::make_unique<ScriptWindow>(rt, log); }), 0);
     }
     SDL_Surface* s = IMG_Load(png.c_str());
@@ -196,5 +197,69 @@ TEST_F(AppTest, ScreenshotOfTheFirstFrameAndTimeLimit) {
         return w;
     }), 0);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+    EXPECT_EQ(log, (std::vector<std::string>{"unload frmProva"}));
+}
+
+TEST_F(AppTest, TheLayoutIsForTheLargestFourThirdsWindowTheDisplayHolds) {
+    // SDL's dummy display is 1024 x 768 and says nothing of a frame: room is kept for a title bar.
+    App app(folder.string());
+    tk::Screen screen;
+    int w = 0, h = 0;
+    app.run([&](tk::Runtime& rt) {
+        auto win = std::make_unique<ScriptWindow>(rt, log, 980, 735);
+        ScriptWindow* self = win.get();
+        win->steps = {[&, self] {
+            screen = rt.screen;
+            SDL_GetWindowSize(app.sdlWindow(), &w, &h);
+            self->Unload();
+        }};
+        return win;
+    });
+    EXPECT_EQ(screen.Width, 980 * 15);
+    EXPECT_EQ(screen.Height, 735 * 15);
+    EXPECT_EQ(w, 980);
+    EXPECT_EQ(h, 735);
+
+    App asked(folder.string());
+    asked.setClientSize(1280, 960);
+    asked.run([&](tk::Runtime& rt) {
+        auto win = std::make_unique<ScriptWindow>(rt, log);
+        ScriptWindow* self = win.get();
+        win->steps = {[&, self] {
+            screen = rt.screen;
+            self->Unload();
+        }};
+        return win;
+    });
+    EXPECT_EQ(screen.Width, 1280 * 15);
+    EXPECT_EQ(screen.Height, 960 * 15);
+}
+
+TEST_F(AppTest, F11AndAltEnterSwitchFullScreenKeepingTheProportions) {
+    App app(folder.string());
+    app.setClientSize(800, 600);
+    std::vector<std::string> states;
+    auto note = [&] {
+        SDL_Renderer* r = SDL_GetRenderer(app.sdlWindow());
+        int lw = 0, lh = 0;
+        SDL_RenderGetLogicalSize(r, &lw, &lh);
+        const bool full = (SDL_GetWindowFlags(app.sdlWindow()) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+        states.push_back(std::string(full ? "full " : "window ") + std::to_string(lw) + "x" + std::to_string(lh));
+    };
+    app.run([&](tk::Runtime& rt) {
+        auto win = std::make_unique<ScriptWindow>(rt, log, 800, 600);
+        ScriptWindow* self = win.get();
+        win->steps = {
+            [&] { note(); pushKey(SDLK_F11); },
+            [&] { note(); pushKey(SDLK_F11); },
+            [&] { note(); pushKey(SDLK_RETURN, KMOD_LALT); },
+            [&] { note(); pushKey(SDLK_RETURN, KMOD_LALT); },
+            [&, self] { note(); self->Unload(); },
+        };
+        return win;
+    });
+    EXPECT_EQ(states, (std::vector<std::string>{"window 0x0", "full 800x600", "window 0x0", "full 800x600",
+                                                "window 0x0"}));
+    // The window never saw these keys.
     EXPECT_EQ(log, (std::vector<std::string>{"unload frmProva"}));
 }

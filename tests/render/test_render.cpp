@@ -407,16 +407,20 @@ TEST(Colours, BlueGreenRedAndSystemColours) {
     EXPECT_EQ((Rgb{face.r, face.g, face.b}), kGrey);
 }
 
-TEST(WindowSize, LargestFourThirdsThatFits) {
+TEST(WindowSize, LargestFourThirdsWindowThatFitsWithItsFrame) {
     using zirimbo_frontend::App;
-    auto size = [](int w, int h) {
-        SDL_Point p = App::clientSizeFor(w, h);
+    // Whole displays, with room for a 32-pixel title bar.
+    auto size = [](int w, int h, int frameW = 0, int frameH = 32) {
+        SDL_Point p = App::clientSizeFor(w, h, frameW, frameH);
         return std::make_pair(p.x, p.y);
     };
-    EXPECT_EQ(size(1920, 1050), std::make_pair(1024, 768));
-    EXPECT_EQ(size(1024, 768), std::make_pair(1024, 768));
-    EXPECT_EQ(size(1366, 700), std::make_pair(932, 699));
-    EXPECT_EQ(size(800, 600), std::make_pair(800, 600));
+    EXPECT_EQ(size(800, 600), std::make_pair(756, 567));
+    EXPECT_EQ(size(1024, 768), std::make_pair(980, 735));
+    EXPECT_EQ(size(1280, 1024), std::make_pair(1280, 960));
+    EXPECT_EQ(size(1920, 1080), std::make_pair(1396, 1047));
+    // A desktop panel taking 30 pixels and a frame of 2 pixels around a 28-pixel title bar.
+    EXPECT_EQ(size(1920, 1050, 4, 30), std::make_pair(1360, 1020));
+    EXPECT_EQ(size(1280, 994, 4, 30), std::make_pair(1276, 957));
 }
 
 // ---------------------------------------------------------------------------
