@@ -1,16 +1,74 @@
-// The game: the game folder is the current directory, as the run script leaves it.
+// The game: finds or prepares its game folder, then opens the window.
+#include <dlfcn.h>
+
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "frontend/app.h"
+#include "frontend/command_line.h"
+#include "frontend/game_folder.h"
 #include "shell/frmZirimbo2012.h"
 #include "toolkit/seqfile.h"
 
-int main() {
-    tk::keepRunningPastFileSizeLimit();
+#ifndef ZIRIMBO_VERSION
+#define ZIRIMBO_VERSION "0"
+#endif
+
+namespace {
+
+// The folder the running program lives in.
+std::string programFolder(const char* argv0) {
     std::error_code ec;
-    std::string folder = std::filesystem::current_path(ec).string();
-    zirimbo_frontend::App app(folder);
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) exe = std::filesystem::absolute(argv0 ? argv0 : "", ec);
+    return exe.parent_path().string();
+}
+
+extern "C" void ignoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
+
+// Without a sound card the ALSA library writes its own complaints while the
+// audio opens; the game says it once itself ("no audio device").
+void quietAlsa() {
+    void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_NOLOAD);
+    if (!alsa) alsa = dlopen("libasound.so.2", RTLD_LAZY);
+    if (!alsa) return;
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    if (auto set = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler")))
+        set(ignoreAlsaMessage);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace zirimbo_frontend;
+    tk::keepRunningPastFileSizeLimit();
+    const CommandLine cl = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!cl.error.empty()) {
+        std::fprintf(stderr, "zirimbo: %s\nProva \"zirimbo --help\".\n", cl.error.c_str());
+        return 2;
+    }
+    if (cl.help) {
+        std::fputs(usageText().c_str(), stdout);
+        return 0;
+    }
+    if (cl.version) {
+        std::printf("zirimbo %s\n", ZIRIMBO_VERSION);
+        return 0;
+    }
+
+    std::error_code ec;
+    const std::string current = std::filesystem::current_path(ec).string();
+    const auto folder = prepareGameFolder(current, programFolder(argv[0]), std::getenv("XDG_DATA_HOME"),
+                                          std::getenv("HOME"));
+    if (!folder) return 1;
+
+    quietAlsa();
+    App app(*folder);
+    if (cl.windowed) app.setClientSize(cl.windowed->width, cl.windowed->height);
     return app.run([](tk::Runtime& rt) -> std::unique_ptr<tk::Window> {
         return std::make_unique<zirimbo::frmZirimbo2012>(rt);
     });

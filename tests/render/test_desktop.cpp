@@ -1,0 +1,124 @@
+// The program as a desktop program: its command line, and the game folder it finds
+// or prepares wherever it is started from.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "frontend/command_line.h"
+#include "frontend/game_folder.h"
+
+namespace fs = std::filesystem;
+using namespace zirimbo_frontend;
+
+TEST(CommandLine, HelpVersionAndAWindowSize) {
+    EXPECT_TRUE(parseCommandLine({"--help"}).help);
+    EXPECT_TRUE(parseCommandLine({"--version"}).version);
+    const CommandLine none = parseCommandLine({});
+    EXPECT_TRUE(none.error.empty());
+    EXPECT_FALSE(none.windowed);
+    for (const auto& args : {std::vector<std::string>{"--windowed", "800x600"}, {"--windowed=800X600"}}) {
+        const CommandLine cl = parseCommandLine(args);
+        ASSERT_TRUE(cl.windowed) << args.back();
+        EXPECT_EQ(cl.windowed->width, 800);
+        EXPECT_EQ(cl.windowed->height, 600);
+        EXPECT_TRUE(cl.error.empty());
+    }
+}
+
+TEST(CommandLine, ArgumentsNotUnderstoodGiveAMessage) {
+    for (const auto& args : {std::vector<std::string>{"--windowed"}, {"--windowed", "800"}, {"--windowed", "x600"},
+                             {"--windowed", "800x"}, {"--windowed", "-800x600"}, {"--windowed", "800x600x2"},
+                             {"--windowed", "0x0"}, {"--windowed", "99999999999x600"}, {"--windowed", "8 00x600"},
+                             {"--fullscreen"}, {"gioca"}}) {
+        const CommandLine cl = parseCommandLine(args);
+        EXPECT_FALSE(cl.error.empty()) << args.back();
+        EXPECT_FALSE(cl.windowed) << args.back();
+    }
+    EXPECT_NE(parseCommandLine({"--windowed", "grande"}).error.find("\"grande\""), std::string::npos);
+}
+
+TEST(GameFolder, ThePlayersFolderAndWhereTheMediaMayBe) {
+    EXPECT_EQ(playerGameFolder("/dati/utente", "/home/zoe"), "/dati/utente/zirimbo");
+    EXPECT_EQ(playerGameFolder(nullptr, "/home/zoe"), "/home/zoe/.local/share/zirimbo");
+    EXPECT_EQ(playerGameFolder("", "/home/zoe/"), "/home/zoe/.local/share/zirimbo");
+    EXPECT_EQ(playerGameFolder("relativa", "/home/zoe"), "/home/zoe/.local/share/zirimbo");
+    EXPECT_EQ(playerGameFolder(nullptr, nullptr), "");
+    EXPECT_EQ(mediaFolders("/opt/gioco/bin"),
+              (std::vector<std::string>{"/opt/gioco/bin/gamefolder", "/opt/gioco/share/zirimbo"}));
+}
+
+namespace {
+
+class PrepareGameFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        root_ = fs::temp_directory_path() / ("zirimbo-prepare-" + std::to_string(::getpid()));
+        fs::remove_all(root_);
+        fs::create_directories(root_ / "empty");
+        fs::create_directories(root_ / "xdg");
+        fs::create_directories(root_ / "prefix/bin");
+    }
+    void TearDown() override { fs::remove_all(root_); }
+
+    static void makeGameFolder(const fs::path& at) {
+        for (const char* name : {"Bob", "Carla", "Dati", "Fumetti", "Giorgetto", "Grafica", "Musiche", "Pedine",
+                                 "Rumori"}) {
+            fs::create_directories(at / name);
+            std::ofstream(at / name / "file.txt") << name;
+        }
+    }
+    std::optional<std::string> prepare(const fs::path& current) {
+        const std::string xdg = (root_ / "xdg").string();
+        return prepareGameFolder(current.string(), (root_ / "prefix/bin").string(), xdg.c_str(), "/nessuna");
+    }
+
+    fs::path root_;
+};
+
+}  // namespace
+
+TEST_F(PrepareGameFolder, ACompleteCurrentFolderIsUsedAsItIs) {
+    makeGameFolder(root_ / "cartella");
+    EXPECT_EQ(prepare(root_ / "cartella"), (root_ / "cartella").string());
+    EXPECT_TRUE(fs::is_empty(root_ / "xdg"));
+}
+
+TEST_F(PrepareGameFolder, ThePlayersFolderIsFilledFromTheInstalledMedia) {
+    makeGameFolder(root_ / "prefix/share/zirimbo");
+    const auto folder = prepare(root_ / "empty");
+    ASSERT_TRUE(folder);
+    EXPECT_EQ(*folder, (root_ / "xdg/zirimbo").string());
+    EXPECT_TRUE(isCompleteGameFolder(*folder));
+    EXPECT_TRUE(fs::is_empty(root_ / "empty"));
+
+    // The build's media beside the program come first.
+    makeGameFolder(root_ / "prefix/bin/gamefolder");
+    std::ofstream(root_ / "prefix/bin/gamefolder/Grafica/file.txt") << "dalla build";
+    ASSERT_TRUE(prepare(root_ / "empty"));
+    std::ifstream in(root_ / "xdg/zirimbo/Grafica/file.txt");
+    std::string text;
+    std::getline(in, text);
+    EXPECT_EQ(text, "dalla build");
+}
+
+TEST_F(PrepareGameFolder, NoMediaAnywhereSaysWhereItLooked) {
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(prepare(root_ / "empty"));
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find((root_ / "prefix/bin/gamefolder").string()), std::string::npos) << said;
+    EXPECT_NE(said.find((root_ / "prefix/share/zirimbo").string()), std::string::npos) << said;
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+
+    // A damaged installation (no pictures) with an earlier copy in the player's folder: play with that.
+    makeGameFolder(root_ / "xdg/zirimbo");
+    fs::create_directories(root_ / "prefix/share/zirimbo/Dati");
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(prepare(root_ / "empty"), (root_ / "xdg/zirimbo").string());
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find("no game media"), std::string::npos);
+}
