@@ -8,6 +8,7 @@
 #include "shell/frmZirimbo2012.h"
 #include "shell/panel_values.h"
 #include "toolkit/log.h"
+#include "toolkit/paths.h"
 #include "toolkit/runtime.h"
 #include "toolkit/seqfile.h"
 #include "toolkit/text.h"
@@ -123,7 +124,7 @@ bool frmZirimbo2012::MayOverwrite(bool& damaged, const std::string& path) {
 
 // The name kept from the last run goes into the name box; the player confirms it.
 void frmZirimbo2012::ReadPlayerName() {
-    const std::string path = GamePath(kNameFile);
+    const std::string path = tk::resolvePath(GamePath(kNameFile));
     const tk::FileValues file = tk::readValues(path);
     if (file.status == tk::FileValues::Refused) {
         tk::logLine(path + ": " + file.problem + "; not read, the name box starts empty");
@@ -147,7 +148,7 @@ void frmZirimbo2012::ReadPlayerName() {
 // values that are not among their option's choices or not a sane interval, keep
 // the values the window was designed with.
 void frmZirimbo2012::LoadOptions() {
-    const std::string path = GamePath(kOptionsFile);
+    const std::string path = tk::resolvePath(GamePath(kOptionsFile));
     const tk::FileValues file = tk::readValues(path);
     if (file.status != tk::FileValues::Read) {
         if (file.status == tk::FileValues::Refused) {
@@ -177,7 +178,7 @@ void frmZirimbo2012::LoadOptions() {
 
 // Written only on a confirmed exit. Each file is replaced whole or not at all.
 void frmZirimbo2012::SaveOptionsAndName() {
-    const std::string optionsPath = GamePath(kOptionsFile);
+    const std::string optionsPath = tk::resolvePath(GamePath(kOptionsFile));
     if (MayOverwrite(optionsFileDamaged_, optionsPath)) {
         tk::SequentialWriter options(optionsPath);
         for (int i = 0; i <= 5; ++i) options.writeString(lblVoceOpzione(i).Caption);
@@ -189,7 +190,7 @@ void frmZirimbo2012::SaveOptionsAndName() {
         options.commit();
     }
 
-    const std::string namePath = GamePath(kNameFile);
+    const std::string namePath = tk::resolvePath(GamePath(kNameFile));
     if (MayOverwrite(nameFileDamaged_, namePath)) {
         tk::SequentialWriter name(namePath);
         name.writeString(lblNomeGiocatore.Caption);
@@ -204,7 +205,7 @@ void frmZirimbo2012::SaveOptionsAndName() {
 // left aside and the scoreboard keeps its design values. Wins are whole numbers
 // from 0 to 32767.
 void frmZirimbo2012::LoadScoreboard() {
-    const std::string path = GamePath(kScoreboardFile);
+    const std::string path = tk::resolvePath(GamePath(kScoreboardFile));
     const tk::FileValues file = tk::readValues(path);
     if (file.status != tk::FileValues::Read) {
         if (file.status == tk::FileValues::Refused) {
@@ -262,7 +263,7 @@ void frmZirimbo2012::LoadScoreboard() {
 
 // Rewritten whole after every scoreboard sort.
 void frmZirimbo2012::SaveScoreboard() {
-    const std::string path = GamePath(kScoreboardFile);
+    const std::string path = tk::resolvePath(GamePath(kScoreboardFile));
     if (!MayOverwrite(scoreboardFileDamaged_, path)) return;
     tk::SequentialWriter out(path);
     for (int r = 1; r <= 4; ++r) {

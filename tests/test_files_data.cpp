@@ -300,3 +300,15 @@ TEST_F(FilesTest, TemporaryFilesOfACutShortSaveAreRemovedAtStart) {
     EXPECT_FALSE(std::filesystem::exists(folder.path() + "/Dati/.ZirOpz.txt.tmp-999999999"));
     EXPECT_EQ(folder.read("ZirOpz.txt"), Shipped("ZirOpz.txt"));
 }
+
+TEST_F(FilesTest, MessagesNameTheDataFilesByTheirRealPaths) {
+    folder.remove("ZirNom.txt");
+    folder.remove("ZirOpz.txt");
+    folder.remove("ZirCla.txt");
+    ::testing::internal::CaptureStderr();
+    load();
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    for (const char* file : {"ZirNom.txt", "ZirOpz.txt", "ZirCla.txt"})
+        EXPECT_NE(said.find(folder.path() + "/Dati/" + file + ":"), std::string::npos) << said;
+    EXPECT_EQ(said.find('\\'), std::string::npos) << said;
+}
