@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and then starts the game (./run.sh) or runs
-# every test (./run.sh test). The player's own game folder lives under
+# Installs what is missing, builds, and then starts the game (./run.sh, options after
+# "play" go to the game: ./run.sh play --windowed 800x600) or runs every test
+# (./run.sh test). The game prepares its own folder under
 # ${XDG_DATA_HOME:-~/.local/share}/zirimbo; nothing is written into the source tree
 # at run time.
 set -euo pipefail
@@ -11,7 +12,7 @@ mode="${1:-play}"
 
 packages=(cmake g++ make pkg-config libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev
   libgif-dev libfontconfig-dev libgtest-dev libbenchmark-dev espeak-ng sox imagemagick fluid-soundfont-gm
-  fonts-liberation fonts-dejavu-core)
+  fonts-liberation fonts-dejavu-core desktop-file-utils appstream)
 
 install_missing() {
   local missing=()
@@ -35,18 +36,6 @@ build_all() {
   cmake --build "$build" -j"$(nproc)"
 }
 
-# The player's game folder: media refreshed from the build, data files copied once.
-prepare_game_folder() {
-  local folder="${XDG_DATA_HOME:-$HOME/.local/share}/zirimbo"
-  mkdir -p "$folder"
-  for d in Grafica Pedine Fumetti Bob Giorgetto Carla Musiche Rumori; do
-    rm -rf "${folder:?}/$d"
-    cp -r "$build/gamefolder/$d" "$folder/$d"
-  done
-  if [ ! -d "$folder/Dati" ]; then cp -r "$here/data/Dati" "$folder/Dati"; fi
-  echo "$folder"
-}
-
 install_missing
 build_all
 case "$mode" in
@@ -56,10 +45,9 @@ case "$mode" in
       ctest --output-on-failure -j"$(nproc)"
     ;;
   play)
-    folder="$(prepare_game_folder)"
-    cd "$folder"
-    exec "$build/zirimbo"
+    shift || true
+    exec "$build/zirimbo" "$@"
     ;;
   *)
-    echo "usage: $0 [test]" >&2; exit 2 ;;
+    echo "usage: $0 [play [game options] | test]" >&2; exit 2 ;;
 esac
