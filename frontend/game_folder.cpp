@@ -49,9 +49,12 @@ bool isCompleteGameFolder(const std::string& folder) {
 
 std::optional<std::string> prepareGameFolder(const std::string& currentFolder, const std::string& programFolder,
                                              const char* xdgDataHome, const char* home) {
-    if (!currentFolder.empty() && isCompleteGameFolder(currentFolder)) return currentFolder;
-
     const std::string player = playerGameFolder(xdgDataHome, home);
+    // Started inside the player's own folder, its media are still refreshed.
+    std::error_code ec;
+    const bool inPlayersFolder = !player.empty() && fs::equivalent(currentFolder, player, ec);
+    if (!currentFolder.empty() && !inPlayersFolder && isCompleteGameFolder(currentFolder)) return currentFolder;
+
     if (player.empty()) {
         tk::logLine("no folder for the game: neither XDG_DATA_HOME nor HOME is an absolute path");
         return std::nullopt;

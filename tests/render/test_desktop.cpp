@@ -101,10 +101,18 @@ TEST_F(PrepareGameFolder, ThePlayersFolderIsFilledFromTheInstalledMedia) {
     makeGameFolder(root_ / "prefix/bin/gamefolder");
     std::ofstream(root_ / "prefix/bin/gamefolder/Grafica/file.txt") << "dalla build";
     ASSERT_TRUE(prepare(root_ / "empty"));
-    std::ifstream in(root_ / "xdg/zirimbo/Grafica/file.txt");
-    std::string text;
-    std::getline(in, text);
-    EXPECT_EQ(text, "dalla build");
+    auto firstLine = [](const fs::path& p) {
+        std::ifstream in(p);
+        std::string text;
+        std::getline(in, text);
+        return text;
+    };
+    EXPECT_EQ(firstLine(root_ / "xdg/zirimbo/Grafica/file.txt"), "dalla build");
+
+    // Started inside the player's folder, which is complete: the media are refreshed all the same.
+    std::ofstream(root_ / "prefix/bin/gamefolder/Grafica/file.txt") << "più nuovo";
+    EXPECT_EQ(prepare(root_ / "xdg/zirimbo"), (root_ / "xdg/zirimbo").string());
+    EXPECT_EQ(firstLine(root_ / "xdg/zirimbo/Grafica/file.txt"), "più nuovo");
 }
 
 TEST_F(PrepareGameFolder, NoMediaAnywhereSaysWhereItLooked) {
