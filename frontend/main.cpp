@@ -67,6 +67,9 @@ int main(int argc, char** argv) {
     if (!folder) return 1;
 
     quietAlsa();
+    // The window's class names the desktop entry, so the desktop shows the game's icon for it.
+    setenv("SDL_VIDEO_X11_WMCLASS", "it.lumo.Zirimbo", 0);
+    setenv("SDL_VIDEO_WAYLAND_WMCLASS", "it.lumo.Zirimbo", 0);
     App app(*folder);
     if (cl.windowed) app.setClientSize(cl.windowed->width, cl.windowed->height);
     return app.run([](tk::Runtime& rt) -> std::unique_ptr<tk::Window> {
