@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ai/board_geometry.h"
+#include "board/board_geometry.h"
 
 namespace zirimbo::ai {
 

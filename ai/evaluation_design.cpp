@@ -1,9 +1,9 @@
 // Design values of the move evaluation's tables: the scratch board and the
 // scores in the developer view FraPunteggio, the tactic and eaten-pawn labels,
 // and the three computer move timers.
-#include "ai/board_geometry.h"
-#include "game/developer_views.h"
-#include "shell/frmZirimbo2012.h"
+#include "board/board_geometry.h"
+#include "form/developer_views.h"
+#include "form/frmZirimbo2012.h"
 
 namespace zirimbo {
 

@@ -2,10 +2,10 @@
 // plain board, the evaluation core rates the candidate rows, and what it worked
 // out goes back into the labels of the developer view, lblScelta and the
 // character's move timer. Also the scoring procedures the developer view runs.
-#include "ai/board_geometry.h"
+#include "board/board_geometry.h"
 #include "ai/evaluation.h"
-#include "game/move_classes.h"
-#include "shell/frmZirimbo2012.h"
+#include "form/move_classes.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
 #include "toolkit/text.h"
 

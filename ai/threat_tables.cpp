@@ -4,7 +4,7 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "ai/board_geometry.h"
+#include "board/board_geometry.h"
 
 namespace zirimbo::ai {
 

@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "ai/evaluation.h"
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
 
 namespace {

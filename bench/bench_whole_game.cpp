@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "shell/frmZirimbo2012.h"
-#include "tests/whole_game_driver.h"
+#include "form/frmZirimbo2012.h"
+#include "tests/support/whole_game_driver.h"
 #include "toolkit/runtime.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // panel (once per run; it also says goodbye when the player leaves), one for the
 // options panel at each opening, one for the rematch box when the human wins.
 // These pictures show whatever the characters option says.
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
 #include "toolkit/text.h"
 

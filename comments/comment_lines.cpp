@@ -3,7 +3,7 @@
 // with the voice file of the same number ("\\Bob\\05B4.wav" is Bob's line 4 of
 // category 05). tools/voices.tsv, from which the voices are made, holds the same
 // texts and pauses; a test keeps the two alike.
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 
 namespace zirimbo {
 

@@ -3,8 +3,8 @@
 // category: its order above, the three cursors below), the shuffle's working
 // list, step counter and swap cell, the frame's buttons, and the hidden label of
 // the exit panel that names the character who will say goodbye.
-#include "game/developer_views.h"
-#include "shell/frmZirimbo2012.h"
+#include "form/developer_views.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {

@@ -1,5 +1,5 @@
 // The quips shown on the message line when the human rolls the die.
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
 
 namespace zirimbo {

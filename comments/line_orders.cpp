@@ -3,8 +3,8 @@
 // one shuffled order per category, shared by the three characters, and one
 // starting place per character and category. The tables sit in the hidden
 // developer frame FraCasuale, whose buttons run the same steps by hand.
-#include "game/developer_views.h"
-#include "shell/frmZirimbo2012.h"
+#include "form/developer_views.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
 #include "toolkit/text.h"
 

@@ -2,7 +2,7 @@
 // chosen pawn, tick 3 its target, tick 5 the landing (eating what stands there),
 // tick 7 the end of the move; ticks 2, 4 and 6 are pauses.
 #include "computer_turn/computer_players.h"
-#include "game/move_classes.h"
+#include "form/move_classes.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {

@@ -1,6 +1,6 @@
 // The candidate moves of a computer player after its roll: the same target rule
 // and move classes as red's, with the player's own pawns, path and start cell.
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 
 namespace zirimbo {
 

@@ -2,7 +2,7 @@
 // pawns, start and exit cells, timers, pictures, colours, texts and comments.
 #pragma once
 
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 
 namespace zirimbo::computer_turn {
 

@@ -2,8 +2,8 @@
 // the skipped turn, the announcement of an eatable red pawn, the comment on an
 // entering six, or the move chosen at once.
 #include "computer_turn/computer_players.h"
-#include "game/move_classes.h"
-#include "game/pawn_pictures.h"
+#include "form/move_classes.h"
+#include "form/pawn_pictures.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {

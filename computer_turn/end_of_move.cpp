@@ -2,7 +2,7 @@
 // leaves the board (the fourth wins the game), and the character's comment, the
 // refuge comment's pause or the turn hub carries the game on.
 #include "computer_turn/computer_players.h"
-#include "game/pawn_pictures.h"
+#include "form/pawn_pictures.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {

@@ -1,7 +1,7 @@
 // The one-shot timers that carry a computer turn across its character's lines:
 // the refuge comment after a landing on a grey cell, the move choice after the
 // six or the can-eat line, and the roll after the hope-for-six line.
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 
 namespace zirimbo {
 

@@ -1,6 +1,6 @@
 // The blink of the red pawns that a computer player could eat: their cells show
 // the arrows and the red pawn in turn, six times each, then the blink stops itself.
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {

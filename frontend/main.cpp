@@ -11,7 +11,7 @@
 #include "frontend/app.h"
 #include "frontend/command_line.h"
 #include "frontend/game_folder.h"
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/seqfile.h"
 
 #ifndef ZIRIMBO_VERSION

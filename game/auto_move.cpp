@@ -1,6 +1,6 @@
 // The automatic move: with one playable pawn and the option on, a timer clicks the
 // pawn and, one interval later, its target when there is only one.
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {

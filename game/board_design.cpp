@@ -1,7 +1,7 @@
 // Where the board, the parking and exit squares and the die lie on the window
 // (twips, before any rescaling to the screen).
-#include "ai/board_geometry.h"
-#include "shell/frmZirimbo2012.h"
+#include "board/board_geometry.h"
+#include "form/frmZirimbo2012.h"
 
 namespace zirimbo {
 

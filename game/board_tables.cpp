@@ -1,7 +1,7 @@
 // The board's state tables at design time: every pawn parked, the die showing
 // four, red to roll first, and the four path tables with the ring continuation.
-#include "ai/board_geometry.h"
-#include "shell/frmZirimbo2012.h"
+#include "board/board_geometry.h"
+#include "form/frmZirimbo2012.h"
 
 namespace zirimbo {
 

@@ -1,7 +1,7 @@
 // The candidate moves after a roll: the target rule and the move classes, the same
 // for every colour, and red's turn preparation with its flags, marks and prompt.
-#include "game/move_classes.h"
-#include "shell/frmZirimbo2012.h"
+#include "form/move_classes.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {

@@ -1,6 +1,6 @@
 // Developer aids: the hidden views of the state tables and the few controls in
 // them that set up a position by hand. The game never shows them to the player.
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {

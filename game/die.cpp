@@ -2,7 +2,7 @@
 // them one per tick, slowing down, and hands the turn to the player who rolled.
 #include <cmath>
 
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
 #include "toolkit/text.h"
 

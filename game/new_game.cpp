@@ -1,6 +1,6 @@
 // A new game from the rematch box: every trace of the finished game goes, the
 // pawns go home and the die waits for red's roll.
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {

@@ -3,7 +3,7 @@
 // scoreboard, for any winner.
 #include <algorithm>
 
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
 #include "toolkit/text.h"
 

@@ -1,9 +1,9 @@
 // Design values and events of the turn cycle's controls: its timers, its clicks
 // and the developer views of the state tables (the shell's controls that it
 // writes have their design in shell/panels_design.cpp).
-#include "ai/board_geometry.h"
-#include "game/developer_views.h"
-#include "shell/frmZirimbo2012.h"
+#include "board/board_geometry.h"
+#include "form/developer_views.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {

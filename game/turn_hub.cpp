@@ -1,6 +1,6 @@
 // The turn hub: every finished turn arms TmrAspettaDado, whose tick starts the
 // next player's turn; after Carla it prompts the human to roll.
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {

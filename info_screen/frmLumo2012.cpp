@@ -1,8 +1,8 @@
-#include "info_screen/frmLumo2012.h"
+#include "form/frmLumo2012.h"
 
 #include <utility>
 
-#include "shell/scaling.h"
+#include "toolkit/scaling.h"
 #include "toolkit/runtime.h"
 
 namespace zirimbo {
@@ -151,17 +151,17 @@ void frmLumo2012::Design() {
 // Fills the texts and fits the layout to the screen, always (on an 800 x 600
 // screen the factors are 1).
 void frmLumo2012::Form_Load() {
-    const ScaleFactors k = FactorsForScreen(cmdEsciLumo, 12000.0, 9000.0);
+    const tk::ScaleFactors k = tk::FactorsForScreen(cmdEsciLumo, 12000.0, 9000.0);
     TxtLumo(0).Text = kBiography;
     TxtLumo(1).Text = ProjectDescription();
     TxtLumo(2).Text = kInvitation;
 
-    ScaleControl(ImgTobiZanvt, k, false);
-    ScaleControl(ImgLumo, k, false);
-    for (int i = 0; i <= 3; ++i) ScaleControl(ShpLumo(i), k, false);
-    for (int i = 0; i <= 4; ++i) ScaleControl(lbl2012Lumo(i), k, true);
-    for (int i = 0; i <= 2; ++i) ScaleControl(TxtLumo(i), k, true);
-    ScaleControl(cmdEsciLumo, k, true);
+    tk::ScaleControl(ImgTobiZanvt, k, false);
+    tk::ScaleControl(ImgLumo, k, false);
+    for (int i = 0; i <= 3; ++i) tk::ScaleControl(ShpLumo(i), k, false);
+    for (int i = 0; i <= 4; ++i) tk::ScaleControl(lbl2012Lumo(i), k, true);
+    for (int i = 0; i <= 2; ++i) tk::ScaleControl(TxtLumo(i), k, true);
+    tk::ScaleControl(cmdEsciLumo, k, true);
 
     // The window covers the screen, as the layout assumes.
     Width = runtime().screen.Width;

@@ -1,4 +1,4 @@
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 
 namespace zirimbo {
 

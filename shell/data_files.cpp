@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "shell/panel_values.h"
 #include "toolkit/log.h"
 #include "toolkit/paths.h"

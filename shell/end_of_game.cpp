@@ -1,7 +1,7 @@
 // The end of a won game: the end music, the scoreboard panel and, under it, the
 // rematch box with its NUOVA PARTITA button; after the human's victory the logo
 // of the scoreboard panel is animated.
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "shell/panel_values.h"
 #include "toolkit/text.h"
 

@@ -1,7 +1,7 @@
 // The exit panel asks "Vuoi davvero uscire??". "No" closes it; "Sì" silences the
 // buttons and the music, lets the pictured character say goodbye, saves the
 // options and the name, and after the goodbye the information window takes over.
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "shell/panel_values.h"
 #include "toolkit/text.h"
 

@@ -3,7 +3,7 @@
 // the name prompt. One step per tick of TmrTobelioZanvuti.
 #include <string>
 
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {

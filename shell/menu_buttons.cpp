@@ -1,6 +1,6 @@
 // The CLAS and OPZ buttons lie inside the character portrait: they go away while a
 // character's picture is up there and come back when it is cleared.
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 
 namespace zirimbo {
 

@@ -2,7 +2,7 @@
 // name entry and played in turn, fast first; the poll notices the end of a piece.
 #include <string>
 
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
 #include "toolkit/text.h"
 

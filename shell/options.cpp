@@ -1,7 +1,7 @@
 // The options panel: a click on an option's name moves its value on to the next
 // one of its cycle and the change takes effect at once; the mouse over a name
 // highlights it and shows its help text.
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "shell/panel_values.h"
 #include "toolkit/text.h"
 

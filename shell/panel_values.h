@@ -3,7 +3,7 @@
 // answers and options, and the options panel's general help text.
 #pragma once
 
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 
 namespace zirimbo {
 

@@ -1,6 +1,6 @@
 // The four bottom buttons open and close the rules, scoreboard, options and exit
 // panels, only during the human's turn; at most one panel is open at a time.
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "shell/panel_values.h"
 #include "toolkit/text.h"
 

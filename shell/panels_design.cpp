@@ -3,7 +3,7 @@
 // panels, the rematch box, and the timers of the end of a game and of the exit.
 // Positions are twips on the 15360 x 11520 design, relative to the frame that
 // holds a control; start-up moves the panels and the rematch box into place.
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "shell/panel_values.h"
 #include "shell/rules_pages.h"
 #include "toolkit/paths.h"

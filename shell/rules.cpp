@@ -1,6 +1,6 @@
 // The rules panel: six pages read one at a time with the two arrows; each pairs
 // a rules text with one of the three characters.
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "shell/rules_pages.h"
 #include "toolkit/text.h"
 

@@ -2,19 +2,12 @@
 // to the screen: every control the game can show, by one table.
 #include "shell/scaling.h"
 
-#include <cmath>
-
-#include "shell/frmZirimbo2012.h"
-#include "toolkit/runtime.h"
+#include "form/frmZirimbo2012.h"
+#include "toolkit/scaling.h"
 
 namespace zirimbo {
 
 namespace {
-
-// The single-precision product of a value and a factor, as whole twips.
-int ScaledTwips(int value, double factor) {
-    return static_cast<int>(std::lround(static_cast<float>(value * factor)));
-}
 
 struct Entry {
     const char* name;
@@ -56,30 +49,13 @@ void ForEachScaledControl(const frmZirimbo2012& f, Visit visit) {
 
 }  // namespace
 
-ScaleFactors FactorsForScreen(const tk::Control& anyControl, double designWidth, double designHeight) {
-    const tk::Screen& screen = anyControl.window().runtime().screen;
-    ScaleFactors k;
-    k.vertical = static_cast<float>(screen.Height) / designHeight;
-    k.horizontal = static_cast<float>(screen.Width) / designWidth;
-    k.font = static_cast<float>(screen.Height) / designHeight;
-    return k;
-}
-
-void ScaleControl(tk::Control& c, const ScaleFactors& k, bool font) {
-    c.Height = ScaledTwips(c.Height, k.vertical);
-    c.Width = ScaledTwips(c.Width, k.horizontal);
-    c.Top = ScaledTwips(c.Top, k.vertical);
-    c.Left = ScaledTwips(c.Left, k.horizontal);
-    if (font) c.FontSize = static_cast<float>(c.FontSize * k.font);
-}
-
 void frmZirimbo2012::ScaleControlsToScreen() {
-    const ScaleFactors k = FactorsForScreen(ImgDado, 15360.0, 11520.0);
+    const tk::ScaleFactors k = tk::FactorsForScreen(ImgDado, 15360.0, 11520.0);
     ForEachScaledControl(*this, [&](tk::Control& c) {
         // The bottom buttons' click areas carry no text and keep their font.
         const bool text =
             (c.kind() == tk::Kind::Label || c.kind() == tk::Kind::TextBox) && c.Name() != "lblPulsante";
-        ScaleControl(c, k, text);
+        tk::ScaleControl(c, k, text);
     });
 }
 

@@ -1,6 +1,6 @@
 // The scoreboard: four rows ranked by games won over every run. Whose row is
 // whose is told only by the colour of the row's cells.
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "shell/panel_values.h"
 #include "toolkit/text.h"
 

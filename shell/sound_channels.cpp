@@ -1,6 +1,6 @@
 // The sound channels: which file each one starts with, and the orders of
 // commands with which the game plays, switches and stops them.
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 
 namespace zirimbo {
 

@@ -1,6 +1,6 @@
 // Start-up pieces, the name entry and the start of the game after it.
-#include "info_screen/frmLumo2012.h"
-#include "shell/frmZirimbo2012.h"
+#include "form/frmLumo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
 
 namespace zirimbo {

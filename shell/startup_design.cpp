@@ -1,6 +1,6 @@
 // Design values and events of the start-up: the splash frame with the intro and
 // the name entry, the two start-up timers, and the music lists with their timers.
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "shell/panel_values.h"
 
 namespace zirimbo {

@@ -1,7 +1,7 @@
 // The evaluation core: pawn values, rounding, the rating of a row and the choice among rows.
 #include <gtest/gtest.h>
 
-#include "ai/board_geometry.h"
+#include "board/board_geometry.h"
 #include "ai/evaluation.h"
 
 using namespace zirimbo::ai;

@@ -5,7 +5,7 @@
 #include <set>
 #include <tuple>
 
-#include "ai/board_geometry.h"
+#include "board/board_geometry.h"
 #include "ai/evaluation.h"
 #include "ai/threat_tables.h"
 

@@ -2,7 +2,7 @@
 #include <tuple>
 #include <vector>
 
-#include "game/move_classes.h"
+#include "form/move_classes.h"
 #include "turn_cycle_fixture.h"
 
 namespace mc = zirimbo::move_class;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
 
 struct CommentTest : ::testing::Test {

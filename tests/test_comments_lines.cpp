@@ -11,7 +11,7 @@
 #include <string>
 
 #include "computer_turn/computer_players.h"
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 
 using zirimbo::frmZirimbo2012;
 

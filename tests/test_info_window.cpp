@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "info_screen/frmLumo2012.h"
+#include "form/frmLumo2012.h"
 #include "test_startup_fixture.h"
 
 namespace {

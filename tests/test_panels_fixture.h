@@ -14,7 +14,7 @@
 
 #include <unistd.h>
 
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
 #include "toolkit/seqfile.h"
 

@@ -15,7 +15,7 @@
 
 #include <unistd.h>
 
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
 
 namespace test_startup {

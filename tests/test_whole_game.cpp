@@ -1,7 +1,7 @@
 #include <string>
 
 #include "turn_cycle_fixture.h"
-#include "whole_game_driver.h"
+#include "tests/support/whole_game_driver.h"
 
 // Red against the three computer players, from the first roll to a victory, with
 // the board's invariants checked after every timer tick and every move; each

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "test_startup_fixture.h"
 #include "toolkit/runtime.h"
 

@@ -8,7 +8,7 @@
 
 #include "frontend/renderer.h"
 #include "png_picture.h"
-#include "shell/frmZirimbo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
 
 using render_test::Picture;

@@ -15,8 +15,8 @@
 
 #include "../test_panels_fixture.h"
 #include "frontend/renderer.h"
-#include "info_screen/frmLumo2012.h"
-#include "shell/frmZirimbo2012.h"
+#include "form/frmLumo2012.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
 
 using zirimbo_frontend::Renderer;

@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "game/move_classes.h"
-#include "shell/frmZirimbo2012.h"
+#include "form/move_classes.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
 #include "toolkit/text.h"
 
