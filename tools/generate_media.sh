@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Generates every picture, sound, voice and piece of music of the game folder.
 #
-#   tools/generate_media.sh OUTDIR [MIDIWRITER]
+#   tools/generate_media.sh OUTDIR MIDIWRITER
 #
 # OUTDIR receives the folders Grafica, Pedine, Fumetti, Bob, Giorgetto, Carla, Musiche and
 # Rumori (they are emptied first; nothing else in OUTDIR is touched, the data files of Dati
-# come from data/Dati). MIDIWRITER is a prebuilt tools/midiwriter.cpp; without it the
-# script compiles one with c++. JOBS sets the number of parallel jobs (default: all cores).
+# come from data/Dati). MIDIWRITER is tools/midiwriter.cpp as the build compiles it
+# (the target zirimbo_midiwriter). JOBS sets the number of parallel jobs (default: all cores).
 #
 # Needs ImageMagick (convert, identify), sox, espeak-ng with its Italian voice and the
 # DejaVu fonts. The output is the same, byte for byte, on every run.
@@ -15,12 +15,12 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 media=$here/media
 
-if [[ $# -lt 1 || $# -gt 2 ]]; then
-    echo "usage: $0 OUTDIR [MIDIWRITER]" >&2
+if [[ $# -ne 2 ]]; then
+    echo "usage: $0 OUTDIR MIDIWRITER" >&2
     exit 2
 fi
 out=$1
-writer=${2:-}
+writer=$2
 
 die() { echo "generate_media: $*" >&2; exit 1; }
 
@@ -48,11 +48,6 @@ find_font DejaVuSans-Bold.ttf >/dev/null || exit 1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-if [[ -z $writer ]]; then
-    need c++ g++
-    c++ -std=c++17 -O2 -o "$work/midiwriter" "$here/midiwriter.cpp" || die "cannot build the midiwriter"
-    writer=$work/midiwriter
-fi
 [[ -x $writer ]] || die "midiwriter '$writer' is not an executable"
 writer=$(cd "$(dirname "$writer")" && pwd)/$(basename "$writer")
 

@@ -3,7 +3,7 @@
 # arrangement keeps ties, octaves and instruments of the form, and none of the committed
 # tunes makes two notes of one pitch overlap (the second would be cut short).
 #
-#   tests/media/test_midiwriter.sh [MIDIWRITER]     (compiles one when not given)
+#   tests/media/test_midiwriter.sh MIDIWRITER     (the build's zirimbo_midiwriter)
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -11,11 +11,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export LC_ALL=C
 
-writer=${1:-}
-if [[ -z $writer ]]; then
-    c++ -std=c++17 -O2 -o "$work/midiwriter" "$root/tools/midiwriter.cpp"
-    writer=$work/midiwriter
-fi
+writer=${1:?usage: $0 MIDIWRITER}
 
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
