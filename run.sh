@@ -32,7 +32,7 @@ install_missing() {
 }
 
 build_all() {
-  cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZIRIMBO_WERROR="${ZIRIMBO_WERROR:-OFF}" >/dev/null
   cmake --build "$build" -j"$(nproc)"
 }
 
