@@ -329,18 +329,53 @@ double msSinceProcessStart() {
     double ticks = double(sysconf(_SC_CLK_TCK));
     return (double(now.tv_sec) + double(now.tv_nsec) / 1e9 - double(start) / ticks) * 1000.0;
 }
+
+// The hooks for tests and measurements, read from the environment once at the start.
+struct RunHooks {
+    std::string screenshot;  // "" for none
+    std::optional<long> screenshotDelayMs, exitAfterMs;
+    bool reportStartup = false;
+    bool firstFrameShown = false;
+
+    static RunHooks fromEnvironment() {
+        RunHooks hooks;
+        if (const char* shot = std::getenv("ZIRIMBO_SCREENSHOT")) hooks.screenshot = shot;
+        hooks.screenshotDelayMs = envNumber("ZIRIMBO_SCREENSHOT_DELAY_MS");
+        hooks.exitAfterMs = envNumber("ZIRIMBO_EXIT_AFTER_MS");
+        hooks.reportStartup = std::getenv("ZIRIMBO_REPORT_STARTUP") != nullptr;
+        return hooks;
+    }
+    bool exitDue(std::int64_t elapsed) const { return exitAfterMs && elapsed >= *exitAfterMs; }
+    bool screenshotDue(std::int64_t elapsed) const {
+        return !screenshot.empty() && (!screenshotDelayMs || elapsed >= *screenshotDelayMs);
+    }
+    bool due(std::int64_t elapsed) const { return exitDue(elapsed) || screenshotDue(elapsed); }
+    void frameShown() {
+        if (firstFrameShown) return;
+        firstFrameShown = true;
+        if (reportStartup)
+            std::fprintf(stderr, "zirimbo: first frame %.1f ms after the process started\n", msSinceProcessStart());
+    }
+    // The next moment, from the start, at which a hook wants the loop awake.
+    std::optional<std::int64_t> deadline() const {
+        std::optional<std::int64_t> at = exitAfterMs;
+        if (!screenshot.empty() && screenshotDelayMs)
+            at = at ? std::min<std::int64_t>(*at, *screenshotDelayMs) : *screenshotDelayMs;
+        return at;
+    }
+};
 }  // namespace
 
-int App::run(WindowFactory makeMainWindow) {
+bool App::startVideo() {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         tk::logLine(std::string("cannot open the display: ") + SDL_GetError());
-        return 2;
+        return false;
     }
     IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     if (!openWindow()) {
         tk::logLine(std::string("cannot open the game window: ") + SDL_GetError());
-        return 2;
+        return false;
     }
     SDL_StartTextInput();
     rt_->clipboardText = [] {
@@ -351,75 +386,82 @@ int App::run(WindowFactory makeMainWindow) {
         }
         return text;
     };
+    return true;
+}
 
-    const char* shotPath = std::getenv("ZIRIMBO_SCREENSHOT");
-    if (shotPath && !*shotPath) shotPath = nullptr;
-    const auto shotDelay = envNumber("ZIRIMBO_SCREENSHOT_DELAY_MS");
-    const auto exitAfter = envNumber("ZIRIMBO_EXIT_AFTER_MS");
+void App::followFrontWindow() {
+    tk::Window* active = rt_->activeWindow();
+    if (active == front_) return;
+    front_ = active;
+    if (active) fitTo(*active);
+}
+
+bool App::drawIfChanged() {
+    const bool dirty = front_ && front_->takeDirty();
+    if (!dirty && !redraw_) return false;
+    redraw_ = false;
+    present(front_);
+    SDL_RenderPresent(renderer_);
+    return true;
+}
+
+int App::drawScreenshot(const std::string& path) {
+    followFrontWindow();
+    redraw_ = false;
+    if (front_) front_->takeDirty();
+    present(front_);
+    const bool saved = saveScreenshot(path);
+    if (!saved) tk::logLine("cannot save the screenshot " + path);
+    SDL_RenderPresent(renderer_);
+    return saved ? 0 : 1;
+}
+
+void App::waitForEvents(std::optional<std::int64_t> deadline) {
+    std::optional<std::int64_t> wake = rt_->timers.nextDue();
+    if (deadline) wake = wake ? std::min(*wake, *deadline) : *deadline;
+    SDL_Event e;
+    bool got;
+    if (wake) {
+        std::int64_t wait = std::clamp<std::int64_t>(*wake - clock_.nowMs(), 0, INT_MAX);
+        got = SDL_WaitEventTimeout(&e, int(wait)) != 0;
+    } else {
+        got = SDL_WaitEvent(&e) != 0;
+    }
+    if (got) {
+        handle(e);
+        while (!closing_ && SDL_PollEvent(&e)) handle(e);
+    }
+}
+
+bool App::running() const { return !closing_ && !rt_->quit && !rt_->windows.empty(); }
+
+int App::run(WindowFactory makeMainWindow) {
+    if (!startVideo()) return 2;
+    RunHooks hooks = RunHooks::fromEnvironment();
+    int status = 0;
     const std::int64_t start = clock_.nowMs();
+    std::optional<std::int64_t> hookDeadline = hooks.deadline();
+    if (hookDeadline) *hookDeadline += start;
 
     std::unique_ptr<tk::Window> mainWindow = makeMainWindow(*rt_);
     mainWindow->Load();
     if (mainWindow->loaded() && !rt_->quit) mainWindow->Show();
 
-    int status = 0;
-    bool firstFrameShown = false;
-    tk::Window* front = nullptr;
+    std::int64_t elapsed = 0;
     while (true) {
         rt_->timers.fireDue();
-        if (closing_ || rt_->quit || rt_->windows.empty()) break;
-        std::int64_t now = clock_.nowMs();
-        if (exitAfter && now - start >= *exitAfter) {
-            unloadAll();
-            break;
-        }
-
-        tk::Window* active = rt_->activeWindow();
-        if (active != front) {
-            front = active;
-            if (active) fitTo(*active);
-        }
-        bool shotDue = shotPath && (!shotDelay || now - start >= *shotDelay);
-        bool dirty = active && active->takeDirty();
-        if (dirty || redraw_ || shotDue) {
-            redraw_ = false;
-            present(active);
-            if (shotDue) {
-                bool saved = saveScreenshot(shotPath);
-                if (!saved) tk::logLine(std::string("cannot save the screenshot ") + shotPath);
-                SDL_RenderPresent(renderer_);
-                status = saved ? 0 : 1;
-                unloadAll();
-                break;
-            }
-            SDL_RenderPresent(renderer_);
-            if (!firstFrameShown) {
-                firstFrameShown = true;
-                if (std::getenv("ZIRIMBO_REPORT_STARTUP"))
-                    std::fprintf(stderr, "zirimbo: first frame %.1f ms after the process started\n",
-                                 msSinceProcessStart());
-            }
-        }
-
-        // Sleep until the next timer tick, an event or a deadline of the environment.
-        std::optional<std::int64_t> wake = rt_->timers.nextDue();
-        auto earliest = [&](std::int64_t t) { wake = wake ? std::min(*wake, t) : t; };
-        if (exitAfter) earliest(start + *exitAfter);
-        if (shotPath && shotDelay) earliest(start + *shotDelay);
-        SDL_Event e;
-        bool got;
-        if (wake) {
-            std::int64_t wait = std::clamp<std::int64_t>(*wake - clock_.nowMs(), 0, INT_MAX);
-            got = SDL_WaitEventTimeout(&e, int(wait)) != 0;
-        } else {
-            got = SDL_WaitEvent(&e) != 0;
-        }
-        if (got) {
-            handle(e);
-            while (!closing_ && SDL_PollEvent(&e)) handle(e);
-        }
+        if (!running()) break;
+        elapsed = clock_.nowMs() - start;
+        if (hooks.due(elapsed)) break;
+        followFrontWindow();
+        if (drawIfChanged()) hooks.frameShown();
+        waitForEvents(hookDeadline);
     }
-
+    if (running()) {
+        // A hook is due: quitting comes before the screenshot.
+        if (!hooks.exitDue(elapsed)) status = drawScreenshot(hooks.screenshot);
+        unloadAll();
+    }
     SDL_StopTextInput();
     mainWindow.reset();
     return status;

@@ -58,6 +58,15 @@ private:
     void handle(const SDL_Event& e);
     void unloadAll();
     bool saveScreenshot(const std::string& path);
+    // The steps of run(): SDL's video and the window; the front window fitted when it
+    // changes; a frame drawn when something changed (true then); the frame saved as
+    // the screenshot (the exit status); sleeping until an event, a timer or `deadline`.
+    bool startVideo();
+    void followFrontWindow();
+    bool drawIfChanged();
+    int drawScreenshot(const std::string& path);
+    void waitForEvents(std::optional<std::int64_t> deadline);
+    bool running() const;
     // A point of the SDL window in the front window's twips.
     SDL_Point toTwips(int x, int y) const;
 
@@ -77,6 +86,7 @@ private:
     SDL_Texture* canvas_ = nullptr;
     int canvasW_ = 0, canvasH_ = 0;
     bool redraw_ = true;
+    tk::Window* front_ = nullptr;  // the window last fitted
     bool closing_ = false;
 };
 
