@@ -141,74 +141,107 @@ std::string stripMnemonics(const std::string& caption) {
     return out;
 }
 
+namespace {
+
+// Breaks one paragraph (a text without line ends) into the lines that fit.
+class ParagraphWrapper {
+public:
+    using Measure = std::function<int(const std::string&)>;
+    ParagraphWrapper(const std::string& para, int maxWidth, const Measure& measure, std::vector<std::string>& lines)
+        : para_(para), maxWidth_(maxWidth), measure_(measure), lines_(lines) {}
+
+    void wrap() {
+        if (maxWidth_ <= 0 || fits(std::string(), 0, para_.size())) {
+            lines_.push_back(para_);
+            return;
+        }
+        std::size_t pos = 0;
+        while (pos < para_.size()) pos = place(pos);
+        if (!line_.empty() || !wrapped_) lines_.push_back(line_);
+    }
+
+private:
+    // True when `line` followed by para[from, to) fits. A long piece is tried on
+    // starts of growing length first, so that one far wider than the line is turned
+    // down after measuring little more than a line: the work stays in proportion
+    // to the text, however long its words are.
+    bool fits(const std::string& line, std::size_t from, std::size_t to) const {
+        for (std::size_t probe = 64; from + probe < to; probe *= 2) {
+            std::size_t cut = from + probe;
+            while (cut > from && (static_cast<unsigned char>(para_[cut]) & 0xC0) == 0x80) --cut;
+            if (measure_(line + para_.substr(from, cut - from)) > maxWidth_) return false;
+        }
+        return measure_(line + para_.substr(from, to - from)) <= maxWidth_;
+    }
+
+    // The end of the word starting at `word`: a word cut over many lines is scanned once.
+    std::size_t wordEndFrom(std::size_t word) {
+        if (word < wordEnd_) return wordEnd_;
+        std::size_t next = word;
+        while (next < para_.size() && para_[next] != ' ') ++next;
+        wordEnd_ = next;
+        return next;
+    }
+
+    // Places the blanks and the word from `pos` on; returns where the next piece starts.
+    std::size_t place(std::size_t pos) {
+        std::size_t word = pos;
+        while (word < para_.size() && para_[word] == ' ') ++word;
+        const std::size_t next = wordEndFrom(word);
+        const std::size_t from = (line_.empty() && wrapped_) ? word : pos;  // a continued line drops its leading blanks
+        if (fits(line_, from, next)) {
+            line_ += para_.substr(from, next - from);
+            return next;
+        }
+        if (line_.empty()) return cutWord(word, next);
+        lines_.push_back(line_);
+        line_.clear();
+        wrapped_ = true;
+        return word;
+    }
+
+    // A word wider than the line: its first line holds as many characters as fit (one at least).
+    std::size_t cutWord(std::size_t word, std::size_t next) {
+        std::string piece;
+        std::size_t i = word;
+        while (i < next) {
+            const std::size_t len = charLength(para_, i);
+            std::string longer = piece + para_.substr(i, len);
+            if (!piece.empty() && measure_(longer) > maxWidth_) break;
+            piece = std::move(longer);
+            i += len;
+        }
+        lines_.push_back(piece);
+        wrapped_ = true;
+        return i;
+    }
+
+    const std::string& para_;
+    const int maxWidth_;
+    const Measure& measure_;
+    std::vector<std::string>& lines_;
+    std::string line_;
+    bool wrapped_ = false;  // the line continues a paragraph: its leading blanks go
+    std::size_t wordEnd_ = 0;
+};
+
+// Where the line end at `end` stops: CR LF counts as one.
+std::size_t afterLineEnd(const std::string& text, std::size_t end) {
+    return end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+}
+
+}  // namespace
+
 std::vector<std::string> wrapText(const std::string& text, int maxWidth,
                                   const std::function<int(const std::string&)>& measure) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (true) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        std::string para = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-
-        // True when `line` followed by para[from, to) fits. A long piece is tried on
-        // starts of growing length first, so that one far wider than the line is turned
-        // down after measuring little more than a line: the work stays in proportion
-        // to the text, however long its words are.
-        const auto fits = [&](const std::string& line, std::size_t from, std::size_t to) {
-            for (std::size_t probe = 64; from + probe < to; probe *= 2) {
-                std::size_t cut = from + probe;
-                while (cut > from && (static_cast<unsigned char>(para[cut]) & 0xC0) == 0x80) --cut;
-                if (measure(line + para.substr(from, cut - from)) > maxWidth) return false;
-            }
-            return measure(line + para.substr(from, to - from)) <= maxWidth;
-        };
-
-        if (maxWidth <= 0 || fits(std::string(), 0, para.size())) {
-            lines.push_back(para);
-        } else {
-            std::string line;
-            bool wrapped = false;  // the line continues a paragraph: its leading blanks go
-            std::size_t pos = 0, n = para.size();
-            std::size_t wordEnd = 0;  // end of the last word found: a word cut over many lines is scanned once
-            while (pos < n) {
-                std::size_t word = pos;
-                while (word < n && para[word] == ' ') ++word;
-                std::size_t next = word;
-                if (word < wordEnd) {
-                    next = wordEnd;
-                } else {
-                    while (next < n && para[next] != ' ') ++next;
-                    wordEnd = next;
-                }
-                std::size_t from = (line.empty() && wrapped) ? word : pos;
-                if (fits(line, from, next)) {
-                    line += para.substr(from, next - from);
-                    pos = next;
-                } else if (line.empty()) {
-                    // A word wider than the line: cut it after as many characters as fit.
-                    std::string piece;
-                    std::size_t i = word;
-                    while (i < next) {
-                        std::size_t len = charLength(para, i);
-                        std::string longer = piece + para.substr(i, len);
-                        if (!piece.empty() && measure(longer) > maxWidth) break;
-                        piece = std::move(longer);
-                        i += len;
-                    }
-                    lines.push_back(piece);
-                    wrapped = true;
-                    pos = i;
-                } else {
-                    lines.push_back(line);
-                    line.clear();
-                    wrapped = true;
-                    pos = word;
-                }
-            }
-            if (!line.empty() || !wrapped) lines.push_back(line);
-        }
-
+        const std::size_t end = text.find_first_of("\r\n", start);
+        const std::string para = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        ParagraphWrapper(para, maxWidth, measure, lines).wrap();
         if (end == std::string::npos) break;
-        start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+        start = afterLineEnd(text, end);
     }
     return lines;
 }
