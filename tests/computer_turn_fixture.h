@@ -12,7 +12,7 @@ struct ComputerTurnTest : TurnCycleTest {
     void SetUp() override {
         TurnCycleTest::SetUp();
         namespace fs = std::filesystem;
-        const fs::path root = turn_cycle_test::PictureFolder();
+        const fs::path root = game_fixture::PictureFolder();
         for (const char* letter : {"R", "B", "G", "V"})
             for (int use = 1; use <= 5; ++use)
                 std::ofstream(root / "Pedine" / (std::string(letter) + std::to_string(use) + ".gif")).put('\0');

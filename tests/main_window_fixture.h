@@ -1,24 +1,14 @@
 // A headless main window on the virtual clock, with the generated game folder.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <initializer_list>
-#include <memory>
 #include <string>
 #include <utility>
 
-#include "form/frmZirimbo2012.h"
-#include "toolkit/runtime.h"
+#include "support/game_fixture.h"
 
-struct MainWindowTest : ::testing::Test {
-    tk::HeadlessRuntime h;
-    std::unique_ptr<zirimbo::frmZirimbo2012> f;
-
-    void SetUp() override {
-        h.rt.startDirectory = ZIRIMBO_GAME_FOLDER;
-        f = std::make_unique<zirimbo::frmZirimbo2012>(h.rt);
-    }
+struct MainWindowTest : GameTest {
+    void SetUp() override { open({}); }
     void load() {
         f->Load();
         f->Show();

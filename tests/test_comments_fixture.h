@@ -2,28 +2,13 @@
 // (no intro, no start-up draws), for the characters' comments.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "form/frmZirimbo2012.h"
-#include "toolkit/runtime.h"
+#include "support/game_fixture.h"
 
-struct CommentTest : ::testing::Test {
-    tk::HeadlessRuntime h;
-    std::unique_ptr<zirimbo::frmZirimbo2012> f;
-
-    void SetUp() override {
-        h.rt.startDirectory = ZIRIMBO_GAME_FOLDER;
-        f = std::make_unique<zirimbo::frmZirimbo2012>(h.rt);
-        f->lblPercorso.Caption = f->Dir1.Path.get();
-        f->GiveSoundChannelsTheirFiles();
-        f->lblVoceOpzione(0).Caption = "Sì";
-        f->lblVoceOpzione(4).Caption = "Sì";
-        h.audio.clear();
-    }
+struct CommentTest : GameTest {
+    void SetUp() override { open({.soundChannels = true, .optionsOn = {0, 4}, .clearAudio = true}); }
 
     // Every order says its lines in their own order: position i holds line i.
     void straightOrders() {
@@ -35,24 +20,12 @@ struct CommentTest : ::testing::Test {
         for (std::size_t i = 0; i < lines.size(); ++i)
             f->LineOrderOf(category)(static_cast<int>(i) + 1).Caption = std::to_string(lines[i]);
     }
-    // Queues the number that makes the next draw from 1..k give `value` at the clock's present second.
-    void script(int value, int k) {
-        const tk::LocalTime t = h.clock.localTime();
-        h.scripted.push(tk::randomFor(value, t.minute, t.second, k));
-    }
     // The picture a control shows when given the game-folder file `rel`.
     std::string picture(const std::string& rel) const { return f->LoadPicture(rel); }
     std::string voiceFile(const std::string& rel) const { return f->GamePath(rel); }
-    std::string text(const tk::Label& l) const { return l.Caption.get(); }
     // The commands that reached a channel's player, without the channel's name.
     std::vector<std::string> log(const std::string& channel) const {
         return h.audio.commands(channel);
-    }
-    int plays(const std::string& channel) const {
-        int n = 0;
-        for (const auto& l : h.audio.plays())
-            if (l.rfind(channel + " Play", 0) == 0) ++n;
-        return n;
     }
     bool menuButtonsShown() const {
         return f->lblScrittaPulsanti(1).Visible.get() && f->lblScrittaPulsanti(2).Visible.get() &&

@@ -17,29 +17,6 @@ namespace {
 
 std::string Line(int player, int category, int k) { return frmZirimbo2012::CommentLineText(player, category, k); }
 
-// A game folder of the test's own with the pictures and the data files, since a
-// win rewrites the scoreboard file. One per process: other test runs may be
-// writing theirs at the same time.
-std::string ScratchFolder() {
-    namespace fs = std::filesystem;
-    struct Folder {
-        fs::path dir = fs::temp_directory_path() / ("zirimbo_comments_victory_" + std::to_string(::getpid()));
-        Folder() {
-            fs::create_directories(dir);
-            fs::copy(fs::path(ZIRIMBO_GAME_FOLDER) / "Fumetti", dir / "Fumetti",
-                     fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-        }
-        ~Folder() {
-            std::error_code ignored;
-            fs::remove_all(dir, ignored);
-        }
-    };
-    static const Folder folder;
-    fs::copy(fs::path(ZIRIMBO_GAME_FOLDER) / "Dati", folder.dir / "Dati",
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    return folder.dir.string();
-}
-
 constexpr tk::Color kHumanRow = 0x8080FF;
 constexpr tk::Color kBobRow = 0xFFCB84;
 constexpr tk::Color kGiorgettoRow = 0x80FFFF;
@@ -131,7 +108,8 @@ TEST_F(CommentPawnOutTest, AfterCarlasPawnOutTheHumanIsPromptedWithoutTheHub) {
 struct ComputerVictoryTest : CommentPawnOutTest {
     void SetUp() override {
         CommentPawnOutTest::SetUp();
-        f->lblPercorso.Caption = ScratchFolder();
+        // A game folder of the test's own: a win rewrites the scoreboard file.
+        f->lblPercorso.Caption = ownFolder.emplace().path();
         straightOrders();
         const tk::Color rows[5] = {0, kHumanRow, kGiorgettoRow, kBobRow, kCarlaRow};
         const char* wins[5] = {"", "5", "3", "3", "1"};

@@ -14,10 +14,6 @@ struct MusicTest : StartUpTest {
         test_startup::SkipIntro(h, *f);
         h.audio.clear();
     }
-    void script(int value, int k) {
-        const tk::LocalTime t = h.clock.localTime();
-        h.scripted.push(tk::randomFor(value, t.minute, t.second, k));
-    }
     std::vector<std::string> codes(zirimbo::ControlArray<zirimbo::Label>& list, int n) {
         std::vector<std::string> out;
         for (int i = 1; i <= n; ++i) out.push_back(list(i).Caption.get());

@@ -2,46 +2,12 @@
 // picture files under their real names), and helpers to script the die.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "form/frmZirimbo2012.h"
-#include "test_startup_fixture.h"
-#include "toolkit/runtime.h"
+#include "support/game_fixture.h"
 
 namespace turn_cycle_test {
-
-// A game folder holding every picture the turn cycle loads.
-inline const std::string& PictureFolder() {
-    static const std::string folder = [] {
-        namespace fs = std::filesystem;
-        // One folder for every test process: the files are empty and written alike.
-        const fs::path root = fs::temp_directory_path() / "zirimbo_turn_cycle_pictures";
-        const char* files[] = {"Pedine/R1.gif", "Pedine/R2.gif", "Pedine/R3.gif", "Pedine/R4.gif",
-                               "Pedine/R5.gif", "Pedine/B1.gif", "Pedine/B2.gif", "Pedine/G1.gif",
-                               "Pedine/G2.gif", "Pedine/V1.gif", "Pedine/V2.gif", "Pedine/X.gif",
-                               "Grafica/Logo.gif", "Grafica/Logo2.gif", "Grafica/Logo3.gif", "Grafica/Logo4.gif",
-                               "Grafica/RossiVerdi.jpg", "Grafica/BluGialli.jpg", "Fumetti/B01.gif",
-                               "Fumetti/G12.gif", "Fumetti/C12.gif"};
-        for (const char* f : files) {
-            fs::create_directories((root / f).parent_path());
-            std::ofstream(root / f).put('\0');
-        }
-        for (int c = 1; c <= 36; ++c) {
-            std::string tile = zirimbo::TileFileOfCell(c);  // "\Grafica\1R.jpg"
-            std::replace(tile.begin(), tile.end(), '\\', '/');
-            std::ofstream(root.string() + tile).put('\0');
-        }
-        return root.string();
-    }();
-    return folder;
-}
 
 // The durations of a roll of N faces from its start: the last face, and the hand-over tick.
 inline int LastFaceAt(int n) { return n == 9 ? 1164 : n == 10 ? 1452 : n == 11 ? 1793 : n == 12 ? 2196 : 2671; }
@@ -49,25 +15,12 @@ inline int HandOverAt(int n) { return n == 9 ? 1452 : n == 10 ? 1793 : n == 11 ?
 
 }  // namespace turn_cycle_test
 
-struct TurnCycleTest : ::testing::Test {
-    tk::HeadlessRuntime h;
-    std::unique_ptr<zirimbo::frmZirimbo2012> f;
-
+struct TurnCycleTest : GameTest {
+    // No intro: the game waits for red's first roll at once.
     void SetUp() override {
-        h.rt.startDirectory = turn_cycle_test::PictureFolder();
-        f = std::make_unique<zirimbo::frmZirimbo2012>(h.rt);
-        f->Load();
-        f->Show();
-        // No intro: the game waits for red's first roll at once.
-        test_startup::SkipIntro(h, *f);
-        h.audio.clear();
+        open({.folder = game_fixture::Folder::Pictures, .intro = game_fixture::Intro::Skipped, .clearAudio = true});
     }
 
-    // Queues the number that makes the next draw from 1..k give `value` at the clock's present second.
-    void script(int value, int k) {
-        const tk::LocalTime t = h.clock.localTime();
-        h.scripted.push(tk::randomFor(value, t.minute, t.second, k));
-    }
     // Queues the faces of a roll (13 or fewer; the rest are filled without repeats), its length
     // 9..13 and, when `force` is 1..4, the force-six draw.
     void scriptRoll(std::vector<int> faces, int length, int force = 0) {
@@ -106,11 +59,4 @@ struct TurnCycleTest : ::testing::Test {
         const std::string tail = "/" + name + ".gif";
         return p.size() >= tail.size() && p.compare(p.size() - tail.size(), tail.size(), tail) == 0;
     }
-    int plays(const std::string& channel) const {
-        int n = 0;
-        for (const auto& l : h.audio.plays())
-            if (l.rfind(channel + " Play", 0) == 0) ++n;
-        return n;
-    }
-    std::string text(const tk::Label& l) const { return l.Caption.get(); }
 };

@@ -9,11 +9,12 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "../test_panels_fixture.h"
+#include "../support/game_fixture.h"
 #include "frontend/renderer.h"
 #include "form/frmLumo2012.h"
 #include "form/frmZirimbo2012.h"
@@ -193,15 +194,15 @@ private:
 
 struct PanelLayout : ::testing::TestWithParam<Screen> {
     tk::HeadlessRuntime h;
-    std::string folder;
+    std::optional<game_fixture::GameFolder> folder;
     std::unique_ptr<zirimbo::frmZirimbo2012> f;
     std::unique_ptr<LayoutCheck> layout;
 
     void SetUp() override {
         h.rt.screen.Width = GetParam().width * 15;
         h.rt.screen.Height = GetParam().height * 15;
-        folder = panels_test::MakeGameFolder();  // a win is saved on the scoreboard
-        h.rt.startDirectory = folder;
+        folder.emplace();  // a win is saved on the scoreboard
+        h.rt.startDirectory = folder->path();
         f = std::make_unique<zirimbo::frmZirimbo2012>(h.rt);
         f->Load();
         f->Show();
@@ -212,8 +213,7 @@ struct PanelLayout : ::testing::TestWithParam<Screen> {
     void TearDown() override {
         layout.reset();
         f.reset();
-        std::error_code ec;
-        std::filesystem::remove_all(folder, ec);
+        folder.reset();
     }
     void openOnly(int panel) {
         for (int i = 0; i <= 3; ++i) f->FraPannello(i).Visible = i == panel;
