@@ -9,10 +9,7 @@
 
 struct MusicTest : StartUpTest {
     void SetUp() override {
-        StartUpTest::SetUp();
-        load();
-        test_startup::SkipIntro(h, *f);
-        h.audio.clear();
+        open({.folder = game_fixture::Folder::OwnCopy, .intro = game_fixture::Intro::Skipped, .clearAudio = true});
     }
     std::vector<std::string> codes(zirimbo::ControlArray<zirimbo::Label>& list, int n) {
         std::vector<std::string> out;
