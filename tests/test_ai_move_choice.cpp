@@ -44,26 +44,6 @@ struct MoveChoice : MainWindowTest {
 
 }  // namespace
 
-TEST_F(MoveChoice, DesignValues) {
-    auto& w = *f;
-    EXPECT_EQ(w.lbl2Caselle(17).Caption.get(), "0");
-    EXPECT_EQ(w.lblPunteggio(16).Caption.get(), "0");
-    EXPECT_EQ(w.lblAnalisi(0).Caption.get(), "0");
-    EXPECT_EQ(w.lblPunteggio(5).BackColor.get(), 0xFFFFC0u);
-    EXPECT_EQ(w.lblTotale(3).BackColor.get(), 0xC0FFFFu);
-    EXPECT_EQ(w.lbl2Uscite(1).BackColor.get(), 0xFFFFFFu);
-    EXPECT_EQ(w.lblSceltaTattica.Caption.get(), "");
-    EXPECT_EQ(w.lblSceltaTattica2.BorderStyle.get(), 1);
-    EXPECT_EQ(w.lblValorePedinaMangiata.Caption.get(), "");
-    EXPECT_FALSE(w.lblSceltaTattica.Visible);
-    EXPECT_FALSE(w.FraPunteggio.shown());
-    EXPECT_FALSE(w.cmdAnalisiPunteggio.Visible);
-    for (tk::Timer* t : {&w.TmrMossaBlu3, &w.TmrMossaGiallo3, &w.TmrMossaVerde3}) {
-        EXPECT_EQ(t->Interval.get(), 220);
-        EXPECT_FALSE(t->Enabled);
-    }
-}
-
 // ---- Bob ----
 
 TEST_F(MoveChoice, BobWeighsAThreatHeavilyOnlyWithTheLowFirstDraw) {

@@ -3,25 +3,6 @@
 #include "main_window_fixture.h"
 #include "toolkit/paths.h"
 
-using zirimbo::TileFileOfCell;
-
-TEST(BoardTiles, KindAndColourOfEveryCell) {
-    EXPECT_EQ(TileFileOfCell(1), "\\Grafica\\1R.jpg");
-    EXPECT_EQ(TileFileOfCell(3), "\\Grafica\\3R.jpg");
-    EXPECT_EQ(TileFileOfCell(5), "\\Grafica\\4B.jpg");   // last of red's stretch, in the next colour
-    EXPECT_EQ(TileFileOfCell(20), "\\Grafica\\4R.jpg");
-    EXPECT_EQ(TileFileOfCell(30), "\\Grafica\\5V.jpg");
-    EXPECT_EQ(TileFileOfCell(32), "\\Grafica\\4R.jpg");
-    // The inner tiles follow the inner-ring entries, not the exit cells.
-    EXPECT_EQ(TileFileOfCell(33), "\\Grafica\\6R.jpg");
-    EXPECT_EQ(TileFileOfCell(36), "\\Grafica\\6V.jpg");
-    // Plain cells reuse the kind-2 file of their stretch.
-    for (int c : {4, 9, 14, 19, 22, 25, 28, 31}) {
-        std::string prev = TileFileOfCell(c == 22 ? 2 : c == 25 ? 7 : c == 28 ? 12 : c == 31 ? 17 : c - 2);
-        EXPECT_EQ(TileFileOfCell(c), prev) << c;
-    }
-}
-
 TEST_F(MainWindowTest, StartUpShowsTilesStripsAndEveryPawnInItsParkingSquare) {
     load();
     auto& w = *f;
