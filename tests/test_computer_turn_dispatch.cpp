@@ -43,6 +43,25 @@ TEST_F(ComputerTurnTest, APlayerWithPawnsInPlayButNoMoveSkipsWithItsLineAsTheOpt
     EXPECT_TRUE(f->TmrAspettaDado.Enabled);
 }
 
+TEST_F(ComputerTurnTest, GiorgettoSkipsWithHisOwnLineBubbleVoiceAndALongerPause) {
+    place(9, 12);
+    place(10, 15);
+    place(2, 18);   // 12 -> 15 is his own pawn, 15 -> 18 a red pawn on a refuge
+    rolled(3, 3, true);
+    EXPECT_EQ(text(f->lblSpiegazioni), "Non posso giocare...");
+    EXPECT_TRUE(shows(f->ImgPersonaggio, "G12"));
+    ASSERT_EQ(plays("mmcGiorgetto"), 1);
+    EXPECT_NE(h.audio.log.back().find("12G1.wav"), std::string::npos);
+    EXPECT_EQ(text(f->lblPedineInGioco), "0");
+    EXPECT_EQ(f->TmrAspettaDado.Interval.get(), 1800);
+    EXPECT_TRUE(f->TmrAspettaDado.Enabled);
+    // The hub waits the whole pause before the next turn.
+    h.advance(1799);
+    EXPECT_TRUE(shows(f->ImgPersonaggio, "G12"));
+    h.advance(1);
+    EXPECT_EQ(f->ImgPersonaggio.Picture.get(), "");
+}
+
 TEST_F(ComputerTurnTest, EatableRedPawnsBlinkWhileTheCharacterAnnouncesItThenTheChoiceRuns) {
     place(5, 16);   // 16 + 4 -> 20, red pawn 3
     place(6, 7);    // 7 + 4 -> 11, red pawn 1

@@ -126,6 +126,45 @@ TEST_F(TurnCycleTest, AForcedSixAfterASixAtFaceNMinusTwoPutsATwoBetween) {
     for (int i = 2; i <= 13; ++i) EXPECT_NE(text(f->lblEstrazioni(i)), text(f->lblEstrazioni(i - 1))) << i;
 }
 
+// Face N - 1 of a forced six, by face N - 2: never a six, never the face before it.
+TEST_F(TurnCycleTest, TheForcedSixReplacesTheFaceBeforeItByFaceNMinusTwo) {
+    const char* replacement[7] = {"", "4", "5", "1", "3", "3", "2"};
+    for (int before = 1; before <= 6; ++before) {
+        // Faces counting up from `before` at face 7, so that no face repeats the one before.
+        std::vector<int> faces;
+        for (int i = 0; i < 13; ++i) faces.push_back((before - 1 + i - 6 + 12) % 6 + 1);
+        f->lblTurnoDiGioco.Caption = "4";  // red's roll; all red pawns are parked
+        scriptRoll(faces, 9, 1);
+        f->cmdTrovaNumeri_Click();
+        f->TimerDado.Enabled = false;
+        EXPECT_EQ(text(f->lblEstrazioni(7)), std::to_string(before));
+        EXPECT_EQ(text(f->lblEstrazioni(8)), replacement[before]) << "after a " << before;
+        EXPECT_EQ(text(f->lblEstrazioni(9)), "6") << "after a " << before;
+    }
+    EXPECT_EQ(h.scripted.remaining(), 0u);
+}
+
+// The pips shown for each face; any other text leaves them as they are.
+TEST_F(TurnCycleTest, EachFaceShowsItsOwnPips) {
+    // Pip 0 centre, 1 top left, 2 bottom right, 3 top right, 4 bottom left, 5 middle left, 6 middle right.
+    const char* visible[7] = {"", "1000000", "0110000", "1001100", "0111100", "1111100", "0111111"};
+    auto pips = [&] {
+        std::string shown;
+        for (int p = 0; p <= 6; ++p) shown += f->ShpPuntoDado(p).Visible ? '1' : '0';
+        return shown;
+    };
+    for (int face : {6, 1, 5, 2, 4, 3}) {
+        f->lblNumeroDado.Caption = std::to_string(face);
+        f->DrawDieFace();
+        EXPECT_EQ(pips(), visible[face]) << "face " << face;
+    }
+    for (const char* other : {"0", "7", "03", "", "x"}) {
+        f->lblNumeroDado.Caption = other;
+        f->DrawDieFace();
+        EXPECT_EQ(pips(), visible[3]) << "text \"" << other << '"';
+    }
+}
+
 TEST_F(TurnCycleTest, NoForceDrawForAPlayerWithAPawnOnACellAndNoSixOnOtherForceDraws) {
     place(2, 36);
     script(1, 80);

@@ -142,6 +142,21 @@ TEST_F(TimerTest, AHandlerIsNeverReEntered) {
     EXPECT_EQ(maxDepth, 1);
 }
 
+TEST_F(TimerTest, ATickThatFellBehindIsNotRepeated) {
+    w.a.Interval = 100;
+    w.a.Enabled = true;
+    // Late by less than an interval: one tick, and the next still counts from the due moment.
+    h.clock.set(130);
+    EXPECT_EQ(h.rt.timers.fireDue(), 1);
+    EXPECT_EQ(h.rt.timers.nextDue(), 200);
+    // Late by several intervals (the program was held up): one tick only, the next one interval on.
+    h.clock.set(560);
+    EXPECT_EQ(h.rt.timers.fireDue(), 1);
+    EXPECT_EQ(h.rt.timers.nextDue(), 660);
+    h.advance(100);
+    EXPECT_EQ(fired, (std::vector<std::string>{"a@130", "a@560", "a@660"}));
+}
+
 TEST_F(TimerTest, RunUntilStopsWhenTheConditionHolds) {
     int ticks = 0;
     w.a.Interval = 25;
