@@ -201,6 +201,41 @@ TEST_F(AppTest, ScreenshotOfTheFirstFrameAndTimeLimit) {
     EXPECT_EQ(log, (std::vector<std::string>{"unload frmProva"}));
 }
 
+TEST_F(AppTest, ADelayedScreenshotShowsTheWindowAsItStandsThenAndTheTimeLimitComesFirst) {
+    const fs::path png = folder / "dopo.png";
+    setenv("ZIRIMBO_SCREENSHOT", png.c_str(), 1);
+    setenv("ZIRIMBO_SCREENSHOT_DELAY_MS", "200", 1);
+    {
+        App app(folder.string());
+        app.setClientSize(1024, 768);
+        EXPECT_EQ(app.run([&](tk::Runtime& rt) {
+            auto w = std::make_unique<ScriptWindow>(rt, log);
+            ScriptWindow* self = w.get();
+            w->steps = {[self] { self->setBackColor(0xFF0000); }};  // blue on the first tick
+            return w;
+        }), 0);
+    }
+    SDL_Surface* s = IMG_Load(png.c_str());
+    ASSERT_NE(s, nullptr);
+    SDL_Surface* rgb = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_RGB24, 0);
+    const auto* p = static_cast<const Uint8*>(rgb->pixels) + 10 * rgb->pitch + 10 * 3;
+    EXPECT_EQ(p[0], 0);
+    EXPECT_EQ(p[1], 0);
+    EXPECT_EQ(p[2], 255);
+    SDL_FreeSurface(rgb);
+    SDL_FreeSurface(s);
+
+    // With the time limit already reached the program quits without a screenshot.
+    fs::remove(png);
+    unsetenv("ZIRIMBO_SCREENSHOT_DELAY_MS");
+    setenv("ZIRIMBO_EXIT_AFTER_MS", "0", 1);
+    log.clear();
+    App app(folder.string());
+    EXPECT_EQ(app.run([&](tk::Runtime& rt) { return std::make_unique<ScriptWindow>(rt, log); }), 0);
+    EXPECT_FALSE(fs::exists(png));
+    EXPECT_EQ(log, (std::vector<std::string>{"unload frmProva"}));
+}
+
 TEST_F(AppTest, TheLayoutIsForTheLargestFourThirdsWindowTheDisplayHolds) {
     // SDL's dummy display is 1024 x 768 and says nothing of a frame: room is kept for a title bar.
     App app(folder.string());
