@@ -97,29 +97,37 @@ private:
 };
 
 // A game folder holding every picture the turn cycle loads, as empty files under
-// their real names. One folder for every test process: the files are written alike.
+// their real names: one for the whole test process, removed when it ends.
 inline const std::string& PictureFolder() {
-    static const std::string folder = [] {
-        namespace fs = std::filesystem;
-        const fs::path root = fs::temp_directory_path() / "zirimbo_turn_cycle_pictures";
-        const char* files[] = {"Pedine/R1.gif", "Pedine/R2.gif", "Pedine/R3.gif", "Pedine/R4.gif",
-                               "Pedine/R5.gif", "Pedine/B1.gif", "Pedine/B2.gif", "Pedine/G1.gif",
-                               "Pedine/G2.gif", "Pedine/V1.gif", "Pedine/V2.gif", "Pedine/X.gif",
-                               "Grafica/Logo.gif", "Grafica/Logo2.gif", "Grafica/Logo3.gif", "Grafica/Logo4.gif",
-                               "Grafica/RossiVerdi.jpg", "Grafica/BluGialli.jpg", "Fumetti/B01.gif",
-                               "Fumetti/G12.gif", "Fumetti/C12.gif"};
-        for (const char* f : files) {
-            fs::create_directories((root / f).parent_path());
-            std::ofstream(root / f).put('\0');
+    namespace fs = std::filesystem;
+    struct Pictures {
+        fs::path root = fs::temp_directory_path() / ("zirimbo_pictures_" + std::to_string(::getpid()));
+        std::string path = root.string();
+        Pictures() {
+            const char* files[] = {"Pedine/R1.gif", "Pedine/R2.gif", "Pedine/R3.gif", "Pedine/R4.gif",
+                                   "Pedine/R5.gif", "Pedine/B1.gif", "Pedine/B2.gif", "Pedine/G1.gif",
+                                   "Pedine/G2.gif", "Pedine/V1.gif", "Pedine/V2.gif", "Pedine/X.gif",
+                                   "Grafica/Logo.gif", "Grafica/Logo2.gif", "Grafica/Logo3.gif", "Grafica/Logo4.gif",
+                                   "Grafica/RossiVerdi.jpg", "Grafica/BluGialli.jpg", "Fumetti/B01.gif",
+                                   "Fumetti/G12.gif", "Fumetti/C12.gif"};
+            for (const char* f : files) {
+                fs::create_directories((root / f).parent_path());
+                std::ofstream(root / f).put('\0');
+            }
+            for (int c = 1; c <= 36; ++c) {
+                std::string tile = zirimbo::TileFileOfCell(c);  // "\Grafica\1R.jpg"
+                std::replace(tile.begin(), tile.end(), '\\', '/');
+                std::ofstream(path + tile).put('\0');
+            }
         }
-        for (int c = 1; c <= 36; ++c) {
-            std::string tile = zirimbo::TileFileOfCell(c);  // "\Grafica\1R.jpg"
-            std::replace(tile.begin(), tile.end(), '\\', '/');
-            std::ofstream(root.string() + tile).put('\0');
+        Pictures(const Pictures&) = delete;
+        ~Pictures() {
+            std::error_code ec;
+            fs::remove_all(root, ec);
         }
-        return root.string();
-    }();
-    return folder;
+    };
+    static const Pictures pictures;
+    return pictures.path;
 }
 
 enum class Folder {
