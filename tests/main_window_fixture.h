@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "support/game_fixture.h"
+#include "tests/support/game_fixture.h"
 
 struct MainWindowTest : GameTest {
     void SetUp() override { open({}); }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "support/game_fixture.h"
+#include "tests/support/game_fixture.h"
 
 struct CommentTest : GameTest {
     void SetUp() override { open({.soundChannels = true, .optionsOn = {0, 4}, .clearAudio = true}); }

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "support/game_fixture.h"
+#include "tests/support/game_fixture.h"
 #include "toolkit/seqfile.h"
 
 struct PanelsTest : GameTest {

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "support/game_fixture.h"
+#include "tests/support/game_fixture.h"
 
 namespace test_startup = game_fixture;
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "support/game_fixture.h"
+#include "tests/support/game_fixture.h"
 
 namespace turn_cycle_test {
 
