@@ -11,8 +11,8 @@ build="${ZIRIMBO_BUILD_DIR:-$here/build}"
 mode="${1:-play}"
 
 packages=(cmake g++ make pkg-config libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev
-  libgif-dev libfontconfig-dev libgtest-dev libbenchmark-dev espeak-ng sox imagemagick fluid-soundfont-gm
-  fonts-liberation fonts-dejavu-core desktop-file-utils appstream)
+  libgif-dev libfontconfig-dev libgtest-dev libbenchmark-dev espeak-ng sox imagemagick fluidsynth
+  fluid-soundfont-gm fonts-liberation fonts-dejavu-core desktop-file-utils appstream)
 
 install_missing() {
   local missing=()

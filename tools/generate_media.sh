@@ -8,7 +8,8 @@
 # come from data/Dati). MIDIWRITER is tools/midiwriter.cpp as the build compiles it
 # (the target zirimbo_midiwriter). JOBS sets the number of parallel jobs (default: all cores).
 #
-# Needs ImageMagick (convert, identify), sox, espeak-ng with its Italian voice and the
+# Needs ImageMagick (convert, identify), sox (with Ogg Vorbis), fluidsynth and the
+# FluidR3 General MIDI sound font, espeak-ng with its Italian voice and the
 # DejaVu fonts. The output is the same, byte for byte, on every run.
 set -euo pipefail
 
@@ -32,10 +33,14 @@ need identify imagemagick
 need sox sox
 need soxi sox
 need espeak-ng espeak-ng
+need fluidsynth fluidsynth
+need cksum coreutils
 need awk gawk
 need xargs findutils
 espeak-ng --voices=it 2>/dev/null | awk '$2 == "it" { found = 1 } END { exit !found }' ||
     die "espeak-ng has no Italian voice (install espeak-ng-data)"
+[[ -f /usr/share/sounds/sf2/FluidR3_GM.sf2 ]] || die "the General MIDI sound font is missing (install fluid-soundfont-gm)"
+sox -h 2>/dev/null | grep -qw vorbis || die "sox cannot write Ogg Vorbis (install libsox-fmt-base)"
 
 # Fixed locale: decimal points in awk, file order in globs.
 export LC_ALL=C
@@ -138,14 +143,15 @@ job make_fanfare_sound "$out/Rumori/Vittoria.WAV"
 expect Rumori/Dado.wav Rumori/DENG.wav Rumori/Plauso.WAV Rumori/Mossa.WAV Rumori/Pedina.WAV \
     Rumori/Sfoglia.WAV Rumori/Tic.WAV Rumori/Vittoria.WAV
 
-# Musiche: the fast and slow pieces of the background cycle and the three special pieces.
+# Musiche: the fast and slow pieces of the background cycle and the three special pieces,
+# each as MIDI and as its recording.
 for piece in 1a 1c 2a 2c 3a 3c 4a 4c 5a 5c 6a 1b 2b 3b 4b 5b 6b Demo Sconfitta; do
     job make_music "$writer" "$here/music/$piece.txt" "$out/Musiche/$piece.mid" 30 90
-    expect "Musiche/$piece.mid"
+    expect "Musiche/$piece.mid" "Musiche/$piece.ogg"
 done
 # The victory piece is replayed every 18.7 seconds.
 job make_music "$writer" "$here/music/Vittoria.txt" "$out/Musiche/Vittoria.mid" 12 18.6
-expect Musiche/Vittoria.mid
+expect Musiche/Vittoria.mid Musiche/Vittoria.ogg
 
 # Bob, Giorgetto, Carla: one voice per line of voices.tsv; every line the comments can
 # say must be there, and nothing else.
@@ -196,7 +202,7 @@ extra=$(cd "$out" && find "${folders[@]}" -type f | sort | comm -23 - <(sort "$m
 [[ -z $extra ]] || { printf 'generate_media: unexpected files:\n%s\n' "$extra" >&2; missing=1; }
 (( missing == 0 )) || die "the game folder is incomplete"
 
-declare -A want=([Grafica]=50 [Pedine]=22 [Fumetti]=36 [Bob]=66 [Giorgetto]=66 [Carla]=66 [Musiche]=20 [Rumori]=8)
+declare -A want=([Grafica]=50 [Pedine]=22 [Fumetti]=36 [Bob]=66 [Giorgetto]=66 [Carla]=66 [Musiche]=40 [Rumori]=8)
 summary=''
 for d in "${folders[@]}"; do
     n=$(find "$out/$d" -type f | wc -l)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks a generated game folder against what the game expects of its files: picture
-# sizes and transparency, the sound format, MIDI files, and the committed data files
+# sizes and transparency, the sound format, MIDI files and their recordings, and the committed data files
 # (CR LF line ends and the 8-bit code page, which an editor or git could silently change).
 #
 #   tests/media/check_media.sh GAMEFOLDER
@@ -9,6 +9,9 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 folder=${1:?usage: check_media.sh GAMEFOLDER}
 export LC_ALL=C
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
@@ -86,6 +89,30 @@ for f in "$folder"/Musiche/*.mid; do
     header=$(od -An -tx1 -N10 "$f" | tr -d ' \n')
     [[ $header == 4d546864000000060001 ]] || fail "${f#"$folder"/}: not a format 1 MIDI file ($header)"
 done
+
+# --- recordings of the music: 44.1 kHz stereo Ogg Vorbis, as long as the piece, the same
+# loudness within 3 dB and no clipping
+levels=$work/levels
+for f in "$folder"/Musiche/*.ogg; do
+    name=${f#"$folder"/}
+    [[ "$(soxi -t "$f") $(soxi -r "$f") $(soxi -c "$f")" == "vorbis 44100 2" ]] ||
+        fail "$name: $(soxi -t "$f"), $(soxi -r "$f") Hz, $(soxi -c "$f") channel(s)"
+    seconds=$(soxi -D "$f")
+    case $name in
+        Musiche/Vittoria.ogg) range="17 18.7" ;;  # replayed every 18.7 seconds
+        *) range="30 91" ;;
+    esac
+    awk -v s="$seconds" -v r="$range" 'BEGIN { split(r, a, " "); exit !(s >= a[1] && s <= a[2]) }' ||
+        fail "$name lasts $seconds s, outside $range"
+    sox "$f" -n stats 2>&1 | awk -v n="$name" '/^Pk lev dB/ { pk = $4 } /^RMS lev dB/ { rms = $4 }
+        END { print n, pk, rms }' >>"$levels"
+done
+[[ -s $levels ]] || fail "Musiche holds no recordings"
+while read -r name pk; do
+    fail "$name clips (peak $pk dBFS)"
+done < <(awk '$2 > -0.1 { print $1, $2 }' "$levels")
+spread=$(awk 'NR == 1 || $3 > hi { hi = $3 } NR == 1 || $3 < lo { lo = $3 } END { printf "%.1f", hi - lo }' "$levels")
+awk -v s="$spread" 'BEGIN { exit !(s <= 3) }' || fail "the pieces' loudness differs by $spread dB"
 
 # --- data files as committed
 dati=$root/data/Dati
