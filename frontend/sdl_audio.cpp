@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "frontend/media_loader.h"
+#include "frontend/rendered_music.h"
 #include "toolkit/log.h"
 
 namespace zirimbo_frontend {
@@ -27,13 +28,14 @@ SdlAudio::~SdlAudio() {
 }
 
 std::unique_ptr<tk::AudioBackend> SdlAudio::openAudio() {
-    // MIDI needs a sound font; the system's General MIDI one when none was chosen.
+    // MIDI needs a sound font (the system's General MIDI one when none was chosen); it is
+    // loaded only for a piece that has no recording.
     std::error_code ec;
     if (!std::getenv("SDL_SOUNDFONTS") && std::filesystem::exists(kSoundFont, ec))
         setenv("SDL_SOUNDFONTS", kSoundFont, 0);
 
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
-        Mix_Init(MIX_INIT_MID);
+        Mix_Init(MIX_INIT_MID | MIX_INIT_OGG);
         if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) == 0) return std::make_unique<SdlAudio>();
         Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -60,8 +62,15 @@ void SdlAudio::open(int channel, const std::string& path, bool music) {
     close(channel);
     if (path.empty()) return;  // no file named: nothing to play
     // A missing or damaged file is logged by the loader and leaves the channel silent.
-    if (music) ch->music = loadMusic(path);
-    else ch->chunk = loadSound(path);
+    if (music) {
+        // A piece's recording plays in its place; a recording that cannot be played
+        // leaves the piece to the synthesiser.
+        std::string file = musicFileFor(path);
+        ch->music = loadMusic(file);
+        if (!ch->music && file != path) ch->music = loadMusic(path);
+    } else {
+        ch->chunk = loadSound(path);
+    }
 }
 
 void SdlAudio::stop(int channel) {

@@ -1,6 +1,7 @@
 // The sound channels on the SDL2 mixer: each channel plays its effect or voice on
-// a mixer channel of its own; MIDI pieces go through the mixer's single music
-// stream, where a newer piece replaces the one playing.
+// a mixer channel of its own; pieces of music go through the mixer's single music
+// stream, where a newer piece replaces the one playing. A MIDI piece plays from its
+// recording when the build made one (see rendered_music.h).
 #pragma once
 
 #include <memory>
