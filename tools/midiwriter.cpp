@@ -882,7 +882,7 @@ int main(int argc, char** argv) {
             out.write(reinterpret_cast<const char*>(w.bytes.data()), static_cast<std::streamsize>(w.bytes.size()));
             if (!out) throw Error(std::string("cannot write ") + argv[2]);
         }
-        std::printf("seconds=%.1f\n", w.seconds);
+        std::printf("seconds=%.3f\n", w.seconds);
     } catch (const std::exception& e) {
         std::cerr << "midiwriter: " << input << ": " << e.what() << "\n";
         return 1;
