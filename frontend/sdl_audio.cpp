@@ -36,7 +36,9 @@ std::unique_ptr<tk::AudioBackend> SdlAudio::openAudio() {
 
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
         Mix_Init(MIX_INIT_MID | MIX_INIT_OGG);
-        if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) == 0) return std::make_unique<SdlAudio>();
+        // 2048 frames (46 ms) a buffer: the mixer wakes half as often as with 1024,
+        // which matters most while music plays, and a sound still starts in time.
+        if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) == 0) return std::make_unique<SdlAudio>();
         Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }

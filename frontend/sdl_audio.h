@@ -30,8 +30,9 @@ public:
     void close(int channel) override;
     bool playing(int channel) override;
 
-    // Opens the audio device and the mixer (44100 Hz, stereo) and returns the mixer's
-    // back end; without a device, says so once and returns one that plays silently.
+    // Opens the audio device and the mixer (44100 Hz, stereo, 2048-frame buffers) and
+    // returns the mixer's back end; without a device, says so once and returns one that
+    // plays silently.
     static std::unique_ptr<tk::AudioBackend> openAudio();
 
 private:
