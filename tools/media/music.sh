@@ -7,8 +7,7 @@
 MUSIC_SOUNDFONT=/usr/share/sounds/sf2/FluidR3_GM.sf2
 MUSIC_RMS_DB=-32      # every piece is brought to this loudness, well beneath the voices...
 MUSIC_PEAK_DB=-1      # ...unless its peaks would rise above this
-MUSIC_TAIL=0.05       # seconds kept after the piece's end, for the last notes' release...
-MUSIC_FADE=0.1        # ...which fade out over this much at the end of the recording
+MUSIC_FADE=0.1        # seconds over which the last notes' release fades out at the piece's end
 
 # make_music WRITER TUNE.txt OUT.mid MIN_SECONDS MAX_SECONDS
 make_music() {
@@ -31,12 +30,11 @@ render_music() {
     tmp=$(mktemp -d)
     (
         trap 'rm -rf "$tmp"' EXIT
-        local sum length levels gain
+        local sum levels gain
         sum=$(cksum <"$mid" | awk '{ print $1, $2 }')
         fluidsynth -n -i -q -f /dev/null -T wav -O float -r 44100 -F "$tmp/full.wav" "$MUSIC_SOUNDFONT" "$mid" \
             >/dev/null 2>&1 || { echo "generate_media: fluidsynth cannot render $mid" >&2; exit 1; }
-        length=$(awk -v s="$seconds" -v t="$MUSIC_TAIL" 'BEGIN { printf "%.3f", s + t }')
-        sox -V1 "$tmp/full.wav" "$tmp/cut.wav" trim 0 "$length" fade t 0 -0 "$MUSIC_FADE"
+        sox -V1 "$tmp/full.wav" "$tmp/cut.wav" trim 0 "$seconds" fade t 0 -0 "$MUSIC_FADE"
         levels=$(sox -V1 "$tmp/cut.wav" -n stats 2>&1 |
             awk '/^Pk lev dB/ { pk = $4 } /^RMS lev dB/ { rms = $4 } END { print pk, rms }')
         gain=$(awk -v l="$levels" -v r="$MUSIC_RMS_DB" -v p="$MUSIC_PEAK_DB" 'BEGIN {
