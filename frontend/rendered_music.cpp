@@ -12,8 +12,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::size_t kHeadBytes = 64 * 1024;      // the comment header lies in the first pages
-constexpr std::uintmax_t kLargestMidi = 1 << 20;   // our pieces are a few kilobytes
+constexpr std::size_t kHeadBytes = 64 * 1024;     // the comment header lies in the first pages
+constexpr std::uintmax_t kLargestMidi = 1 << 20;  // our pieces are a few kilobytes
 
 std::optional<std::string> readFile(const fs::path& p, std::size_t limit) {
     std::ifstream in(p, std::ios::binary);

@@ -81,8 +81,7 @@ int main(int argc, char** argv) {
         armed.store(false);
         double openMs = std::chrono::duration<double, std::milli>(loaded - t0).count();
         long long at = firstAudible.load();
-        std::printf("%s: Open and Play took %.0f ms; first sound %s", argv[i], openMs,
-                    at < 0 ? "never (5 s)" : "");
+        std::printf("%s: Open and Play took %.0f ms; first sound %s", argv[i], openMs, at < 0 ? "never (5 s)" : "");
         if (at >= 0) std::printf("%.0f ms after Open", double(at - before) * 1000.0 / freq);
         if (toEnd) {
             while (audio->playing(ch)) sleepMs(5);

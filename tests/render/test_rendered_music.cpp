@@ -36,7 +36,7 @@ std::string rawPage(const std::string& lacing, const std::string& body, std::uin
     page.append(8, '\0');                   // granule position
     put32(page, 1);                         // serial number
     put32(page, sequence);
-    put32(page, 0);                         // CRC (not checked here)
+    put32(page, 0);  // CRC (not checked here)
     page.push_back(char(lacing.size()));
     return page + lacing + body;
 }
@@ -75,14 +75,12 @@ std::string readAll(const fs::path& p) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-void writeAll(const fs::path& p, const std::string& bytes) {
-    std::ofstream(p, std::ios::binary) << bytes;
-}
+void writeAll(const fs::path& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; }
 
 // A MIDI file with one note of about two seconds.
 std::string midiBytes() {
-    const std::string track = {0x00, char(0xC0), 0x00, 0x00, char(0x90), 60, 100, char(0x83), 0x00,
-                               char(0x80), 60, 0, 0x00, char(0xFF), 0x2F, 0x00};
+    const std::string track = {0x00, char(0xC0), 0x00, 0x00, char(0x90), 60,         100,  char(0x83),
+                               0x00, char(0x80), 60,   0,    0x00,       char(0xFF), 0x2F, 0x00};
     std::string b = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k', 0, 0, 0};
     b.push_back(char(track.size()));
     return b + track;
@@ -120,8 +118,7 @@ TEST(Recordings, CommentFoundAcrossSegmentsAndPagesWithoutRegardToCase) {
     // The comment packet continued on a second page.
     std::string packet = commentPacket({"MIDI_CKSUM=3 4", "PAD=" + std::string(300, 'p')});
     std::string split = oggPage({"\x01vorbis-identification"}, 0) +
-                        rawPage(std::string(1, char(255)), packet.substr(0, 255), 1) +
-                        oggPage({packet.substr(255)}, 2);
+                        rawPage(std::string(1, char(255)), packet.substr(0, 255), 1) + oggPage({packet.substr(255)}, 2);
     EXPECT_EQ(vorbisComment(split, "MIDI_CKSUM"), "3 4");
 }
 
