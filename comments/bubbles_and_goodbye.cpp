@@ -49,7 +49,7 @@ void frmZirimbo2012::SayGoodbye() {
     if (r == 0) return;
     SoundChannel& voice = VoiceOf(r + 1);
     SwitchChannelFile(voice, kFarewell[r].voice);
-    if (lblVoceOpzione(4).Caption == "Sì") StartChannel(voice);
+    if (OptionOn(Option::Voices)) StartChannel(voice);
     ImgVarie(13).Picture = LoadPicture(kFarewell[r].picture);
     lblVarie(20).Caption = kFarewell[r].text;
     TmrEsci.Interval = kFarewell[r].exitDelayMs;

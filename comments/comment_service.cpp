@@ -56,7 +56,7 @@ ControlArray<Label>& frmZirimbo2012::LineOrderOf(int category) {
 }
 
 void frmZirimbo2012::ShowCommentBubble(int player, int category) {
-    if (lblVoceOpzione(0).Caption != "Sì") return;
+    if (!OptionOn(Option::Characters)) return;
     HideMenuButtons();
     ImgPersonaggio.Picture = LoadPicture(CommentBubble(player, category));
 }
@@ -96,7 +96,7 @@ void frmZirimbo2012::MakeComment(int player, int category, Timer& followUp, bool
         }
     }
 
-    if (lblVoceOpzione(4).Caption == "Sì") StartChannel(voice);
+    if (OptionOn(Option::Voices)) StartChannel(voice);
     if (enable) followUp.Enabled = true;
 }
 

@@ -42,7 +42,7 @@ void frmZirimbo2012::MakePawnOutComment(int player, Timer& followUp) {
     }
     if (line != 0) WriteCommentLine(player, kPawnOut, line, followUp);
 
-    if (lblVoceOpzione(4).Caption == "Sì") StartChannel(voice);
+    if (OptionOn(Option::Voices)) StartChannel(voice);
     followUp.Enabled = true;
 }
 

@@ -49,11 +49,11 @@ void frmZirimbo2012::DispatchComputerTurn(int player) {
         }
         lblPedineInGioco.Caption = "0";
         lblSpiegazioni.Caption = x.skipMessage;
-        if (lblVoceOpzione(0).Caption == "Sì") {
+        if (OptionOn(Option::Characters)) {
             HideMenuButtons();
             ImgPersonaggio.Picture = LoadPicture(x.skipBubble);
         }
-        if (lblVoceOpzione(4).Caption == "Sì") {
+        if (OptionOn(Option::Voices)) {
             SoundChannel& voice = this->*x.voice;
             SwitchChannelFile(voice, x.skipVoice);
             StartChannel(voice);

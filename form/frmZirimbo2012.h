@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "form/state.h"
 #include "toolkit/controls.h"
 #include "toolkit/window.h"
 
@@ -111,6 +112,31 @@ public:
 
     // The option table: the values as the options panel shows them.
     ControlArray<Label> lblVoceOpzione{*this, "lblVoceOpzione", 0, 6};
+
+    // ---- Typed readings of the state captions (form/typed_state.cpp). ----
+    // The captions stay the storage, with their exact texts; these say what they mean.
+    bool OptionOn(Option o) const;  // a two-valued option reads "Sì"
+    void SetOption(Option o, bool on);
+    MusicMode Music() const;
+    bool MusicOn() const { return Music() != MusicMode::Off; }
+    void SetMusic(MusicMode mode);  // Other leaves the caption as it is
+    GameSpeed Speed() const;
+    void SetSpeed(GameSpeed speed);  // Other leaves the caption as it is
+    // The human's turn flag: the bottom buttons and the clicks on pawns act only while it is set.
+    bool CanPlay() const;
+    void SetCanPlay(bool can);
+    // The phase of the human's move: 0 none, 1 choosing a pawn, 2 choosing a target; -1 any other text.
+    int MovePhase() const;
+    void SetMovePhase(int phase);
+    // The player whose roll was made last, 1 to 4; 0 for any other text.
+    int Turn() const;
+    void SetTurn(int player);
+    // The face the die shows (the number at the start of the caption).
+    long DieValue() const;
+    // The tick counters of a computer move and of the automatic move: the next
+    // tick's number, written back as the counter.
+    long NextMoveTick();
+    long NextAutoMoveTick();
 
     // Sound channels, in the order start-up gives them their files.
     SoundChannel mmcBob{*this, "mmcBob"};

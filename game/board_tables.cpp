@@ -25,7 +25,7 @@ void frmZirimbo2012::DesignTables() {
     SetAllHidden(lblDadiUsciti, "0");
     SetHidden(lblNumeroDado, "4");
     SetHidden(lblTurnoDiGioco, "4");
-    SetHidden(lblPuoiGiocare, "Si");
+    SetHidden(lblPuoiGiocare, state_text::kCanPlay);
     SetHidden(lblPedineInGioco, "0");
 
     ControlArray<Label>* paths[4] = {&lblPerR, &lblPerB, &lblPerG, &lblPerV};

@@ -23,7 +23,7 @@ int AppendRow(frmZirimbo2012& f, int pawn, int source, const std::string& target
 }  // namespace
 
 void frmZirimbo2012::AddCandidateRows(int pawn, int cell, ControlArray<Label>& path) {
-    const int d = static_cast<int>(tk::Val(lblNumeroDado.Caption));
+    const int d = static_cast<int>(DieValue());
     const std::string here = tk::Str(cell);
     // The pawn's step on its path: the first step listing its cell.
     int j = 0;
@@ -87,7 +87,7 @@ int frmZirimbo2012::BuildCandidateTable(int firstPawn, ControlArray<Label>& path
         if (v == tk::Str(p) && p >= firstPawn && p <= firstPawn + 3) AddCandidateRows(static_cast<int>(p), c, path);
     }
     int offered = 0;
-    if (tk::Val(lblNumeroDado.Caption) == 6) {
+    if (DieValue() == 6) {
         for (int k = firstPawn; k <= firstPawn + 3 && offered == 0; ++k)
             if (tk::Val(lblPedine(k).Caption) != 0) offered = k;
         if (offered != 0) AddEntryCandidateRow(offered, startCell);
@@ -109,25 +109,25 @@ void frmZirimbo2012::PrepareRedTurn() {
         lblSpiegazioni.Caption = "Non hai pedine giocabili, devi saltare il tuo turno!!";
         ShpForme(0).BackColor = 0x8080FF;
         CloseOpenPanel();
-        lblPuoiGiocare.Caption = "No";
+        SetCanPlay(false);
         TmrAspettaDado.Interval = 1500;
         TmrAspettaDado.Enabled = true;
         ReplayEffect(mmcDeng);
     } else if (pawns == "1") {
         lblSpiegazioni.Caption = "Clicca sull'unica tua pedina giocabile (contrassegnata dalla 'X')";
         ReplayEffect(mmcTic);
-        lblPuoiGiocare.Caption = "Si";
-        if (lblVoceOpzione(2).Caption == "Sì") TmrGiocaAutomatico.Enabled = true;
+        SetCanPlay(true);
+        if (OptionOn(Option::AutoMove)) TmrGiocaAutomatico.Enabled = true;
     } else {
         lblSpiegazioni.Caption =
             "Clicca su una delle " + lblPedineGiocabili.Caption + " tue pedine giocabili (contrassegnate dalla 'X')";
         ReplayEffect(mmcTic);
-        lblPuoiGiocare.Caption = "Si";
+        SetCanPlay(true);
     }
 }
 
 void frmZirimbo2012::cmdTrovaSegnalini_Click() {
-    lblFaseMossa.Caption = "1";
+    SetMovePhase(1);
     for (int c = 1; c <= 36; ++c) lblCaselle(c).ForeColor = colour::Black;
     const int count = static_cast<int>(tk::Val(lblPed(0).Caption));
     for (int n = 1; n <= count && n <= 8; ++n) {

@@ -56,14 +56,10 @@ void frmZirimbo2012::cmdTrovaNumeri_Click() {
 
 void frmZirimbo2012::StartDieRoll() {
     lblNumeroEstrazioni.Caption = tk::Str(8 + runtime().draw(5));
-    const std::string turn = lblTurnoDiGioco.Caption;
-    int player = 0;
-    if (turn == "1") player = 2;
-    else if (turn == "2") player = 3;
-    else if (turn == "3") player = 4;
-    else if (turn == "4") player = 1;
-    if (player != 0) {
-        lblTurnoDiGioco.Caption = tk::Str(player);
+    // The roll belongs to the player after the one who rolled last.
+    if (const int last = Turn()) {
+        const int player = last % 4 + 1;
+        SetTurn(player);
         ShpDado.BackColor = kDieBody[player];
         for (int i = 0; i <= 6; ++i) ShpPuntoDado(i).BackColor = kDiePips[player];
         if (!HasPawnOnBoard(player)) MaybeForceSix();
@@ -103,16 +99,14 @@ void frmZirimbo2012::TimerDado_Timer() {
     lblSpia.BackColor = colour::White;
     lblSpia.Caption = "0";
     ClearCandidateTable();
-    const std::string turn = lblTurnoDiGioco.Caption;
-    if (turn == "1") {
-        ShpForme(0).BackColor = colour::White;
-        PrepareRedTurn();
-    } else if (turn == "2") {
-        PrepareBobTurn();
-    } else if (turn == "3") {
-        PrepareGiorgettoTurn();
-    } else if (turn == "4") {
-        PrepareCarlaTurn();
+    switch (Turn()) {
+        case 1:
+            ShpForme(0).BackColor = colour::White;
+            PrepareRedTurn();
+            break;
+        case 2: PrepareBobTurn(); break;
+        case 3: PrepareGiorgettoTurn(); break;
+        case 4: PrepareCarlaTurn(); break;
     }
 }
 

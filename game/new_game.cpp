@@ -7,7 +7,7 @@ namespace zirimbo {
 
 void frmZirimbo2012::lblNuovaPartita_Click() {
     FraRicomincia.Visible = false;
-    if (lblVoceOpzione(3).Caption != "No") {
+    if (MusicOn()) {
         TmrMusiche.Enabled = true;
         cmdProssimoBrano_Click();
     }
@@ -33,7 +33,7 @@ void frmZirimbo2012::lblNuovaPartita_Click() {
     ShpForme(0).BackColor = colour::White;
     ImgDado.Visible = true;
     cmdGioca.Enabled = true;
-    lblTurnoDiGioco.Caption = "4";
+    SetTurn(4);
     lblSpiegazioni.Caption = "Clicca sul dado (o premi INVIO) per cominciare una nuova partita!";
     SetFocus(cmdGioca);
 }

@@ -72,7 +72,7 @@ void ChooseParkedPawn(frmZirimbo2012& f, int k) {
 }  // namespace
 
 void frmZirimbo2012::ImgGif_Click(int Index) {
-    if (lblPuoiGiocare.Caption != "Si") return;
+    if (!CanPlay()) return;
     if (Index < 1 || Index > 36) return;
     lblIndex.Caption = tk::Str(Index);
     const std::string phase = lblFaseMossa.Caption;
@@ -94,7 +94,7 @@ void frmZirimbo2012::ImgGif_Click(int Index) {
         const char* own = "\\Pedine\\R3.gif";
         if (Index == 1 || Index == 6 || Index == 11 || Index == 16) {
             own = "\\Pedine\\R5.gif";
-        } else if (Index >= 33 && tk::Val(lblNumeroDado.Caption) == 4) {
+        } else if (Index >= 33 && DieValue() == 4) {
             own = "\\Pedine\\R4.gif";
         }
         ImgGif(Index).Picture = LoadPicture(own);
@@ -157,7 +157,7 @@ void frmZirimbo2012::ImgGif_Click(int Index) {
 }
 
 void frmZirimbo2012::ImgPartenza_Click(int Index) {
-    if (lblPuoiGiocare.Caption != "Si") return;
+    if (!CanPlay()) return;
     if (Index < 1 || Index > 16) return;
     const std::string phase = lblFaseMossa.Caption;
     const bool offered = Index <= 4 && Flagged(lblPedine(Index));
@@ -209,7 +209,7 @@ void frmZirimbo2012::TmrRicompareSpiegazione_Timer() {
     // The refusal's colour goes all the same while the human is still choosing;
     // once the move is made, a comment or the victory may have coloured it since.
     const bool refusalShown = lblSpiegazioni.Caption == kRefusal;
-    if (refusalShown || lblPuoiGiocare.Caption == "Si") ShpForme(0).BackColor = colour::White;
+    if (refusalShown || CanPlay()) ShpForme(0).BackColor = colour::White;
     if (refusalShown) lblSpiegazioni.Caption = lblCopiaSpiegazione.Caption.get();
 }
 

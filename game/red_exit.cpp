@@ -59,7 +59,7 @@ void frmZirimbo2012::TmrTornaZirimbo_Timer() {
     lblSpiegazioni.Caption = "Hai vinto, " + lblNomeGiocatore.Caption + "!!";
     lblPartiteVinte(1).Caption = tk::Str(tk::Val(lblPartiteVinte(1).Caption) + 1);
     ShpForme(0).BackColor = kRedWinner;
-    if (lblVoceOpzione(3).Caption != "No") {
+    if (MusicOn()) {
         TmrMusiche.Enabled = false;
         SwitchChannelFile(mmcMusiche, "\\Musiche\\Vittoria.mid");
     }

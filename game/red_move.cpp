@@ -19,7 +19,7 @@ int CellIndex(const std::string& text) {
 }  // namespace
 
 void frmZirimbo2012::ExecuteRedMove() {
-    lblPuoiGiocare.Caption = "No";
+    SetCanPlay(false);
     lblSpiegazioni.Caption = "";
     const std::string target = lblIndex.Caption;
     int other = 0;  // the slot of the target that was not clicked

@@ -14,19 +14,16 @@ void frmZirimbo2012::TmrAspettaDado_Timer() {
     TmrAspettaDado.Enabled = false;
     ImgPersonaggio.Picture = LoadPicture("");
     ShowMenuButtons();
-    if (tk::Val(lblTurnoDiGioco.Caption) == 4) {
+    if (Turn() == 4) {
         ReplayEffect(mmcTic);
         ShowRedPrompt();
         return;
     }
     ShpForme(0).BackColor = colour::White;
     lblSpiegazioni.Caption = "";
-    const std::string turn = lblTurnoDiGioco.Caption;
-    int next = 0;
-    if (turn == "1") next = 2;
-    else if (turn == "2") next = 3;
-    else if (turn == "3") next = 4;
-    if (next == 0) return;
+    const int turn = Turn();
+    if (turn < 1 || turn > 3) return;
+    const int next = turn + 1;
     if (next == 4)
         for (int i = 0; i <= 6; ++i) ShpPuntoDado(i).BackColor = colour::White;
     const bool found = HasPawnOnBoard(next);
@@ -47,8 +44,8 @@ void frmZirimbo2012::ShowRedPrompt() {
     ImgDado.Visible = true;
     cmdGioca.Enabled = true;
     cmdLanciaDado.Enabled = true;
-    lblPuoiGiocare.Caption = "Si";
-    lblTurnoDiGioco.Caption = "4";
+    SetCanPlay(true);
+    SetTurn(4);
     ShpDado.BackColor = colour::Red;
     for (int i = 0; i <= 6; ++i) ShpPuntoDado(i).BackColor = colour::White;
     ShpForme(0).BackColor = colour::White;

@@ -9,15 +9,15 @@ namespace zirimbo {
 
 void frmZirimbo2012::TmrPannelloVittoria_Timer() {
     TmrPannelloVittoria.Enabled = false;
-    if (lblVoceOpzione(3).Caption != "No") {
+    if (MusicOn()) {
         // The winner's code has already given the channel the end piece.
         if (BackColor() == kPlayerColour[1]) TmrVerdi.Enabled = true;
         StartChannel(mmcMusiche);
     }
     ImgPersonaggio.Picture = LoadPicture("");
     ShowMenuButtons();
-    // The flag first: the scoreboard button below opens panels only while it says "Si".
-    lblPuoiGiocare.Caption = "Si";
+    // The flag first: the scoreboard button below opens panels only while it is set.
+    SetCanPlay(true);
     lblPulsante_Click(1);
     FraRicomincia.Visible = true;
 }

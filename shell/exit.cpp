@@ -16,7 +16,7 @@ void frmZirimbo2012::lblEsci_Click(int Index) {
     for (int i = 0; i <= 3; ++i) lblPulsante(i).Enabled = false;
     lblEsci(0).Enabled = false;
     lblEsci(1).Enabled = false;
-    if (lblVoceOpzione(3).Caption != "No") StopChannel(mmcMusiche);
+    if (MusicOn()) StopChannel(mmcMusiche);
     SayGoodbye();  // also sets the exit's delay
     SaveOptionsAndName();
     TmrEsci.Enabled = true;

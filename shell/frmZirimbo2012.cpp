@@ -34,11 +34,11 @@ std::string frmZirimbo2012::LoadPicture(const std::string& relativePath) const {
 
 void frmZirimbo2012::DesignOptions() {
     // Design values: the defaults until the options file is read.
-    const char* values[] = {"Sì", "Sì", "Sì", "Sempre", "Sì", "Normale", ""};
-    for (int i = 0; i <= 6; ++i) {
-        lblVoceOpzione(i).Caption = values[i];
-        lblVoceOpzione(i).Visible = false;
-    }
+    for (int i = 0; i <= 6; ++i) lblVoceOpzione(i).Visible = false;
+    for (Option o : {Option::Characters, Option::Effects, Option::AutoMove, Option::Voices}) SetOption(o, true);
+    SetMusic(MusicMode::Always);
+    SetSpeed(GameSpeed::Normal);
+    lblVoceOpzione(6).Caption = "";
 }
 
 // Start-up: everything is ready, under the splash, before the window is first shown.

@@ -77,10 +77,10 @@ void frmZirimbo2012::cmdProssimoBrano_Click() {
 // at once ("Sempre") or after a pause ("Ogni tanto").
 void frmZirimbo2012::TmrMusiche_Timer() {
     if (mmcMusiche.Mode != kFinished) return;
-    if (lblVoceOpzione(3).Caption == "Ogni tanto") {
+    if (Music() == MusicMode::NowAndThen) {
         TmrMusiche.Enabled = false;
         TmrRipetiMusiche.Enabled = true;
-    } else if (lblVoceOpzione(3).Caption == "Sempre") {
+    } else if (Music() == MusicMode::Always) {
         cmdProssimoBrano_Click();
     }
 }
@@ -96,7 +96,7 @@ void frmZirimbo2012::TmrRipetiMusiche_Timer() {
 
 // The victory piece again from its start, while the music is on.
 void frmZirimbo2012::TmrVerdi_Timer() {
-    if (lblVoceOpzione(3).Caption == "No") {
+    if (Music() == MusicMode::Off) {
         TmrVerdi.Enabled = false;
         return;
     }

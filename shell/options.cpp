@@ -22,57 +22,72 @@ const char* const kHelp[6] = {
 };
 }  // namespace
 
+namespace {
+// The speed option's intervals: the automatic red move and the computer players' steps.
+struct SpeedIntervals {
+    int automatic, step;
+};
+
+SpeedIntervals IntervalsOf(GameSpeed speed) {
+    switch (speed) {
+        case GameSpeed::Slow: return {620, 310};
+        case GameSpeed::Fast: return {260, 130};
+        default: return {440, 220};
+    }
+}
+}  // namespace
+
 void frmZirimbo2012::lblOpzione_Click(int Index) {
     if (Index < 0 || Index > 5) return;
-    Label& value = lblVoceOpzione(Index);
-    const std::string now = value.Caption;
-    switch (Index) {
-        case 0:
-            value.Caption = now == "Sì" ? "No" : "Sì";
-            if (value.Caption == "No") {
+    const Option option = static_cast<Option>(Index);
+    switch (option) {
+        case Option::Characters:
+            SetOption(option, !OptionOn(option));
+            if (!OptionOn(option)) {
                 ShowMenuButtons();
                 ImgPersonaggio.Picture = LoadPicture("");
             }
             break;
-        case 1:
-        case 2:
-        case 4:
-            value.Caption = now == "Sì" ? "No" : "Sì";
+        case Option::Effects:
+        case Option::AutoMove:
+        case Option::Voices:
+            SetOption(option, !OptionOn(option));
             break;
-        case 3:
-            if (now == "No") {
-                value.Caption = "Ogni tanto";
-                TmrMusiche.Enabled = true;
-                cmdProssimoBrano_Click();
-            } else if (now == "Ogni tanto") {
-                value.Caption = "Sempre";
-            } else if (now == "Sempre") {
-                value.Caption = "No";
-                StopChannel(mmcMusiche);
-                TmrMusiche.Enabled = false;
-                TmrRipetiMusiche.Enabled = false;
+        case Option::Music:
+            switch (Music()) {
+                case MusicMode::Off:
+                    SetMusic(MusicMode::NowAndThen);
+                    TmrMusiche.Enabled = true;
+                    cmdProssimoBrano_Click();
+                    break;
+                case MusicMode::NowAndThen:
+                    SetMusic(MusicMode::Always);
+                    break;
+                case MusicMode::Always:
+                    SetMusic(MusicMode::Off);
+                    StopChannel(mmcMusiche);
+                    TmrMusiche.Enabled = false;
+                    TmrRipetiMusiche.Enabled = false;
+                    break;
+                case MusicMode::Other:
+                    break;
             }
             break;
-        case 5: {
-            int automatic = 0, step = 0;
-            if (now == "Lenta") {
-                value.Caption = "Normale";
-                automatic = 440;
-                step = 220;
-            } else if (now == "Normale") {
-                value.Caption = "Veloce";
-                automatic = 260;
-                step = 130;
-            } else if (now == "Veloce") {
-                value.Caption = "Lenta";
-                automatic = 620;
-                step = 310;
+        case Option::Speed: {
+            GameSpeed next = GameSpeed::Other;
+            switch (Speed()) {
+                case GameSpeed::Slow: next = GameSpeed::Normal; break;
+                case GameSpeed::Normal: next = GameSpeed::Fast; break;
+                case GameSpeed::Fast: next = GameSpeed::Slow; break;
+                case GameSpeed::Other: break;
             }
-            if (automatic != 0) {
-                TmrGiocaAutomatico.Interval = automatic;
-                TmrMossaBlu3.Interval = step;
-                TmrMossaGiallo3.Interval = step;
-                TmrMossaVerde3.Interval = step;
+            if (next != GameSpeed::Other) {
+                SetSpeed(next);
+                const SpeedIntervals t = IntervalsOf(next);
+                TmrGiocaAutomatico.Interval = t.automatic;
+                TmrMossaBlu3.Interval = t.step;
+                TmrMossaGiallo3.Interval = t.step;
+                TmrMossaVerde3.Interval = t.step;
             }
             break;
         }

@@ -22,7 +22,7 @@ void EndExitHover(frmZirimbo2012& f) {
 }  // namespace
 
 void frmZirimbo2012::lblPulsante_Click(int Index) {
-    if (lblPuoiGiocare.Caption != "Si") {
+    if (!CanPlay()) {
         lblSpiegazioni.Caption = "Puoi aprire i Pannelli e consultarli solo durante il tuo turno di gioco!!";
         ReplayEffect(mmcDeng);
         return;

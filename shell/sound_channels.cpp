@@ -27,7 +27,7 @@ void frmZirimbo2012::ReplayEffectAlways(SoundChannel& ch) {
 }
 
 void frmZirimbo2012::ReplayEffect(SoundChannel& ch) {
-    if (lblVoceOpzione(1).Caption == "Sì") ReplayEffectAlways(ch);
+    if (OptionOn(Option::Effects)) ReplayEffectAlways(ch);
 }
 
 void frmZirimbo2012::SwitchChannelFile(SoundChannel& ch, const std::string& relativePath) {
@@ -53,7 +53,7 @@ void frmZirimbo2012::ReplayLoadedPiece(SoundChannel& ch) {
 
 void frmZirimbo2012::SpeakLine(SoundChannel& voice, const std::string& relativePath) {
     SwitchChannelFile(voice, relativePath);
-    if (lblVoceOpzione(4).Caption == "Sì") StartChannel(voice);
+    if (OptionOn(Option::Voices)) StartChannel(voice);
 }
 
 }  // namespace zirimbo

@@ -90,7 +90,7 @@ void frmZirimbo2012::TimerEntra_Timer() {
     SetFocus(cmdGioca);
     cmdAssegnaCasuale_Click();
     cmdAssegnaVeloci_Click();
-    if (lblVoceOpzione(3).Caption != "No") {
+    if (MusicOn()) {
         TmrMusiche.Enabled = true;
         cmdProssimoBrano_Click();
     }
