@@ -47,9 +47,7 @@ void frmZirimbo2012::SayGoodbye() {
     const std::string who = lblUnoDeiTre.Caption;
     const int r = who == "1" ? 1 : who == "2" ? 2 : who == "3" ? 3 : 0;
     if (r == 0) return;
-    SoundChannel& voice = VoiceOf(r + 1);
-    SwitchChannelFile(voice, kFarewell[r].voice);
-    if (OptionOn(Option::Voices)) StartChannel(voice);
+    SpeakLine(VoiceOf(r + 1), kFarewell[r].voice);
     ImgVarie(13).Picture = LoadPicture(kFarewell[r].picture);
     lblVarie(20).Caption = kFarewell[r].text;
     TmrEsci.Interval = kFarewell[r].exitDelayMs;

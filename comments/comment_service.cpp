@@ -8,7 +8,7 @@
 // and the follow-up timer is enabled, unless the caller enables it itself.
 #include <cstdio>
 
-#include "computer_turn/computer_players.h"
+#include "form/player_procedures.h"
 #include "toolkit/runtime.h"
 #include "toolkit/text.h"
 
@@ -16,12 +16,10 @@ namespace zirimbo {
 
 namespace {
 
-constexpr int kBob = 2;
-constexpr int kGiorgetto = 3;
-constexpr int kCarla = 4;
-
-const char* const kVoiceFolder[5] = {"", "", "\\Bob", "\\Giorgetto", "\\Carla"};
-constexpr char kLetter[5] = {' ', ' ', 'B', 'G', 'C'};
+using players::kBob;
+using players::kCarla;
+using players::kGiorgetto;
+using players::kPlayers;
 
 std::string TwoDigits(int n) {
     char buf[8];
@@ -32,21 +30,22 @@ std::string TwoDigits(int n) {
 }  // namespace
 
 std::string frmZirimbo2012::CommentVoiceFile(int player, int category, int line) {
-    if (player < kBob || player > kCarla) return "";
-    return std::string(kVoiceFolder[player]) + "\\" + TwoDigits(category) + kLetter[player] + tk::Str(line) + ".wav";
+    if (!players::IsCharacter(player)) return "";
+    const players::Player& who = kPlayers[player];
+    return std::string(who.voiceFolder) + "\\" + TwoDigits(category) + who.commentLetter + tk::Str(line) + ".wav";
 }
 
 std::string frmZirimbo2012::CommentBubble(int player, int category) {
-    if (player < kBob || player > kCarla) return "";
-    return std::string("\\Fumetti\\") + kLetter[player] + TwoDigits(category) + ".gif";
+    if (!players::IsCharacter(player)) return "";
+    return std::string("\\Fumetti\\") + kPlayers[player].commentLetter + TwoDigits(category) + ".gif";
 }
 
 SoundChannel& frmZirimbo2012::VoiceOf(int player) {
-    return player == kBob ? mmcBob : player == kGiorgetto ? mmcGiorgetto : mmcCarla;
+    return this->*players::ProceduresOf(player).voice;
 }
 
 ControlArray<Label>& frmZirimbo2012::LineCursorsOf(int player) {
-    return player == kBob ? lblEtiBob : player == kGiorgetto ? lblEtiGio : lblEtiCar;
+    return this->*players::ProceduresOf(player).lineCursors;
 }
 
 ControlArray<Label>& frmZirimbo2012::LineOrderOf(int category) {
@@ -69,10 +68,7 @@ void frmZirimbo2012::WriteCommentLine(int player, int category, int line, Timer&
 
 void frmZirimbo2012::MakeComment(int player, int category, Timer& followUp, bool enable,
                                  const std::function<void()>& afterColour) {
-    SoundChannel& voice = VoiceOf(player);
-    ShpForme(0).BackColor = computer_turn::Player(player).light;
-    if (afterColour) afterColour();
-    StopChannel(voice);
+    StartComment(player, afterColour);
 
     // The cursor moves on; past the last line it starts again from the first.
     const int lines = CommentLineCount(category);
@@ -89,14 +85,21 @@ void frmZirimbo2012::MakeComment(int player, int category, Timer& followUp, bool
     const std::string named = order.exists(static_cast<int>(position)) && position >= 1 && position <= lines
                                   ? order(static_cast<int>(position)).Caption.get()
                                   : std::string();
-    for (int k = 1; k <= lines; ++k) {
-        if (named == tk::Str(k)) {
-            WriteCommentLine(player, category, k, followUp);
-            break;
-        }
-    }
+    int line = 0;
+    for (int k = 1; k <= lines && line == 0; ++k)
+        if (named == tk::Str(k)) line = k;
+    SayComment(player, category, line, followUp, enable);
+}
 
-    if (OptionOn(Option::Voices)) StartChannel(voice);
+void frmZirimbo2012::StartComment(int player, const std::function<void()>& afterColour) {
+    ShpForme(0).BackColor = players::kPlayers[players::CharacterOf(player)].light;
+    if (afterColour) afterColour();
+    StopChannel(VoiceOf(player));
+}
+
+void frmZirimbo2012::SayComment(int player, int category, int line, Timer& followUp, bool enable) {
+    if (line != 0) WriteCommentLine(player, category, line, followUp);
+    if (OptionOn(Option::Voices)) StartChannel(VoiceOf(player));
     if (enable) followUp.Enabled = true;
 }
 
@@ -104,19 +107,19 @@ void frmZirimbo2012::MakeComment(int player, int category, Timer& followUp, bool
 // The die takes the character's colour first; Giorgetto's die has grey pips.
 
 void frmZirimbo2012::CommentBobHopeForSix() {
-    ShpDado.BackColor = colour::DieBob;
+    ShpDado.BackColor = kPlayers[kBob].dieBody;
     MakeComment(kBob, 1, TmrSenzaPedineBob, true);
 }
 
 void frmZirimbo2012::CommentGiorgettoHopeForSix() {
-    ShpDado.BackColor = colour::DieGiorgetto;
+    ShpDado.BackColor = kPlayers[kGiorgetto].dieBody;
     MakeComment(kGiorgetto, 1, TmrSenzaPedineGiorgetto, true, [this] {
-        for (int i = 0; i <= 6; ++i) ShpPuntoDado(i).BackColor = colour::Grey;
+        for (int i = 0; i <= 6; ++i) ShpPuntoDado(i).BackColor = kPlayers[kGiorgetto].diePips;
     });
 }
 
 void frmZirimbo2012::CommentCarlaHopeForSix() {
-    ShpDado.BackColor = colour::DieCarla;
+    ShpDado.BackColor = kPlayers[kCarla].dieBody;
     MakeComment(kCarla, 1, TmrSenzaPedineCarla, true);
 }
 
@@ -124,7 +127,7 @@ void frmZirimbo2012::CommentCarlaHopeForSix() {
 // Bob's comments after his roll repaint the die in his colour, which it already shows.
 
 void frmZirimbo2012::CommentBobMissedSix() {
-    ShpDado.BackColor = colour::DieBob;
+    ShpDado.BackColor = kPlayers[kBob].dieBody;
     MakeComment(kBob, 2, TmrAspettaDado, true);
 }
 
@@ -143,7 +146,7 @@ void frmZirimbo2012::CommentCarlaRolledSix() { MakeComment(kCarla, 3, TmrSeiCarl
 // ---- 04: a red pawn can be eaten; the move choice follows the line ----
 
 void frmZirimbo2012::CommentBobCanEatRed() {
-    ShpDado.BackColor = colour::DieBob;
+    ShpDado.BackColor = kPlayers[kBob].dieBody;
     MakeComment(kBob, 4, TmrSeiBob, true);
 }
 
@@ -157,7 +160,7 @@ void frmZirimbo2012::CommentCarlaCanEatRed() { MakeComment(kCarla, 4, TmrSeiCarl
 void frmZirimbo2012::CommentBobAteRed() { MakeComment(kBob, 5, TmrRiprendeIlGioco, true); }
 
 void frmZirimbo2012::CommentBobAteRed2() {
-    ShpDado.BackColor = colour::DieBob;
+    ShpDado.BackColor = kPlayers[kBob].dieBody;
     MakeComment(kBob, 5, TmrRiprendeIlGioco, true);
 }
 
@@ -172,7 +175,7 @@ void frmZirimbo2012::CommentCarlaAteRed2() { MakeComment(kCarla, 5, TmrRiprendeI
 // ---- 06: an eatable red pawn spared ----
 
 void frmZirimbo2012::CommentBobSparedRed() {
-    ShpDado.BackColor = colour::DieBob;
+    ShpDado.BackColor = kPlayers[kBob].dieBody;
     MakeComment(kBob, 6, TmrRiprendeIlGioco, true);
 }
 
@@ -198,7 +201,7 @@ void frmZirimbo2012::CommentCarlaWasEatenByRed() {
 // ---- 10: another character's pawn sent home ----
 
 void frmZirimbo2012::CommentBobAteOther() {
-    ShpDado.BackColor = colour::DieBob;
+    ShpDado.BackColor = kPlayers[kBob].dieBody;
     MakeComment(kBob, 10, TmrRiprendeIlGioco, true);
 }
 

@@ -1,16 +1,17 @@
 // A computer character's pawn leaves the board: the character counts its pawns
 // out or just rejoices. Its fourth pawn out wins the game: the character boasts,
 // and the win goes on the scoreboard while the end-of-game box is made ready.
-#include "computer_turn/computer_players.h"
+#include "board/players.h"
+#include "form/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
 
 namespace zirimbo {
 
 namespace {
 
-constexpr int kBob = 2;
-constexpr int kGiorgetto = 3;
-constexpr int kCarla = 4;
+using players::kBob;
+using players::kCarla;
+using players::kGiorgetto;
 constexpr int kPawnOut = 8;
 constexpr int kVictory = 9;
 
@@ -26,11 +27,8 @@ const char* const kEndOfGamePrompt[5] = {
 // (lines 1 to 3), 5 to 8 give one of the four cheers (lines 4 to 7).
 void frmZirimbo2012::MakePawnOutComment(int player, Timer& followUp) {
     const int n = runtime().draw(8);
-    SoundChannel& voice = VoiceOf(player);
-    ShpForme(0).BackColor = computer_turn::Player(player).light;
-    StopChannel(voice);
+    StartComment(player);
     ShowCommentBubble(player, kPawnOut);
-
     int line = 0;
     if (n >= 5) {
         line = n - 1;
@@ -40,10 +38,7 @@ void frmZirimbo2012::MakePawnOutComment(int player, Timer& followUp) {
         else if (out == "2") line = 2;
         else if (out == "3") line = 3;
     }
-    if (line != 0) WriteCommentLine(player, kPawnOut, line, followUp);
-
-    if (OptionOn(Option::Voices)) StartChannel(voice);
-    followUp.Enabled = true;
+    SayComment(player, kPawnOut, line, followUp, true);
 }
 
 void frmZirimbo2012::CommentBobPawnOut() { MakePawnOutComment(kBob, TmrRiprendeIlGioco); }
@@ -65,7 +60,7 @@ void frmZirimbo2012::MakeVictoryComment(int player) {
     MakeComment(player, kVictory, TmrPannelloVittoria, false);
 
     // The winner's scoreboard row has the colour the window takes for its win.
-    const tk::Color rowColour = computer_turn::Player(player).winner;
+    const tk::Color rowColour = players::kPlayers[players::CharacterOf(player)].winner;
     RecordScoreboardWin(rowColour);
 
     for (int i = 0; i <= 3; ++i) FraPannello(i).BackColor = rowColour;

@@ -3,25 +3,18 @@
 // tick 7 the end of the move; ticks 2, 4 and 6 are pauses.
 #include "computer_turn/computer_players.h"
 #include "form/move_classes.h"
+#include "form/pawn_pictures.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {
 
-using computer_turn::ComputerPlayer;
-using computer_turn::Player;
 
 namespace {
-bool IsStartCell(const std::string& c) { return c == "1" || c == "6" || c == "11" || c == "16"; }
-
 // A pawn number written as plain decimal text, or 0.
 int PawnOfText(const std::string& text) {
     const long p = tk::Val(text);
     return p >= 1 && p <= 16 && tk::Str(p) == text ? static_cast<int>(p) : 0;
 }
-
-std::string PawnPicture(char letter, int use) { return std::string("\\Pedine\\") + letter + char('0' + use) + ".gif"; }
-
-char LetterOfPawn(int pawn) { return "RBGV"[(pawn - 1) / 4]; }
 
 // The chosen row of the candidate table, read afresh at every tick. A row that
 // names no pawn or no cell (the choice found nothing) moves nothing.
@@ -45,82 +38,83 @@ ChosenMove ReadChosenMove(frmZirimbo2012& f) {
     m.valid = m.pawn != 0 && t >= 1 && t <= 36 && (m.entry ? s == m.pawn : (s >= 1 && s <= 36));
     return m;
 }
+
+// Tick 1: the message line empties and the chosen pawn shows it is about to move.
+void ShowChosenPawn(frmZirimbo2012& f, const players::Player& x, const ChosenMove& m) {
+    f.lblSpiegazioni.Caption = "";
+    f.lblPedineInGioco.Caption = "0";
+    if (m.valid) {
+        if (m.entry) {
+            f.ImgPartenza(m.source).Picture = f.LoadPicture(x.pawnPicture[players::Chosen]);
+        } else {
+            const bool onStart = players::IsStartCell(m.source);
+            f.ImgGif(m.source).Picture = f.LoadPicture(x.pawnPicture[onStart ? players::ChosenOnStart : players::Chosen]);
+        }
+    }
+    f.ReplayEffect(f.mmcTic);
+}
+
+// Tick 3: the target shows what the pawn will find there.
+void ShowTarget(frmZirimbo2012& f, const players::Player& x, const ChosenMove& m) {
+    if (m.valid) {
+        const std::string there = f.lblCaselle(m.target).Caption;
+        if (const int q = PawnOfText(there)) {
+            const bool own = q >= 5 && players::OwnsPawn(x, q);
+            f.ImgGif(m.target).Picture = f.LoadPicture(players::PawnPicture(q, own ? players::OwnTarget : players::Marked));
+        } else if (there == "0") {
+            f.ImgGif(m.target).Picture = f.LoadPicture(pawn_picture::kEmptyTarget);
+        }
+    }
+    f.ReplayEffect(f.mmcPedina);
+}
+
+// Tick 5: the pawn lands, sending home what it eats; the target's former content
+// stays in lblPedineRosseMangiabili for the end of the move. A landing on a
+// refuge with no red pawn eatable this turn arms the refuge comment.
+void LandPawn(frmZirimbo2012& f, const players::Player& x, players::WindowTimer refugeTimer, const ChosenMove& m) {
+    if (m.valid) {
+        const std::string target = f.lblFinale(m.row).Caption;
+        f.lblPedineRosseMangiabili.Caption = f.lblCaselle(m.target).Caption.get();
+        if (!m.entry) {
+            f.ImgGif(m.source).Picture = f.LoadPicture("");
+            f.lblCaselle(m.source).Caption = "0";
+        } else {
+            f.ImgPartenza(m.source).Picture = f.LoadPicture("");
+            f.lblPedine(m.pawn).Caption = "0";
+        }
+        if (f.lblPos(m.row).BackColor == move_class::Eats) {
+            if (const int q = PawnOfText(f.lblCaselle(m.target).Caption)) {
+                f.lblPedine(q).Caption = tk::Str(q);
+                f.ImgPartenza(q).Picture = f.LoadPicture(players::PawnPicture(q, players::Plain));
+            }
+        }
+        f.ImgGif(m.target).Picture = f.LoadPicture(x.pawnPicture[players::Plain]);
+        f.lblCaselle(m.target).Caption = f.lblPed(m.row).Caption.get();
+        const bool refuge = move_class::IsRefugeText(target) && f.lblPedineRosseMangiabili.BackColor == colour::White;
+        if (refuge) f.lblSicuro.BackColor = colour::Red;
+        f.ReplayEffect(f.mmcMossa);
+        if (refuge) (f.*refugeTimer).Enabled = true;
+    } else {
+        f.ReplayEffect(f.mmcMossa);
+    }
+    f.lblPedineGiocabili.Caption = "0";
+    f.lblMossePossibili.Caption = "0";
+}
 }  // namespace
 
-void frmZirimbo2012::TmrMossaBlu3_Timer() { ComputerMoveTick(2); }
-void frmZirimbo2012::TmrMossaGiallo3_Timer() { ComputerMoveTick(3); }
-void frmZirimbo2012::TmrMossaVerde3_Timer() { ComputerMoveTick(4); }
+void frmZirimbo2012::TmrMossaBlu3_Timer() { ComputerMoveTick(players::kBob); }
+void frmZirimbo2012::TmrMossaGiallo3_Timer() { ComputerMoveTick(players::kGiorgetto); }
+void frmZirimbo2012::TmrMossaVerde3_Timer() { ComputerMoveTick(players::kCarla); }
 
 void frmZirimbo2012::ComputerMoveTick(int player) {
-    const ComputerPlayer& x = Player(player);
-    const std::string tick = tk::Str(tk::Val(lblContatoreMosse.Caption) + 1);
-    lblContatoreMosse.Caption = tick;
-    if (tick == "7") {
-        EndComputerMove(player);
-        return;
+    const players::Player& x = players::kPlayers[players::CharacterOf(player)];
+    switch (NextMoveTick()) {
+        case 1: ShowChosenPawn(*this, x, ReadChosenMove(*this)); break;
+        case 3: ShowTarget(*this, x, ReadChosenMove(*this)); break;
+        case 5: LandPawn(*this, x, players::ProceduresOf(player).refugeTimer, ReadChosenMove(*this)); break;
+        case 7: EndComputerMove(player); break;
+        default: break;  // ticks 2, 4 and 6 are pauses
     }
-    if (tick != "1" && tick != "3" && tick != "5") return;
-    const ChosenMove m = ReadChosenMove(*this);
-
-    if (tick == "1") {
-        lblSpiegazioni.Caption = "";
-        lblPedineInGioco.Caption = "0";
-        if (m.valid) {
-            if (!m.entry) {
-                const std::string s = lblPos(m.row).Caption;
-                ImgGif(m.source).Picture = LoadPicture(PawnPicture(x.letter, IsStartCell(s) ? 5 : 3));
-            } else {
-                ImgPartenza(m.source).Picture = LoadPicture(PawnPicture(x.letter, 3));
-            }
-        }
-        ReplayEffect(mmcTic);
-        return;
-    }
-
-    if (tick == "3") {
-        if (m.valid) {
-            const std::string there = lblCaselle(m.target).Caption;
-            const int q = PawnOfText(there);
-            std::string picture = "\\Pedine\\X.gif";
-            if (q != 0) picture = PawnPicture(LetterOfPawn(q), q >= 5 && computer_turn::OwnPawnOf(x, q) ? 4 : 2);
-            if (there == "0" || q != 0) ImgGif(m.target).Picture = LoadPicture(picture);
-        }
-        ReplayEffect(mmcPedina);
-        return;
-    }
-
-    // Tick 5: the pawn lands.
-    if (m.valid) {
-        const std::string t = lblFinale(m.row).Caption;
-        lblPedineRosseMangiabili.Caption = lblCaselle(m.target).Caption.get();
-        if (!m.entry) {
-            ImgGif(m.source).Picture = LoadPicture("");
-            lblCaselle(m.source).Caption = "0";
-        } else {
-            ImgPartenza(m.source).Picture = LoadPicture("");
-            lblPedine(m.pawn).Caption = "0";
-        }
-        if (lblPos(m.row).BackColor == move_class::Eats) {
-            const int q = PawnOfText(lblCaselle(m.target).Caption);
-            if (q != 0) {
-                lblPedine(q).Caption = tk::Str(q);
-                ImgPartenza(q).Picture = LoadPicture(PawnPicture(LetterOfPawn(q), 1));
-            }
-        }
-        ImgGif(m.target).Picture = LoadPicture(PawnPicture(x.letter, 1));
-        lblCaselle(m.target).Caption = lblPed(m.row).Caption.get();
-        if (move_class::IsRefugeText(t) && lblPedineRosseMangiabili.BackColor == colour::White) {
-            lblSicuro.BackColor = colour::Red;
-            ReplayEffect(mmcMossa);
-            (this->*x.refugeTimer).Enabled = true;
-        } else {
-            ReplayEffect(mmcMossa);
-        }
-    } else {
-        ReplayEffect(mmcMossa);
-    }
-    lblPedineGiocabili.Caption = "0";
-    lblMossePossibili.Caption = "0";
 }
 
 }  // namespace zirimbo

@@ -1,41 +1,9 @@
 // Design values and events of the computer players' turns: the turn's flags, the
 // move tick counter, the blink of eatable red pawns, the hand-over timers and the
-// hidden developer buttons of the move timers; and the table of the three players.
-#include "computer_turn/computer_players.h"
+// hidden developer buttons of the move timers.
+#include "form/frmZirimbo2012.h"
 
 namespace zirimbo {
-
-namespace computer_turn {
-
-namespace {
-const ComputerPlayer kPlayers[3] = {
-    {2, 5, 6, 33, 'B', 0xFFCB84, 0xFFCB84, 0xFFCB84, "Devo saltare il turno...", "\\Fumetti\\B12.gif",
-     "\\Bob\\12B1.wav", 1600, &frmZirimbo2012::TmrMossaBlu3, &frmZirimbo2012::TmrGrigiaBob, &frmZirimbo2012::mmcBob,
-     &frmZirimbo2012::CommentBobMissedSix, &frmZirimbo2012::CommentBobRolledSix,
-     &frmZirimbo2012::CommentBobCanEatRed, &frmZirimbo2012::CommentBobAteRed, &frmZirimbo2012::CommentBobAteRed2,
-     &frmZirimbo2012::CommentBobSparedRed, &frmZirimbo2012::CommentBobPawnOut, &frmZirimbo2012::CommentBobVictory,
-     &frmZirimbo2012::CommentBobAteOther, &frmZirimbo2012::ChooseBobMove},
-    {3, 9, 11, 34, 'G', 0xC0FFFF, 0x80FFFF, 0xC0FFFF, "Non posso giocare...", "\\Fumetti\\G12.gif",
-     "\\Giorgetto\\12G1.wav", 1800, &frmZirimbo2012::TmrMossaGiallo3, &frmZirimbo2012::TmrGrigiaGiorgetto,
-     &frmZirimbo2012::mmcGiorgetto, &frmZirimbo2012::CommentGiorgettoMissedSix,
-     &frmZirimbo2012::CommentGiorgettoRolledSix, &frmZirimbo2012::CommentGiorgettoCanEatRed,
-     &frmZirimbo2012::CommentGiorgettoAteRed, &frmZirimbo2012::CommentGiorgettoAteRed2,
-     &frmZirimbo2012::CommentGiorgettoSparedRed, &frmZirimbo2012::CommentGiorgettoPawnOut,
-     &frmZirimbo2012::CommentGiorgettoVictory, &frmZirimbo2012::CommentGiorgettoAteOther,
-     &frmZirimbo2012::ChooseGiorgettoMove},
-    {4, 13, 16, 35, 'V', 0x9DEEA2, 0x80FF80, 0x80FF80, "Passo...", "\\Fumetti\\C12.gif", "\\Carla\\12C1.wav", 1000,
-     &frmZirimbo2012::TmrMossaVerde3, &frmZirimbo2012::TmrGrigiaCarla, &frmZirimbo2012::mmcCarla,
-     &frmZirimbo2012::CommentCarlaMissedSix, &frmZirimbo2012::CommentCarlaRolledSix,
-     &frmZirimbo2012::CommentCarlaCanEatRed, &frmZirimbo2012::CommentCarlaAteRed,
-     &frmZirimbo2012::CommentCarlaAteRed2, &frmZirimbo2012::CommentCarlaSparedRed,
-     &frmZirimbo2012::CommentCarlaPawnOut, &frmZirimbo2012::CommentCarlaVictory,
-     &frmZirimbo2012::CommentCarlaAteOther, &frmZirimbo2012::ChooseCarlaMove},
-};
-}  // namespace
-
-const ComputerPlayer& Player(int player) { return kPlayers[player <= 2 ? 0 : player == 3 ? 1 : 2]; }
-
-}  // namespace computer_turn
 
 void frmZirimbo2012::DesignComputerTurns() {
     // The turn's flags and counters: hidden, white, "0" or empty.

@@ -8,10 +8,11 @@
 
 namespace zirimbo {
 
-using computer_turn::ComputerPlayer;
-using computer_turn::Player;
 
 namespace {
+// The character's one line (category 12) on a skipped turn.
+constexpr int kSkipLine = 12;
+
 // The pawn on the target cell of row n ("0" for none or a target off the board).
 std::string PawnOnTargetOf(frmZirimbo2012& f, int n) {
     const long t = tk::Val(f.lblFinale(n).Caption);
@@ -35,7 +36,8 @@ void frmZirimbo2012::PrepareCarlaTurn() {
 }
 
 void frmZirimbo2012::DispatchComputerTurn(int player) {
-    const ComputerPlayer& x = Player(player);
+    const players::Player& x = players::kPlayers[players::CharacterOf(player)];
+    const players::CharacterProcedures& run = players::ProceduresOf(player);
     const bool pawnInPlay = tk::Val(lblPedineInGioco.Caption) != 0;
 
     // No playable move: the turn is skipped, or the character missed its six.
@@ -44,18 +46,18 @@ void frmZirimbo2012::DispatchComputerTurn(int player) {
         lblContatoreMosse.Caption = "0";
         ClearCandidateTable();
         if (!pawnInPlay) {
-            (this->*x.missedSix)();
+            (this->*run.missedSix)();
             return;
         }
         lblPedineInGioco.Caption = "0";
         lblSpiegazioni.Caption = x.skipMessage;
         if (OptionOn(Option::Characters)) {
             HideMenuButtons();
-            ImgPersonaggio.Picture = LoadPicture(x.skipBubble);
+            ImgPersonaggio.Picture = LoadPicture(CommentBubble(x.number, kSkipLine));
         }
         if (OptionOn(Option::Voices)) {
-            SoundChannel& voice = this->*x.voice;
-            SwitchChannelFile(voice, x.skipVoice);
+            SoundChannel& voice = this->*run.voice;
+            SwitchChannelFile(voice, CommentVoiceFile(x.number, kSkipLine, 1));
             StartChannel(voice);
         }
         TmrAspettaDado.Interval = x.skipPause;
@@ -74,17 +76,17 @@ void frmZirimbo2012::DispatchComputerTurn(int player) {
             lblPosizioneRossa(static_cast<int>(tk::Val(q))).Caption = lblFinale(n).Caption.get();
         }
         if (lblPedineRosseMangiabili.BackColor == colour::Red) {
-            (this->*x.canEatRed)();
+            (this->*run.canEatRed)();
             TmrLampeggiaRosso.Enabled = true;
             return;
         }
         if (tk::Val(lblMossePossibili.Caption) != 1) {
-            (this->*x.chooseMove)();
+            (this->*run.chooseMove)();
             return;
         }
         for (int n = 1; n <= 8; ++n)
             if (lblPed(n).ForeColor == colour::Red) lblScelta.Caption = tk::Str(n);
-        (this->*x.moveTimer).Enabled = true;
+        (this->*run.moveTimer).Enabled = true;
         return;
     }
 
@@ -95,14 +97,14 @@ void frmZirimbo2012::DispatchComputerTurn(int player) {
             lblHaMangiato.BackColor = colour::Red;
             lblPosizioneRossa(1).Caption = tk::Str(x.startCell);
             TmrLampeggiaRosso.Enabled = true;
-            (this->*x.canEatRed)();
+            (this->*run.canEatRed)();
         } else {
             lblHaMangiato.BackColor = computer_turn::kEntryEatsOther;
-            (this->*x.rolledSix)();
+            (this->*run.rolledSix)();
         }
         return;
     }
-    (this->*x.rolledSix)();
+    (this->*run.rolledSix)();
 }
 
 }  // namespace zirimbo

@@ -7,89 +7,81 @@
 
 namespace zirimbo {
 
-using computer_turn::ComputerPlayer;
-using computer_turn::Player;
-
 namespace {
 // A pawn of one of the other two computer characters, as plain decimal text.
-bool IsOtherCharactersPawnText(const ComputerPlayer& x, const std::string& q) {
+bool IsOtherCharactersPawnText(const players::Player& x, const std::string& q) {
     const long p = tk::Val(q);
-    return p >= 5 && p <= 16 && tk::Str(p) == q && !computer_turn::OwnPawnOf(x, p);
+    return p >= 5 && p <= 16 && tk::Str(p) == q && !players::OwnsPawn(x, p);
+}
+
+// The mover's pawn that the chosen row has brought onto its exit cell, or 0.
+int PawnOnExitCell(frmZirimbo2012& f, const players::Player& x) {
+    const long n = tk::Val(f.lblScelta.Caption);
+    const long t = n >= 1 && n <= 8 ? tk::Val(f.lblFinale(static_cast<int>(n)).Caption) : 0;
+    if (t != x.exitCell) return 0;
+    const long p = tk::Val(f.lblCaselle(x.exitCell).Caption);
+    return players::OwnsPawn(x, p) ? static_cast<int>(p) : 0;
 }
 }  // namespace
 
 void frmZirimbo2012::EndComputerMove(int player) {
-    const ComputerPlayer& x = Player(player);
+    const players::Player& x = players::kPlayers[players::CharacterOf(player)];
+    const players::CharacterProcedures& run = players::ProceduresOf(player);
     if (lblSicuro.BackColor != colour::Red) lblSpiegazioni.Caption = "";
-    (this->*x.moveTimer).Enabled = false;
+    (this->*run.moveTimer).Enabled = false;
     lblContatoreMosse.Caption = "0";
 
-    // (a) A pawn on the exit cell leaves the board.
-    const long n = tk::Val(lblScelta.Caption);
-    const long t = n >= 1 && n <= 8 ? tk::Val(lblFinale(static_cast<int>(n)).Caption) : 0;
-    const long p = t == x.exitCell ? tk::Val(lblCaselle(x.exitCell).Caption) : 0;
-    if (t == x.exitCell && computer_turn::OwnPawnOf(x, p)) {
-        const int pawn = static_cast<int>(p);
-        ImgGif(x.exitCell).Picture = LoadPicture("");
-        ImgDadiUsciti(pawn).Picture = LoadPicture(std::string("\\Pedine\\") + x.letter + "1.gif");
-        lblUscite(pawn).Caption = lblCaselle(x.exitCell).Caption.get();
-        lblDadiUsciti(player).Caption = tk::Str(tk::Val(lblDadiUsciti(player).Caption) + 1);
-        lblCaselle(x.exitCell).Caption = "0";
-        lblHaMangiato.BackColor = colour::White;
+    // The first of these that applies carries the game on.
+    if (int pawn = PawnOnExitCell(*this, x)) {
+        TakeComputerPawnOut(player, pawn);
+    } else if (lblPedineRosseMangiabili.BackColor == colour::Red) {
+        // A red pawn could be eaten this turn: eaten or spared.
+        (this->*(pawn_picture::IsRed(lblPedineRosseMangiabili.Caption) ? run.ateRed : run.sparedRed))();
         lblPedineRosseMangiabili.BackColor = colour::White;
         lblPedineRosseMangiabili.Caption = "0";
-        if (tk::Val(lblDadiUsciti(player).Caption) == 4) {
-            setBackColor(x.winner);
-            ShpForme(0).BackColor = x.winnerArea;
-            lblPartiteVinte(player).Caption = tk::Str(tk::Val(lblPartiteVinte(player).Caption) + 1);
-            ClearCandidateTable();
-            (this->*x.victory)();
-        } else {
-            (this->*x.pawnOut)();
-        }
-        return;
-    }
-
-    // (b) A red pawn could be eaten this turn: eaten or spared.
-    if (lblPedineRosseMangiabili.BackColor == colour::Red) {
-        if (pawn_picture::IsRed(lblPedineRosseMangiabili.Caption)) {
-            (this->*x.ateRed)();
-        } else {
-            (this->*x.sparedRed)();
-        }
-        lblPedineRosseMangiabili.BackColor = colour::White;
-        lblPedineRosseMangiabili.Caption = "0";
-        return;
-    }
-
-    // (c) A refuge: the refuge comment gives the pause its length.
-    if (lblSicuro.BackColor == colour::Red) {
+    } else if (lblSicuro.BackColor == colour::Red) {
+        // A refuge: the refuge comment gives the pause its length.
         lblSicuro.BackColor = colour::White;
         TmrRiprendeIlGioco.Enabled = true;
-        return;
-    }
-
-    // (d), (e) The entering pawn ate the pawn on the start cell.
-    if (lblHaMangiato.BackColor == colour::Red) {
+    } else if (lblHaMangiato.BackColor == colour::Red) {
+        // The entering pawn ate the red pawn on the start cell.
         lblHaMangiato.BackColor = colour::White;
-        (this->*x.ateRed2)();
-        return;
-    }
-    if (lblHaMangiato.BackColor == computer_turn::kEntryEatsOther) {
+        (this->*run.ateRed2)();
+    } else if (lblHaMangiato.BackColor == computer_turn::kEntryEatsOther) {
+        // The entering pawn ate another character's pawn on the start cell.
         lblHaMangiato.BackColor = colour::White;
-        (this->*x.ateOther)();
+        (this->*run.ateOther)();
+    } else if (IsOtherCharactersPawnText(x, lblPedineRosseMangiabili.Caption)) {
+        // The move ate another character's pawn.
+        (this->*run.ateOther)();
+    } else {
+        // Nothing to say: the next turn.
+        TmrAspettaDado.Interval = 10;
+        TmrAspettaDado.Enabled = true;
+    }
+}
+
+// The pawn goes to its exit square; the fourth out wins the game.
+void frmZirimbo2012::TakeComputerPawnOut(int player, int pawn) {
+    const players::Player& x = players::kPlayers[players::CharacterOf(player)];
+    const players::CharacterProcedures& run = players::ProceduresOf(player);
+    ImgGif(x.exitCell).Picture = LoadPicture("");
+    ImgDadiUsciti(pawn).Picture = LoadPicture(x.pawnPicture[players::Plain]);
+    lblUscite(pawn).Caption = lblCaselle(x.exitCell).Caption.get();
+    lblDadiUsciti(player).Caption = tk::Str(tk::Val(lblDadiUsciti(player).Caption) + 1);
+    lblCaselle(x.exitCell).Caption = "0";
+    lblHaMangiato.BackColor = colour::White;
+    lblPedineRosseMangiabili.BackColor = colour::White;
+    lblPedineRosseMangiabili.Caption = "0";
+    if (tk::Val(lblDadiUsciti(player).Caption) != 4) {
+        (this->*run.pawnOut)();
         return;
     }
-
-    // (f) The move ate another character's pawn.
-    if (IsOtherCharactersPawnText(x, lblPedineRosseMangiabili.Caption)) {
-        (this->*x.ateOther)();
-        return;
-    }
-
-    // (g) Nothing to say: the next turn.
-    TmrAspettaDado.Interval = 10;
-    TmrAspettaDado.Enabled = true;
+    setBackColor(x.winner);
+    ShpForme(0).BackColor = x.winnerArea;
+    lblPartiteVinte(player).Caption = tk::Str(tk::Val(lblPartiteVinte(player).Caption) + 1);
+    ClearCandidateTable();
+    (this->*run.victory)();
 }
 
 }  // namespace zirimbo

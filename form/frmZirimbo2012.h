@@ -321,9 +321,9 @@ public:
     // firstPawn..firstPawn + 3), marks the playable rows red, counts them in
     // lblMossePossibili, and counts the pawns with a playable row in lblPedineGiocabili.
     void ClassifyCandidateRows(int firstPawn);
-    // The whole table for one colour: the board scan, the entry of the lowest parked
+    // The whole table for player 1..4: the board scan, the entry of the lowest parked
     // pawn on a 6, the classes and counts. Returns the parked pawn offered (0 none).
-    int BuildCandidateTable(int firstPawn, ControlArray<Label>& path, int startCell);
+    int BuildCandidateTable(int player, ControlArray<Label>& path);
     // Red's turn after the roll: candidates, flags, the 'X' marks and the prompt.
     void PrepareRedTurn();
     void cmdTrovaSegnalini_Click();
@@ -336,7 +336,7 @@ public:
     void ImgPartenza_Click(int Index);
     void CancelPawnSelection();
     // The choice dropped: the phase set, no pawn or cell clicked, no target marked.
-    void ClearPawnChoice(const char* phase);
+    void ClearPawnChoice(int phase);
     void RedrawTargetCells();
     void ResetClickState();
     void RefuseRedPawnClick();
@@ -449,6 +449,7 @@ public:
     void TmrMossaVerde3_Timer();
     void ComputerMoveTick(int player);
     void EndComputerMove(int player);
+    void TakeComputerPawnOut(int player, int pawn);  // the exit square; the fourth out wins
     // The blink of eatable red pawns (computer_turn/red_blink.cpp).
     void TmrLampeggiaRosso_Timer();
     // Hand-over timers (computer_turn/hand_over_timers.cpp).
@@ -606,6 +607,10 @@ public:
     // once the message area has the character's colour; `enable` enables the follow-up timer.
     void MakeComment(int player, int category, Timer& followUp, bool enable,
                      const std::function<void()>& afterColour = {});
+    // Its first and last steps, which the pawn-out comment shares: the colour and
+    // the voice stopped; the line (0 none) written, said and its follow-up timer enabled.
+    void StartComment(int player, const std::function<void()>& afterColour = {});
+    void SayComment(int player, int category, int line, Timer& followUp, bool enable);
     void ShowCommentBubble(int player, int category);
     void WriteCommentLine(int player, int category, int line, Timer& followUp);
     // 01 hoping for a six, 02 no six, 03 a six at last, 04 can eat a red pawn.

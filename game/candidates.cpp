@@ -1,7 +1,8 @@
 // The candidate moves after a roll: the target rule and the move classes, the same
 // for every colour, and red's turn preparation with its flags, marks and prompt.
-#include "form/move_classes.h"
 #include "form/frmZirimbo2012.h"
+#include "form/move_classes.h"
+#include "form/pawn_pictures.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {
@@ -80,7 +81,8 @@ void frmZirimbo2012::ClassifyCandidateRows(int firstPawn) {
     }
 }
 
-int frmZirimbo2012::BuildCandidateTable(int firstPawn, ControlArray<Label>& path, int startCell) {
+int frmZirimbo2012::BuildCandidateTable(int player, ControlArray<Label>& path) {
+    const int firstPawn = players::kPlayers[player].firstPawn;
     for (int c = 1; c <= 36; ++c) {
         const std::string v = lblCaselle(c).Caption;
         const long p = tk::Val(v);
@@ -90,14 +92,14 @@ int frmZirimbo2012::BuildCandidateTable(int firstPawn, ControlArray<Label>& path
     if (DieValue() == 6) {
         for (int k = firstPawn; k <= firstPawn + 3 && offered == 0; ++k)
             if (tk::Val(lblPedine(k).Caption) != 0) offered = k;
-        if (offered != 0) AddEntryCandidateRow(offered, startCell);
+        if (offered != 0) AddEntryCandidateRow(offered, players::kPlayers[player].startCell);
     }
     ClassifyCandidateRows(firstPawn);
     return offered;
 }
 
 void frmZirimbo2012::PrepareRedTurn() {
-    const int offered = BuildCandidateTable(1, lblPerR, 1);
+    const int offered = BuildCandidateTable(players::kRed, lblPerR);
     if (offered != 0) {
         const long onStart = tk::Val(lblCaselle(1).Caption);
         if (!(onStart >= 1 && onStart <= 4)) lblPedine(offered).ForeColor = colour::Red;
@@ -106,11 +108,11 @@ void frmZirimbo2012::PrepareRedTurn() {
 
     const std::string pawns = lblPedineGiocabili.Caption;
     if (pawns == "0") {
-        lblSpiegazioni.Caption = "Non hai pedine giocabili, devi saltare il tuo turno!!";
-        ShpForme(0).BackColor = 0x8080FF;
+        lblSpiegazioni.Caption = players::kPlayers[players::kRed].skipMessage;
+        ShpForme(0).BackColor = players::kPlayers[players::kRed].light;
         CloseOpenPanel();
         SetCanPlay(false);
-        TmrAspettaDado.Interval = 1500;
+        TmrAspettaDado.Interval = players::kPlayers[players::kRed].skipPause;
         TmrAspettaDado.Enabled = true;
         ReplayEffect(mmcDeng);
     } else if (pawns == "1") {
@@ -144,9 +146,9 @@ void frmZirimbo2012::MarkPlayableRedPawns() {
         if (!move_class::IsPlayable(lblPos(n).BackColor)) continue;
         const int source = static_cast<int>(tk::Val(lblPos(n).Caption));
         if (lblPos(n).BorderStyle == 0) {
-            if (ImgGif.exists(source)) ImgGif(source).Picture = LoadPicture("\\Pedine\\R2.gif");
+            if (ImgGif.exists(source)) ImgGif(source).Picture = LoadPicture(pawn_picture::Red(players::Marked));
         } else if (ImgPartenza.exists(source)) {
-            ImgPartenza(source).Picture = LoadPicture("\\Pedine\\R2.gif");
+            ImgPartenza(source).Picture = LoadPicture(pawn_picture::Red(players::Marked));
         }
     }
 }

@@ -1,5 +1,5 @@
-// The human's move in two clicks: a playable red pawn (phase "1"), then one of the
-// one or two target cells marked for it (phase "2"). A click on a red pawn that
+// The human's move in two clicks: a playable red pawn (phase 1), then one of the
+// one or two target cells marked for it (phase 2). A click on a red pawn that
 // cannot move is refused with a sound and a message shown for one second.
 #include "form/move_classes.h"
 #include "form/pawn_pictures.h"
@@ -15,6 +15,13 @@ const char* const kTwoTargets = "Ora clicca su una delle due 'X' per spostarvi l
 // The only target is the chosen pawn's own cell (an inner pawn with a 4): no 'X' is drawn.
 const char* const kOwnCell = "Ora clicca di nuovo sulla pedina che hai scelto per spostarla!";
 const char* const kChooseAgain = "Clicca su una 'X' per scegliere la pedina da giocare!";
+
+using pawn_picture::Red;
+using players::Chosen;
+using players::ChosenOnStart;
+using players::Marked;
+using players::OwnTarget;
+using players::Plain;
 
 bool Flagged(const Label& l) { return l.ForeColor == colour::Red; }
 
@@ -45,9 +52,13 @@ void FillSlot(frmZirimbo2012& f, const std::string& target, int row) {
     f.lblLineaMossa(slot).Caption = tk::Str(row);
 }
 
+bool IsTargetSlot(frmZirimbo2012& f, int cell) {
+    return cell == tk::Val(f.lblIcs(1).Caption) || cell == tk::Val(f.lblIcs(2).Caption);
+}
+
 // Chooses the offered parked pawn k: its slot, the marks and the prompt (no sound).
 void ChooseParkedPawn(frmZirimbo2012& f, int k) {
-    f.lblFaseMossa.Caption = "2";
+    f.SetMovePhase(2);
     f.lblPedinaCliccata.Caption = tk::Str(k);
     f.lblCasellaCliccata.Caption = "37";
     f.lblIcs(1).Caption = "1";
@@ -59,15 +70,109 @@ void ChooseParkedPawn(frmZirimbo2012& f, int k) {
     f.lblLineaMossa(1).Caption = tk::Str(entryRow);
     f.lblLineaMossa(2).Caption = "0";
     for (int c = 1; c <= 36; ++c)
-        if (Flagged(f.lblCaselle(c))) f.ImgGif(c).Picture = f.LoadPicture("\\Pedine\\R1.gif");
-    f.ImgPartenza(k).Picture = f.LoadPicture("\\Pedine\\R3.gif");
+        if (Flagged(f.lblCaselle(c))) f.ImgGif(c).Picture = f.LoadPicture(Red(Plain));
+    f.ImgPartenza(k).Picture = f.LoadPicture(Red(Chosen));
     const std::string onStart = f.lblCaselle(1).Caption;
     if (onStart == "0") {
-        f.ImgGif(1).Picture = f.LoadPicture("\\Pedine\\X.gif");
+        f.ImgGif(1).Picture = f.LoadPicture(pawn_picture::kEmptyTarget);
     } else if (const char* eat = pawn_picture::Eatable(onStart)) {
         f.ImgGif(1).Picture = f.LoadPicture(eat);
     }
     f.lblSpiegazioni.Caption = kOneTarget;
+}
+
+// The chosen board pawn stands out and the other playable pawns lose their marks.
+void ShowChosenBoardPawn(frmZirimbo2012& f, int cell) {
+    for (int c = 1; c <= 36; ++c)
+        if (c != cell && Flagged(f.lblCaselle(c))) f.ImgGif(c).Picture = f.LoadPicture(Red(Plain));
+    if (int n = OfferedEntryRow(f)) ShowOnParking(f, f.lblPed(n).Caption, Red(Plain));
+    players::PawnLook look = Chosen;
+    if (players::IsStartCell(cell)) {
+        look = ChosenOnStart;
+    } else if (cell >= 33 && f.DieValue() == 4) {
+        look = OwnTarget;  // once round the inner ring, back on its own cell
+    }
+    f.ImgGif(cell).Picture = f.LoadPicture(Red(look));
+}
+
+// Marks the targets of the board pawn on `cell` (an eatable pawn, an empty cell,
+// or its own cell) and fills the target slots with them.
+void MarkTargetsOf(frmZirimbo2012& f, int cell) {
+    for (int k = 0; k <= 2; ++k) f.lblLineaMossa(k).Caption = "0";
+    for (int n = 1; n <= 8; ++n) {
+        if (f.lblPos(n).BorderStyle != 0 || tk::Val(f.lblPos(n).Caption) != cell) continue;
+        const tk::Color cls = f.lblPos(n).BackColor;
+        const std::string target = f.lblFinale(n).Caption;
+        const long t = tk::Val(target);
+        if (t < 0 || t > 37) continue;
+        if (cls == move_class::Eats) {
+            if (const char* eat = pawn_picture::Eatable(f.lblCaselle(static_cast<int>(t)).Caption))
+                f.ImgGif(static_cast<int>(t)).Picture = f.LoadPicture(eat);
+        } else if (cls == move_class::Empty) {
+            f.ImgGif(static_cast<int>(t)).Picture = f.LoadPicture(pawn_picture::kEmptyTarget);
+        } else if (cls != move_class::OwnCell) {
+            continue;
+        }
+        FillSlot(f, target, n);
+    }
+}
+
+// The first click: a playable board pawn is chosen and its targets marked; a red
+// pawn that cannot move is refused.
+void ChooseBoardPawn(frmZirimbo2012& f, int cell) {
+    const std::string here = f.lblCaselle(cell).Caption;
+    if (!Flagged(f.lblCaselle(cell))) {
+        if (pawn_picture::IsRed(here)) f.RefuseRedPawnClick();
+        return;
+    }
+    f.ReplayEffect(f.mmcPedina);
+    f.lblPedinaCliccata.Caption = here;
+    f.lblCasellaCliccata.Caption = tk::Str(cell);
+    f.SetMovePhase(2);
+    ShowChosenBoardPawn(f, cell);
+    MarkTargetsOf(f, cell);
+    if (tk::Val(f.lblIcs(2).Caption) != 0) f.lblSpiegazioni.Caption = kTwoTargets;
+    else if (tk::Val(f.lblIcs(1).Caption) == cell) f.lblSpiegazioni.Caption = kOwnCell;
+    else f.lblSpiegazioni.Caption = kOneTarget;
+}
+
+// The chosen board pawn clicked again, not as its own target: the choice is dropped.
+void DropBoardPawnChoice(frmZirimbo2012& f) {
+    f.ReplayEffect(f.mmcTic);
+    f.CancelPawnSelection();
+    for (int k = 0; k <= 2; ++k) f.lblLineaMossa(k).Caption = "0";
+    f.lblSpiegazioni.Caption = kChooseAgain;
+    if (int n = OfferedEntryRow(f)) ShowOnParking(f, f.lblPed(n).Caption, Red(Marked));
+}
+
+// Another playable pawn clicked while a target is awaited: the choice moves to it.
+void SwitchToBoardPawn(frmZirimbo2012& f, int cell) {
+    const long chosenCell = tk::Val(f.lblCasellaCliccata.Caption);
+    if (chosenCell >= 0 && chosenCell <= 37) f.ImgGif(static_cast<int>(chosenCell)).Picture = f.LoadPicture(Red(Plain));
+    f.RedrawTargetCells();
+    f.ClearPawnChoice(1);
+    f.lblLineaMossa(1).Caption = "0";
+    f.lblLineaMossa(2).Caption = "0";
+    f.ImgGif_Click(cell);
+}
+
+// The second click: a marked target makes the move; a playable pawn takes the
+// choice over or, the chosen one itself, drops it; anything else does nothing.
+void ClickWhileTargetAwaited(frmZirimbo2012& f, int cell) {
+    const bool isTarget = IsTargetSlot(f, cell);
+    if (!pawn_picture::IsRed(f.lblCaselle(cell).Caption)) {
+        if (isTarget) f.ExecuteRedMove();
+        return;
+    }
+    if (!Flagged(f.lblCaselle(cell))) return;
+    if (cell != tk::Val(f.lblCasellaCliccata.Caption)) {
+        SwitchToBoardPawn(f, cell);
+    } else if (cell >= 33 && isTarget) {
+        // Its own cell is a target only once round the inner ring.
+        f.ExecuteRedMove();
+    } else {
+        DropBoardPawnChoice(f);
+    }
 }
 }  // namespace
 
@@ -75,95 +180,20 @@ void frmZirimbo2012::ImgGif_Click(int Index) {
     if (!CanPlay()) return;
     if (Index < 1 || Index > 36) return;
     lblIndex.Caption = tk::Str(Index);
-    const std::string phase = lblFaseMossa.Caption;
-    const std::string here = lblCaselle(Index).Caption;
-
-    if (phase == "1") {
-        // Choosing a board pawn.
-        if (!Flagged(lblCaselle(Index))) {
-            if (pawn_picture::IsRed(here)) RefuseRedPawnClick();
-            return;
-        }
-        ReplayEffect(mmcPedina);
-        lblPedinaCliccata.Caption = here;
-        lblCasellaCliccata.Caption = tk::Str(Index);
-        lblFaseMossa.Caption = "2";
-        for (int c = 1; c <= 36; ++c)
-            if (c != Index && Flagged(lblCaselle(c))) ImgGif(c).Picture = LoadPicture("\\Pedine\\R1.gif");
-        if (int n = OfferedEntryRow(*this)) ShowOnParking(*this, lblPed(n).Caption, "\\Pedine\\R1.gif");
-        const char* own = "\\Pedine\\R3.gif";
-        if (Index == 1 || Index == 6 || Index == 11 || Index == 16) {
-            own = "\\Pedine\\R5.gif";
-        } else if (Index >= 33 && DieValue() == 4) {
-            own = "\\Pedine\\R4.gif";
-        }
-        ImgGif(Index).Picture = LoadPicture(own);
-        for (int k = 0; k <= 2; ++k) lblLineaMossa(k).Caption = "0";
-        for (int n = 1; n <= 8; ++n) {
-            if (lblPos(n).BorderStyle != 0 || tk::Val(lblPos(n).Caption) != Index) continue;
-            const tk::Color cls = lblPos(n).BackColor;
-            const std::string target = lblFinale(n).Caption;
-            const long t = tk::Val(target);
-            if (t < 0 || t > 37) continue;
-            if (cls == move_class::Eats) {
-                if (const char* eat = pawn_picture::Eatable(lblCaselle(static_cast<int>(t)).Caption))
-                    ImgGif(static_cast<int>(t)).Picture = LoadPicture(eat);
-            } else if (cls == move_class::Empty) {
-                ImgGif(static_cast<int>(t)).Picture = LoadPicture("\\Pedine\\X.gif");
-            } else if (cls != move_class::OwnCell) {
-                continue;
-            }
-            FillSlot(*this, target, n);
-        }
-        if (tk::Val(lblIcs(2).Caption) != 0) lblSpiegazioni.Caption = kTwoTargets;
-        else if (tk::Val(lblIcs(1).Caption) == Index) lblSpiegazioni.Caption = kOwnCell;
-        else lblSpiegazioni.Caption = kOneTarget;
-        return;
+    switch (MovePhase()) {
+        case 1: ChooseBoardPawn(*this, Index); break;
+        case 2: ClickWhileTargetAwaited(*this, Index); break;
+        default: break;
     }
-
-    if (phase != "2") return;
-    const bool isTarget = Index == tk::Val(lblIcs(1).Caption) || Index == tk::Val(lblIcs(2).Caption);
-    if (!pawn_picture::IsRed(here)) {
-        if (isTarget) {
-            lblIndex.Caption = tk::Str(Index);
-            ExecuteRedMove();
-        }
-        return;
-    }
-    if (!Flagged(lblCaselle(Index))) return;
-    if (Index != tk::Val(lblCasellaCliccata.Caption)) {
-        // The choice moves to another playable pawn.
-        const long chosenCell = tk::Val(lblCasellaCliccata.Caption);
-        if (chosenCell >= 0 && chosenCell <= 37)
-            ImgGif(static_cast<int>(chosenCell)).Picture = LoadPicture("\\Pedine\\R1.gif");
-        RedrawTargetCells();
-        ClearPawnChoice("1");
-        lblLineaMossa(1).Caption = "0";
-        lblLineaMossa(2).Caption = "0";
-        ImgGif_Click(Index);
-        return;
-    }
-    // The chosen pawn itself: its own cell is a target only once round the inner ring.
-    if (Index >= 33 && isTarget) {
-        lblIndex.Caption = tk::Str(Index);
-        ExecuteRedMove();
-        return;
-    }
-    ReplayEffect(mmcTic);
-    CancelPawnSelection();
-    for (int k = 0; k <= 2; ++k) lblLineaMossa(k).Caption = "0";
-    lblSpiegazioni.Caption = kChooseAgain;
-    if (int n = OfferedEntryRow(*this)) ShowOnParking(*this, lblPed(n).Caption, "\\Pedine\\R2.gif");
 }
 
 void frmZirimbo2012::ImgPartenza_Click(int Index) {
     if (!CanPlay()) return;
     if (Index < 1 || Index > 16) return;
-    const std::string phase = lblFaseMossa.Caption;
     const bool offered = Index <= 4 && Flagged(lblPedine(Index));
     const bool redWaiting = pawn_picture::IsRed(lblPedine(Index).Caption);
 
-    if (phase == "1") {
+    if (MovePhase() == 1) {
         if (offered) {
             ChooseParkedPawn(*this, Index);
             ReplayEffect(mmcPedina);
@@ -172,16 +202,16 @@ void frmZirimbo2012::ImgPartenza_Click(int Index) {
         }
         return;
     }
-    if (phase != "2") return;
+    if (MovePhase() != 2) return;
     const long chosen = tk::Val(lblPedinaCliccata.Caption);
     if (chosen >= 1 && chosen <= 16 && tk::Val(lblPedine(static_cast<int>(chosen)).Caption) == Index) {
         // The chosen parked pawn clicked again: the choice is dropped.
         ReplayEffect(mmcTic);
-        ImgPartenza(static_cast<int>(chosen)).Picture = LoadPicture("\\Pedine\\R2.gif");
+        ImgPartenza(static_cast<int>(chosen)).Picture = LoadPicture(Red(Marked));
         for (int c = 1; c <= 36; ++c)
-            if (Flagged(lblCaselle(c))) ImgGif(c).Picture = LoadPicture("\\Pedine\\R2.gif");
+            if (Flagged(lblCaselle(c))) ImgGif(c).Picture = LoadPicture(Red(Marked));
         if (!pawn_picture::IsRed(lblCaselle(1).Caption)) RedrawCell(*this, 1);
-        ClearPawnChoice("1");
+        ClearPawnChoice(1);
         for (int k = 0; k <= 2; ++k) lblLineaMossa(k).Caption = "0";
         lblSpiegazioni.Caption = kChooseAgain;
     } else if (offered) {
@@ -198,7 +228,7 @@ void frmZirimbo2012::RefuseRedPawnClick() {
     ReplayEffect(mmcDeng);
     if (lblSpiegazioni.Caption == kRefusal) return;
     lblCopiaSpiegazione.Caption = lblSpiegazioni.Caption.get();
-    ShpForme(0).BackColor = 0x8080FF;
+    ShpForme(0).BackColor = players::kPlayers[players::kRed].light;
     lblSpiegazioni.Caption = kRefusal;
     TmrRicompareSpiegazione.Enabled = true;
 }
@@ -216,16 +246,16 @@ void frmZirimbo2012::TmrRicompareSpiegazione_Timer() {
 void frmZirimbo2012::CancelPawnSelection() {
     RedrawTargetCells();
     for (int c = 1; c <= 36; ++c)
-        if (Flagged(lblCaselle(c))) ImgGif(c).Picture = LoadPicture("\\Pedine\\R2.gif");
-    ClearPawnChoice("1");
+        if (Flagged(lblCaselle(c))) ImgGif(c).Picture = LoadPicture(Red(Marked));
+    ClearPawnChoice(1);
 }
 
 void frmZirimbo2012::RedrawTargetCells() {
     for (int k = 1; k <= 2; ++k) RedrawCell(*this, tk::Val(lblIcs(k).Caption));
 }
 
-void frmZirimbo2012::ClearPawnChoice(const char* phase) {
-    lblFaseMossa.Caption = phase;
+void frmZirimbo2012::ClearPawnChoice(int phase) {
+    SetMovePhase(phase);
     lblPedinaCliccata.Caption = "0";
     lblCasellaCliccata.Caption = "0";
     lblIcs(1).Caption = "0";
@@ -233,7 +263,7 @@ void frmZirimbo2012::ClearPawnChoice(const char* phase) {
 }
 
 void frmZirimbo2012::ResetClickState() {
-    ClearPawnChoice("0");
+    ClearPawnChoice(0);
     lblIndex.Caption = "0";
     lblLineaMossa(0).Caption = "0";
     lblLineaMossa(1).Caption = "0";

@@ -3,6 +3,7 @@
 // scoreboard, for any winner.
 #include <algorithm>
 
+#include "board/players.h"
 #include "form/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
 #include "toolkit/text.h"
@@ -10,7 +11,7 @@
 namespace zirimbo {
 
 namespace {
-constexpr tk::Color kRedWinner = 0x8080FF;
+constexpr tk::Color kRedWinner = players::kPlayers[players::kRed].winner;
 }  // namespace
 
 int frmZirimbo2012::ScoreboardRowOf(tk::Color rowColour) {
@@ -38,10 +39,10 @@ void frmZirimbo2012::TmrTornaZirimbo_Timer() {
     ImgGif(36).Picture = LoadPicture("");
     const long p = tk::Val(lblPedinaCliccata.Caption);
     if (p >= 1 && p <= 16) {
-        ImgDadiUsciti(static_cast<int>(p)).Picture = LoadPicture("\\Pedine\\R1.gif");
+        ImgDadiUsciti(static_cast<int>(p)).Picture = LoadPicture(players::kPlayers[players::kRed].pawnPicture[players::Plain]);
         lblUscite(static_cast<int>(p)).Caption = lblPedinaCliccata.Caption.get();
     }
-    ClearPawnChoice("0");
+    ClearPawnChoice(0);
     ResetCandidatesAndPlayableFlags();
     lblCaselle(36).Caption = "0";
 

@@ -8,7 +8,6 @@
 namespace zirimbo {
 
 namespace {
-constexpr int kRedExitCell = 36;
 constexpr int kExitPause = 350;
 
 // A cell number held as text, as an index of lblCaselle/ImgGif (0 for anything else).
@@ -50,14 +49,14 @@ void frmZirimbo2012::ExecuteRedMove() {
     const std::string otherValue = lblCaselle(otherCell).Caption;
     if (!pawn_picture::IsRed(otherValue))
         if (const char* plain = pawn_picture::Plain(otherValue)) ImgGif(otherCell).Picture = LoadPicture(plain);
-    ImgGif(t).Picture = LoadPicture("\\Pedine\\R1.gif");
+    ImgGif(t).Picture = LoadPicture(pawn_picture::Red(players::Plain));
 
     const std::string eaten = lblCaselle(t).Caption;
     const long p = tk::Val(eaten);
     if (p >= 5 && p <= 16) {
         lblPedine(static_cast<int>(p)).Caption = tk::Str(p);
         ImgPartenza(static_cast<int>(p)).Picture = LoadPicture(pawn_picture::Plain(eaten));
-        lblMangia.Caption = tk::Str((p + 3) / 4);
+        lblMangia.Caption = tk::Str(players::PlayerOfPawn(p));
     }
 
     auto commentOrSound = [this] {
@@ -73,7 +72,7 @@ void frmZirimbo2012::ExecuteRedMove() {
         }
     };
 
-    if (t == kRedExitCell) {
+    if (t == players::kPlayers[players::kRed].exitCell) {
         lblDadiUsciti(1).Caption = tk::Str(tk::Val(lblDadiUsciti(1).Caption) + 1);
         if (tk::Val(lblDadiUsciti(1).Caption) != 4) lblSpiegazioni.Caption = "Sei uscito, eh?";
         commentOrSound();
@@ -81,7 +80,7 @@ void frmZirimbo2012::ExecuteRedMove() {
         TmrTornaZirimbo.Enabled = true;
     } else {
         lblCaselle(t).Caption = lblPedinaCliccata.Caption.get();
-        ClearPawnChoice("0");
+        ClearPawnChoice(0);
         ResetCandidatesAndPlayableFlags();
         commentOrSound();
         TmrAspettaDado.Enabled = true;

@@ -2,6 +2,7 @@
 #include <tuple>
 #include <vector>
 
+#include "board/players.h"
 #include "form/move_classes.h"
 #include "turn_cycle_fixture.h"
 
@@ -262,7 +263,7 @@ TEST_F(CandidateTest, TheBuilderServesEveryColourWithItsOwnPawnsAndStartCell) {
     place(1, 9);    // a red pawn 3 ahead of it
     f->lblNumeroDado.Caption = "6";
     f->ClearCandidateTable();
-    EXPECT_EQ(f->BuildCandidateTable(5, f->lblPerB, 6), 5);
+    EXPECT_EQ(f->BuildCandidateTable(zirimbo::players::kBob, f->lblPerB), 5);
     EXPECT_EQ(rows(), (std::vector<Row>{{6, 6, 12}, {5, 5, 6}}));
     EXPECT_EQ(cls(1), mc::Empty);
     EXPECT_EQ(cls(2), mc::OwnPawn);
@@ -274,7 +275,7 @@ TEST_F(CandidateTest, TheBuilderServesEveryColourWithItsOwnPawnsAndStartCell) {
     f->lblPedine(13).Caption = "0";
     f->lblPedine(16).Caption = "16";
     f->ClearCandidateTable();
-    EXPECT_EQ(f->BuildCandidateTable(13, f->lblPerV, 16), 14);
+    EXPECT_EQ(f->BuildCandidateTable(zirimbo::players::kCarla, f->lblPerV), 14);
     EXPECT_EQ(std::get<2>(rows().back()), 16);
     EXPECT_EQ(cls(static_cast<int>(rows().size())), mc::OwnPawn);
 }

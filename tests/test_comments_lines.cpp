@@ -237,7 +237,7 @@ TEST(CommentLines, EveryVoiceEndsWithinThePauseOfItsLine) {
                 std::snprintf(file, sizeof file, "%02d%c%d.wav", category, kLetters[player], k);
                 const int pause = pauses[category][k];
                 if (category == 12)
-                    EXPECT_EQ(zirimbo::computer_turn::Player(player).skipPause, pause) << file;
+                    EXPECT_EQ(zirimbo::players::kPlayers[player].skipPause, pause) << file;
                 else
                     EXPECT_EQ(frmZirimbo2012::CommentLineLength(player, category, k), pause) << file;
                 const double ms = WavMs(std::string(ZIRIMBO_GAME_FOLDER) + "/" + kNames[player] + "/" + file);

@@ -1,0 +1,86 @@
+// The four players and everything that tells one from another: the human (red)
+// and the three characters Bob, Giorgetto and Carla. Every piece of the game that
+// needs a player's colour, pawns, cells, pictures or texts reads it here.
+#pragma once
+
+#include <cstdint>
+
+namespace zirimbo::players {
+
+using Color = std::uint32_t;  // blue-green-red, as the window's colours
+
+inline constexpr int kRed = 1;
+inline constexpr int kBob = 2;
+inline constexpr int kGiorgetto = 3;
+inline constexpr int kCarla = 4;
+
+// The looks of a pawn picture ("\Pedine\B3.gif" is Bob's pawn chosen).
+enum PawnLook {
+    Plain = 1,
+    Marked = 2,         // a red pawn that can move, an opponent's pawn that can be eaten
+    Chosen = 3,         // the pawn about to move
+    OwnTarget = 4,      // a pawn of the mover on the target: red's chosen pawn its own target, a character's own pawn
+    ChosenOnStart = 5,  // the chosen pawn standing on a start cell
+};
+
+struct Player {
+    int number;              // 1 red .. 4 Carla
+    int firstPawn;           // its pawns are firstPawn .. firstPawn + 3, also their parking and exit squares
+    int startCell;           // where an entering pawn lands
+    int exitCell;            // where a pawn leaves the board
+    const char* pawnPicture[6];  // [PawnLook]
+    char commentLetter;      // of the voice clips and bubbles ("\Bob\05B4.wav", "\Fumetti\B05.gif")
+    const char* voiceFolder;
+    Color dieBody;
+    Color diePips;
+    Color light;         // the message area while the character acts or speaks; red's during a refusal or a skip
+    Color winner;        // the window's background when it wins; also its scoreboard row's colour
+    Color winnerArea;    // the message area when it wins
+    Color developerLight;  // its cells, totals and columns in the hidden developer views
+    const char* skipMessage;   // a turn without a playable pawn
+    int skipPause;             // the turn hub's interval after it
+};
+
+// [1..4]; element 0 is no player.
+inline constexpr Player kPlayers[5] = {
+    {},
+    {kRed, 1, 1, 36,
+     {"", "\\Pedine\\R1.gif", "\\Pedine\\R2.gif", "\\Pedine\\R3.gif", "\\Pedine\\R4.gif", "\\Pedine\\R5.gif"},
+     ' ', "", 0x0000FF, 0xFFFFFF, 0x8080FF, 0x8080FF, 0x8080FF, 0xC0C0FF,
+     "Non hai pedine giocabili, devi saltare il tuo turno!!", 1500},
+    {kBob, 5, 6, 33,
+     {"", "\\Pedine\\B1.gif", "\\Pedine\\B2.gif", "\\Pedine\\B3.gif", "\\Pedine\\B4.gif", "\\Pedine\\B5.gif"},
+     'B', "\\Bob", 0xFF9400, 0xFFFFFF, 0xFFCB84, 0xFFCB84, 0xFFCB84, 0xFFFFC0, "Devo saltare il turno...", 1600},
+    {kGiorgetto, 9, 11, 34,
+     {"", "\\Pedine\\G1.gif", "\\Pedine\\G2.gif", "\\Pedine\\G3.gif", "\\Pedine\\G4.gif", "\\Pedine\\G5.gif"},
+     'G', "\\Giorgetto", 0x00FFFF, 0x808080, 0xC0FFFF, 0x80FFFF, 0xC0FFFF, 0xC0FFFF, "Non posso giocare...", 1800},
+    {kCarla, 13, 16, 35,
+     {"", "\\Pedine\\V1.gif", "\\Pedine\\V2.gif", "\\Pedine\\V3.gif", "\\Pedine\\V4.gif", "\\Pedine\\V5.gif"},
+     'C', "\\Carla", 0x00C000, 0xFFFFFF, 0x9DEEA2, 0x80FF80, 0x80FF80, 0xC0FFC0, "Passo...", 1000},
+};
+
+inline constexpr bool IsPlayer(long player) { return player >= kRed && player <= kCarla; }
+inline constexpr bool IsCharacter(long player) { return player >= kBob && player <= kCarla; }
+inline constexpr bool IsPawn(long pawn) { return pawn >= 1 && pawn <= 16; }
+
+// The character a computer turn's player number names: 2 to 4, the numbers outside taken to the nearest.
+inline constexpr int CharacterOf(int player) { return player <= kBob ? kBob : player >= kCarla ? kCarla : player; }
+
+// The player of pawn 1 to 16.
+inline constexpr int PlayerOfPawn(long pawn) { return static_cast<int>((pawn + 3) / 4); }
+
+inline constexpr bool OwnsPawn(const Player& p, long pawn) { return pawn >= p.firstPawn && pawn <= p.firstPawn + 3; }
+
+// A pawn of pawn number 1 to 16 in one of its looks.
+inline constexpr const char* PawnPicture(long pawn, PawnLook look) {
+    return kPlayers[PlayerOfPawn(pawn)].pawnPicture[look];
+}
+
+// The start cell of any player.
+inline constexpr bool IsStartCell(long cell) {
+    for (int p = kRed; p <= kCarla; ++p)
+        if (kPlayers[p].startCell == cell) return true;
+    return false;
+}
+
+}  // namespace zirimbo::players
