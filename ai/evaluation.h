@@ -12,6 +12,7 @@
 #include <cstdint>
 
 #include "ai/threat_tables.h"
+#include "board/players.h"
 
 namespace zirimbo::ai {
 
@@ -46,9 +47,13 @@ struct Character {
     int bonusOffUpTo;      // second draw 1..this: no eat bonus, else the bonus
 };
 
-inline constexpr Character kBob{2, 33, 4, 4};
-inline constexpr Character kGiorgetto{3, 34, 2, 2};
-inline constexpr Character kCarla{4, 35, 6, 6};
+constexpr Character CharacterOf(const players::Player& p) {
+    return {p.number, p.exitCell, p.divisorSixUpTo, p.eatBonusOffUpTo};
+}
+
+inline constexpr Character kBob = CharacterOf(players::kPlayers[players::kBob]);
+inline constexpr Character kGiorgetto = CharacterOf(players::kPlayers[players::kGiorgetto]);
+inline constexpr Character kCarla = CharacterOf(players::kPlayers[players::kCarla]);
 
 struct Tactics {
     int divisor = 6;       // 6 or 12

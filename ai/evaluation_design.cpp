@@ -29,7 +29,7 @@ void frmZirimbo2012::DesignMoveEvaluation() {
                         colour::White);
     // Per pawn: parked, score, threats, out.
     for (int p = 1; p <= 16; ++p) {
-        const tk::Color light = developer_view::kLightOfPlayer[ai::ColourOfPawn(p)];
+        const tk::Color light = developer_view::LightOfPlayer(ai::ColourOfPawn(p));
         const int top = 300 + 210 * (p - 1);
         PlaceInView(lbl2Pedine(p), view, 2000, top, 380, 195, "0", light);
         PlaceInView(lblPunteggio(p), view, 2420, top, 520, 195, "0", light);
@@ -37,7 +37,7 @@ void frmZirimbo2012::DesignMoveEvaluation() {
         PlaceInView(lbl2Uscite(p), view, 3400, top, 380, 195, "0", colour::White);
     }
     for (int k = 1; k <= 4; ++k)
-        PlaceInView(lblTotale(k), view, 3850, 300 + 840 * (k - 1), 560, 195, "0", developer_view::kLightOfPlayer[k]);
+        PlaceInView(lblTotale(k), view, 3850, 300 + 840 * (k - 1), 560, 195, "0", developer_view::LightOfPlayer(k));
     for (int n = 0; n <= 8; ++n) PlaceInView(lblAnalisi(n), view, 4500, 300 + 240 * n, 560, 195, "0", colour::White);
     PlaceInView(lblContaAnalisi, view, 4500, 300 + 240 * 9 + 120, 560, 195, "0", colour::White);
     cmdAnalisiPunteggio.Container = &view;

@@ -6,17 +6,19 @@
 
 #include <array>
 
+#include "board/players.h"
+
 namespace zirimbo::ai {
 
 // Players and colours share their numbers: 1 red, 2 blue, 3 yellow, 4 green.
-constexpr int kRed = 1, kBlue = 2, kYellow = 3, kGreen = 4;
+constexpr int kRed = players::kRed, kBlue = players::kBob, kYellow = players::kGiorgetto, kGreen = players::kCarla;
 
 // The colour of pawn p (1..16): red 1-4, blue 5-8, yellow 9-12, green 13-16.
-constexpr int ColourOfPawn(int pawn) { return (pawn - 1) / 4 + 1; }
-constexpr int FirstPawnOf(int colour) { return 4 * colour - 3; }
+constexpr int ColourOfPawn(int pawn) { return players::PlayerOfPawn(pawn); }
+constexpr int FirstPawnOf(int colour) { return players::kPlayers[colour].firstPawn; }
 
-constexpr int StartCellOf(int colour) { return 5 * colour - 4; }           // 1, 6, 11, 16
-constexpr int ExitCellOf(int colour) { return colour == 1 ? 36 : 31 + colour; }  // 36, 33, 34, 35
+constexpr int StartCellOf(int colour) { return players::kPlayers[colour].startCell; }
+constexpr int ExitCellOf(int colour) { return players::kPlayers[colour].exitCell; }
 
 constexpr bool IsRefuge(int cell) { return cell == 3 || cell == 8 || cell == 13 || cell == 18; }
 constexpr bool IsOuter(int cell) { return cell >= 1 && cell <= 20; }

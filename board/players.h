@@ -39,6 +39,11 @@ struct Player {
     Color developerLight;  // its cells, totals and columns in the hidden developer views
     const char* skipMessage;   // a turn without a playable pawn
     int skipPause;             // the turn hub's interval after it
+    // A character's temper in its move choice, by its two tactic draws of 1 to 8:
+    // the first up to this divides a threatened pawn's value by 6 (else by 12),
+    int divisorSixUpTo;
+    // and the second up to this gives no bonus for eating (else the bonus).
+    int eatBonusOffUpTo;
 };
 
 // [1..4]; element 0 is no player.
@@ -47,16 +52,16 @@ inline constexpr Player kPlayers[5] = {
     {kRed, 1, 1, 36,
      {"", "\\Pedine\\R1.gif", "\\Pedine\\R2.gif", "\\Pedine\\R3.gif", "\\Pedine\\R4.gif", "\\Pedine\\R5.gif"},
      ' ', "", 0x0000FF, 0xFFFFFF, 0x8080FF, 0x8080FF, 0x8080FF, 0xC0C0FF,
-     "Non hai pedine giocabili, devi saltare il tuo turno!!", 1500},
+     "Non hai pedine giocabili, devi saltare il tuo turno!!", 1500, 0, 0},
     {kBob, 5, 6, 33,
      {"", "\\Pedine\\B1.gif", "\\Pedine\\B2.gif", "\\Pedine\\B3.gif", "\\Pedine\\B4.gif", "\\Pedine\\B5.gif"},
-     'B', "\\Bob", 0xFF9400, 0xFFFFFF, 0xFFCB84, 0xFFCB84, 0xFFCB84, 0xFFFFC0, "Devo saltare il turno...", 1600},
+     'B', "\\Bob", 0xFF9400, 0xFFFFFF, 0xFFCB84, 0xFFCB84, 0xFFCB84, 0xFFFFC0, "Devo saltare il turno...", 1600, 4, 4},
     {kGiorgetto, 9, 11, 34,
      {"", "\\Pedine\\G1.gif", "\\Pedine\\G2.gif", "\\Pedine\\G3.gif", "\\Pedine\\G4.gif", "\\Pedine\\G5.gif"},
-     'G', "\\Giorgetto", 0x00FFFF, 0x808080, 0xC0FFFF, 0x80FFFF, 0xC0FFFF, 0xC0FFFF, "Non posso giocare...", 1800},
+     'G', "\\Giorgetto", 0x00FFFF, 0x808080, 0xC0FFFF, 0x80FFFF, 0xC0FFFF, 0xC0FFFF, "Non posso giocare...", 1800, 2, 2},
     {kCarla, 13, 16, 35,
      {"", "\\Pedine\\V1.gif", "\\Pedine\\V2.gif", "\\Pedine\\V3.gif", "\\Pedine\\V4.gif", "\\Pedine\\V5.gif"},
-     'C', "\\Carla", 0x00C000, 0xFFFFFF, 0x9DEEA2, 0x80FF80, 0x80FF80, 0xC0FFC0, "Passo...", 1000},
+     'C', "\\Carla", 0x00C000, 0xFFFFFF, 0x9DEEA2, 0x80FF80, 0x80FF80, 0xC0FFC0, "Passo...", 1000, 6, 6},
 };
 
 inline constexpr bool IsPlayer(long player) { return player >= kRed && player <= kCarla; }

@@ -39,7 +39,7 @@ void frmZirimbo2012::DesignComments() {
         for (int who = 0; who < 3; ++who) {
             Label& cursor = (*cursors[who])(category);
             GridCell(cursor, &FraCasuale, left, 2040 + kRow * who, "0");
-            cursor.BackColor = developer_view::kLightOfPlayer[who + 2];
+            cursor.BackColor = developer_view::LightOfPlayer(who + 2);
         }
     }
     for (int i = 0; i <= 7; ++i)

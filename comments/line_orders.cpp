@@ -12,7 +12,7 @@ namespace zirimbo {
 
 namespace {
 // The step counter takes a character's cursor-column colour while its cursors are drawn.
-constexpr tk::Color kBobColumn = developer_view::kLightOfPlayer[2];
+constexpr tk::Color kBobColumn = developer_view::LightOfPlayer(2);
 
 // The cursors of categories firstStep to lastStep - 1, character by character:
 // one draw of 1 to `faces` per category and a last draw that is not used. The
@@ -20,7 +20,7 @@ constexpr tk::Color kBobColumn = developer_view::kLightOfPlayer[2];
 void DrawCursors(frmZirimbo2012& f, int firstStep, int lastStep, int faces, const char* after) {
     ControlArray<Label>* cursors[3] = {&f.lblEtiBob, &f.lblEtiGio, &f.lblEtiCar};
     for (int who = 0; who < 3; ++who) {
-        f.lblConteggio.BackColor = developer_view::kLightOfPlayer[who + 2];
+        f.lblConteggio.BackColor = developer_view::LightOfPlayer(who + 2);
         for (int step = firstStep; step <= lastStep; ++step) {
             const int r = f.runtime().draw(faces);
             f.lblConteggio.Caption = tk::Str(step);

@@ -2,11 +2,12 @@
 // colour, used for its pawns' cells, totals and cursor columns.
 #pragma once
 
+#include "board/players.h"
 #include "toolkit/controls.h"
 
 namespace zirimbo::developer_view {
 
-// [1..4] red, blue, yellow, green.
-inline constexpr tk::Color kLightOfPlayer[5] = {0, 0xC0C0FF, 0xFFFFC0, 0xC0FFFF, 0xC0FFC0};
+// Player 1..4: red, blue, yellow, green.
+constexpr tk::Color LightOfPlayer(int player) { return players::kPlayers[player].developerLight; }
 
 }  // namespace zirimbo::developer_view

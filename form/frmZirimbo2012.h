@@ -31,9 +31,6 @@ constexpr tk::Color White = 0xFFFFFF;
 constexpr tk::Color Black = 0x000000;
 constexpr tk::Color Grey = 0x808080;
 constexpr tk::Color Panel = 0xD7F7FD;  // the window and panel background during a game
-constexpr tk::Color DieBob = 0xFF9400;
-constexpr tk::Color DieGiorgetto = 0x00FFFF;
-constexpr tk::Color DieCarla = 0x00C000;
 }  // namespace colour
 
 class frmLumo2012;  // the edition information window (info_screen/frmLumo2012.h)

@@ -2,6 +2,7 @@
 // them one per tick, slowing down, and hands the turn to the player who rolled.
 #include <cmath>
 
+#include "board/players.h"
 #include "form/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
 #include "toolkit/text.h"
@@ -12,9 +13,6 @@ namespace {
 constexpr int kFaces = 13;
 constexpr int kFirstInterval = 50;
 
-// Body and pip colours of the die for players 1 to 4.
-constexpr tk::Color kDieBody[5] = {0, colour::Red, colour::DieBob, colour::DieGiorgetto, colour::DieCarla};
-constexpr tk::Color kDiePips[5] = {0, colour::White, colour::White, colour::Grey, colour::White};
 
 // The face put before a forced six, chosen by the face before it so that no face repeats.
 constexpr int kBeforeForcedSix[7] = {0, 4, 5, 1, 3, 3, 2};
@@ -60,8 +58,8 @@ void frmZirimbo2012::StartDieRoll() {
     if (const int last = Turn()) {
         const int player = last % 4 + 1;
         SetTurn(player);
-        ShpDado.BackColor = kDieBody[player];
-        for (int i = 0; i <= 6; ++i) ShpPuntoDado(i).BackColor = kDiePips[player];
+        ShpDado.BackColor = players::kPlayers[player].dieBody;
+        for (int i = 0; i <= 6; ++i) ShpPuntoDado(i).BackColor = players::kPlayers[player].diePips;
         if (!HasPawnOnBoard(player)) MaybeForceSix();
     }
     TimerDado.Enabled = true;

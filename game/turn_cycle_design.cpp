@@ -70,11 +70,11 @@ void frmZirimbo2012::DesignDeveloperViews() {
         }
     }
     for (int p = 1; p <= 16; ++p) {
-        const int player = (p + 3) / 4;
+        const int player = players::PlayerOfPawn(p);
         const bool left = player == 1 || player == 4;
         const int slot = (p - 1) % 4 + (player >= 3 ? 4 : 0);
         TableCell(lblPedine(p), &FraCaselle, left ? 420 : 2610, 525 + 300 * slot, 270, 240);
-        lblPedine(p).BackColor = developer_view::kLightOfPlayer[player];
+        lblPedine(p).BackColor = developer_view::LightOfPlayer(player);
         TableCell(lblUscite(p), &FraCaselle, left ? 90 : 2940, 525 + 300 * slot, 270, 240);
     }
     cmdCancellaPedine.Caption = "Cancella Pedine";

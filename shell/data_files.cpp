@@ -51,7 +51,7 @@ bool TakeInterval(Timer& t, const std::vector<std::string>& values, std::size_t 
 
 bool IsPlayerColour(long c) {
     for (int player = 1; player <= 4; ++player)
-        if (static_cast<long>(kPlayerColour[player]) == c) return true;
+        if (static_cast<long>(PlayerColour(player)) == c) return true;
     return false;
 }
 
@@ -224,8 +224,8 @@ void frmZirimbo2012::LoadScoreboard() {
     if (unknown > 0) {
         long left = 0;
         for (int player = 1; player <= 4; ++player)
-            if (std::find(colourOf + 1, colourOf + 5, static_cast<long>(kPlayerColour[player])) == colourOf + 5)
-                left = left ? -1 : static_cast<long>(kPlayerColour[player]);
+            if (std::find(colourOf + 1, colourOf + 5, static_cast<long>(PlayerColour(player))) == colourOf + 5)
+                left = left ? -1 : static_cast<long>(PlayerColour(player));
         if (left > 0) colourOf[unknown] = left;
     }
     bool apart = unknown >= 0;

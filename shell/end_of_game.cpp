@@ -11,7 +11,7 @@ void frmZirimbo2012::TmrPannelloVittoria_Timer() {
     TmrPannelloVittoria.Enabled = false;
     if (MusicOn()) {
         // The winner's code has already given the channel the end piece.
-        if (BackColor() == kPlayerColour[1]) TmrVerdi.Enabled = true;
+        if (BackColor() == PlayerColour(1)) TmrVerdi.Enabled = true;
         StartChannel(mmcMusiche);
     }
     ImgPersonaggio.Picture = LoadPicture("");

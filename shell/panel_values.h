@@ -3,12 +3,14 @@
 // answers and options, and the options panel's general help text.
 #pragma once
 
+#include "board/players.h"
 #include "form/frmZirimbo2012.h"
 
 namespace zirimbo {
 
-// Player 1 red (the human), 2 Bob, 3 Giorgetto, 4 Carla; element 0 is unused.
-inline constexpr tk::Color kPlayerColour[5] = {0, 0x8080FF, 0xFFCB84, 0x80FFFF, 0x80FF80};
+// The colour of player 1 red (the human), 2 Bob, 3 Giorgetto, 4 Carla: its
+// scoreboard row's, and the window's when it wins.
+constexpr tk::Color PlayerColour(int player) { return players::kPlayers[player].winner; }
 
 // A pressed option name or exit answer.
 inline constexpr tk::Color kPressedYellow = 0x80FFFF;

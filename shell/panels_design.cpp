@@ -198,7 +198,7 @@ void frmZirimbo2012::DesignShellControls() {
                           {5, 2100, 0, 1275, 1275}};
             ControlArray<Shape>& row = ScoreboardRowShapes(*this, r);
             for (int e = 0; e <= 4; ++e) {
-                Filled(row(e), cells[e].kind, e == 4 ? kFaceBack : kPlayerColour[r]);
+                Filled(row(e), cells[e].kind, e == 4 ? kFaceBack : PlayerColour(r));
                 Place(row(e), &panel, cells[e].left, top + cells[e].dy, cells[e].width, cells[e].height);
             }
             Place(ImgClassifica(r), &panel, 2150, top + 50, 1170, 1170);
@@ -216,7 +216,7 @@ void frmZirimbo2012::DesignShellControls() {
             CommandButton& win = cmdVince(r);
             win.Caption = "Vince";
             win.Style = 1;
-            win.BackColor = kPlayerColour[r];
+            win.BackColor = PlayerColour(r);
             Place(win, &panel, 315, 420 * r, 855, 375);
             Hidden(win);
         }

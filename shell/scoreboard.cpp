@@ -12,7 +12,7 @@ ControlArray<Shape>& ScoreboardRowShapes(frmZirimbo2012& f, int row) {
 }
 
 namespace {
-constexpr tk::Color kHuman = kPlayerColour[1];
+constexpr tk::Color kHuman = PlayerColour(1);
 constexpr tk::Color kYellow = 0x00FFFF;
 
 // The faces of a player: leader, normal, last place.
@@ -24,9 +24,9 @@ struct Faces {
 };
 const Faces kFaces[4] = {
     {kHuman, "\\Grafica\\rossa2.gif", "\\Grafica\\rossa.gif", "\\Grafica\\rossa.gif"},
-    {kPlayerColour[2], "\\Fumetti\\B09.gif", "\\Fumetti\\B11.gif", "\\Fumetti\\B02.gif"},
-    {kPlayerColour[3], "\\Fumetti\\G09.gif", "\\Fumetti\\G11.gif", "\\Fumetti\\G02.gif"},
-    {kPlayerColour[4], "\\Fumetti\\C09.gif", "\\Fumetti\\C01.gif", "\\Fumetti\\C02.gif"},
+    {PlayerColour(2), "\\Fumetti\\B09.gif", "\\Fumetti\\B11.gif", "\\Fumetti\\B02.gif"},
+    {PlayerColour(3), "\\Fumetti\\G09.gif", "\\Fumetti\\G11.gif", "\\Fumetti\\G02.gif"},
+    {PlayerColour(4), "\\Fumetti\\C09.gif", "\\Fumetti\\C01.gif", "\\Fumetti\\C02.gif"},
 };
 }  // namespace
 
@@ -129,7 +129,7 @@ void frmZirimbo2012::TmrLampeggiaVittoria_Timer() {
 // Developer aid: one more win for player Index (1 red, 2 Bob, 3 Giorgetto, 4 Carla).
 void frmZirimbo2012::cmdVince_Click(int Index) {
     if (Index < 1 || Index > 4) return;
-    RecordScoreboardWin(kPlayerColour[Index]);
+    RecordScoreboardWin(PlayerColour(Index));
 }
 
 }  // namespace zirimbo

@@ -156,7 +156,7 @@ TEST_F(CommentTest, WithNoPawnOnTheBoardBobHopesForASixAndRollsWhenTheLineIsOver
     f->TmrAspettaDado.Interval = 10;
     f->TmrAspettaDado.Enabled = true;
     h.advance(10);
-    EXPECT_EQ(f->ShpDado.BackColor.get(), zirimbo::colour::DieBob);
+    EXPECT_EQ(f->ShpDado.BackColor.get(), tk::Color{0xFF9400});
     EXPECT_EQ(f->ShpForme(0).BackColor.get(), kBobLight);
     EXPECT_EQ(text(f->lblSpiegazioni), "Se faccio sei, vi pago da bere...");
     EXPECT_EQ(f->ImgPersonaggio.Picture.get(), picture("\\Fumetti\\B01.gif"));
@@ -178,7 +178,7 @@ TEST_F(CommentTest, EachCharacterPaintsItsDieBeforeHopingForASix) {
     straightOrders();
     for (int i = 0; i <= 6; ++i) f->ShpPuntoDado(i).BackColor = zirimbo::colour::White;
     f->CommentGiorgettoHopeForSix();
-    EXPECT_EQ(f->ShpDado.BackColor.get(), zirimbo::colour::DieGiorgetto);
+    EXPECT_EQ(f->ShpDado.BackColor.get(), tk::Color{0x00FFFF});
     for (int i = 0; i <= 6; ++i) EXPECT_EQ(f->ShpPuntoDado(i).BackColor.get(), zirimbo::colour::Grey);
     EXPECT_EQ(f->ShpForme(0).BackColor.get(), kGiorgettoLight);
     EXPECT_EQ(f->TmrSenzaPedineGiorgetto.Interval.get(), 2000);
@@ -186,7 +186,7 @@ TEST_F(CommentTest, EachCharacterPaintsItsDieBeforeHopingForASix) {
 
     for (int i = 0; i <= 6; ++i) f->ShpPuntoDado(i).BackColor = zirimbo::colour::White;
     f->CommentCarlaHopeForSix();
-    EXPECT_EQ(f->ShpDado.BackColor.get(), zirimbo::colour::DieCarla);
+    EXPECT_EQ(f->ShpDado.BackColor.get(), tk::Color{0x00C000});
     for (int i = 0; i <= 6; ++i) EXPECT_EQ(f->ShpPuntoDado(i).BackColor.get(), zirimbo::colour::White);
     EXPECT_EQ(f->ShpForme(0).BackColor.get(), kCarlaLight);
     EXPECT_EQ(f->TmrSenzaPedineCarla.Interval.get(), 1700);

@@ -10,7 +10,7 @@ TEST_F(TurnCycleTest, AfterCarlasTurnTheHubPromptsRedWithTheTick) {
     f->ImgDado.Visible = false;
     f->cmdGioca.Enabled = false;
     f->lblPuoiGiocare.Caption = "No";
-    f->ShpDado.BackColor = zirimbo::colour::DieCarla;
+    f->ShpDado.BackColor = tk::Color{0x00C000};
     f->ImgPersonaggio.Picture = "bubble";
     f->lblScrittaPulsanti(1).Visible = false;
     f->ShpVari(17).Visible = false;
@@ -68,7 +68,7 @@ TEST_F(TurnCycleTest, AComputerPlayerWithAPawnOnTheBoardRollsAtOnce) {
     EXPECT_EQ(f->ShpForme(0).BackColor.get(), zirimbo::colour::White);
     EXPECT_TRUE(f->TimerDado.Enabled);
     EXPECT_EQ(text(f->lblTurnoDiGioco), "3");
-    EXPECT_EQ(f->ShpDado.BackColor.get(), zirimbo::colour::DieGiorgetto);
+    EXPECT_EQ(f->ShpDado.BackColor.get(), tk::Color{0x00FFFF});
     EXPECT_EQ(h.scripted.draws(), 14);   // no force-six draw
 }
 
@@ -82,7 +82,7 @@ TEST_F(TurnCycleTest, AComputerPlayerWithNoPawnOnTheBoardHopesForASixFirst) {
     h.advance(600);
     EXPECT_EQ(text(f->lblPedineInGioco), "0");
     for (int i = 0; i <= 6; ++i) EXPECT_EQ(f->ShpPuntoDado(i).BackColor.get(), zirimbo::colour::White);
-    EXPECT_EQ(f->ShpDado.BackColor.get(), zirimbo::colour::DieCarla);
+    EXPECT_EQ(f->ShpDado.BackColor.get(), tk::Color{0x00C000});
     // Carla hopes for a six; her roll starts when her line is over.
     EXPECT_TRUE(f->TmrSenzaPedineCarla.Enabled);
     EXPECT_FALSE(f->TimerDado.Enabled);
@@ -143,7 +143,7 @@ TEST_F(TurnCycleTest, ANewGameClearsTheFinishedGameAndWaitsForRedsRoll) {
     for (int i = 0; i <= 3; ++i) f->FraPannello(i).BackColor = 0xFFCB84;
     f->FraPannello(1).Visible = true;
     f->FraRicomincia.Visible = true;
-    f->ShpDado.BackColor = zirimbo::colour::DieGiorgetto;
+    f->ShpDado.BackColor = tk::Color{0x00FFFF};
     f->ShpPuntoDado(3).BackColor = zirimbo::colour::Grey;
     f->TmrVerdi.Enabled = true;
     f->TmrLampeggiaVittoria.Enabled = true;
