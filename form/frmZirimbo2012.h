@@ -130,10 +130,11 @@ public:
     void SetTurn(int player);
     // The face the die shows (the number at the start of the caption).
     long DieValue() const;
-    // The tick counters of a computer move and of the automatic move: the next
-    // tick's number, written back as the counter.
+    // The tick counters of a computer move, of the automatic move and of the blink
+    // of eatable red pawns: the next tick's number, written back as the counter.
     long NextMoveTick();
     long NextAutoMoveTick();
+    long NextBlinkTick();
 
     // Sound channels, in the order start-up gives them their files.
     SoundChannel mmcBob{*this, "mmcBob"};

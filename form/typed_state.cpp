@@ -85,4 +85,6 @@ long frmZirimbo2012::NextMoveTick() { return Increment(lblContatoreMosse); }
 
 long frmZirimbo2012::NextAutoMoveTick() { return Increment(lblAuto); }
 
+long frmZirimbo2012::NextBlinkTick() { return Increment(lblLampeggia); }
+
 }  // namespace zirimbo

@@ -6,9 +6,8 @@
 namespace zirimbo {
 
 void frmZirimbo2012::TmrGiocaAutomatico_Timer() {
-    lblAuto.Caption = tk::Str(tk::Val(lblAuto.Caption) + 1);
-    const std::string tick = lblAuto.Caption;
-    if (tick == "1") {
+    const long tick = NextAutoMoveTick();
+    if (tick == 1) {
         for (int k = 1; k <= 4; ++k) {
             if (lblPedine(k).ForeColor == colour::Red) {
                 ImgPartenza_Click(k);
@@ -21,7 +20,7 @@ void frmZirimbo2012::TmrGiocaAutomatico_Timer() {
                 break;
             }
         }
-    } else if (tick == "2") {
+    } else if (tick == 2) {
         lblAuto.Caption = "0";
         TmrGiocaAutomatico.Enabled = false;
         if (tk::Val(lblMossePossibili.Caption) == 1) {
