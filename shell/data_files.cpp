@@ -29,9 +29,10 @@ constexpr long kLongestIntervalMs = 5000;
 constexpr long kMostWins = 32767;
 
 // The values each option takes in its cycle on the options panel.
+using namespace state_text;
 const std::vector<std::string> kChoices[6] = {
-    {"Sì", "No"}, {"Sì", "No"}, {"Sì", "No"}, {"No", "Ogni tanto", "Sempre"}, {"Sì", "No"},
-    {"Lenta", "Normale", "Veloce"},
+    {kOn, kOff}, {kOn, kOff}, {kOn, kOff}, {kMusicOff, kMusicNowAndThen, kMusicAlways}, {kOn, kOff},
+    {kSlow, kNormal, kFast},
 };
 
 // A timer interval read from a file: a whole number of milliseconds in the sane range.
