@@ -33,10 +33,9 @@ void frmZirimbo2012::MakePawnOutComment(int player, Timer& followUp) {
     if (n >= 5) {
         line = n - 1;
     } else {
-        const std::string out = lblDadiUsciti(player).Caption;
-        if (out == "1") line = 1;
-        else if (out == "2") line = 2;
-        else if (out == "3") line = 3;
+        // The count of pawns out, one line each.
+        const long out = PawnsOut(player);
+        if (out >= 1 && out <= 3) line = static_cast<int>(out);
     }
     SayComment(player, kPawnOut, line, followUp, true);
 }

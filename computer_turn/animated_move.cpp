@@ -26,7 +26,7 @@ struct ChosenMove {
 
 ChosenMove ReadChosenMove(frmZirimbo2012& f) {
     ChosenMove m;
-    const long n = tk::Val(f.lblScelta.Caption);
+    const long n = f.ChosenRow();
     if (n < 1 || n > 8) return m;
     m.row = static_cast<int>(n);
     m.pawn = PawnOfText(f.lblPed(m.row).Caption);
@@ -42,7 +42,7 @@ ChosenMove ReadChosenMove(frmZirimbo2012& f) {
 // Tick 1: the message line empties and the chosen pawn shows it is about to move.
 void ShowChosenPawn(frmZirimbo2012& f, const players::Player& x, const ChosenMove& m) {
     f.lblSpiegazioni.Caption = "";
-    f.lblPedineInGioco.Caption = "0";
+    f.SetPawnInPlay(false);
     if (m.valid) {
         if (m.entry) {
             f.ImgPartenza(m.source).Picture = f.LoadPicture(x.pawnPicture[players::Chosen]);

@@ -38,10 +38,10 @@ void frmZirimbo2012::PrepareCarlaTurn() {
 void frmZirimbo2012::DispatchComputerTurn(int player) {
     const players::Player& x = players::kPlayers[players::CharacterOf(player)];
     const players::CharacterProcedures& run = players::ProceduresOf(player);
-    const bool pawnInPlay = tk::Val(lblPedineInGioco.Caption) != 0;
+    const bool pawnInPlay = PawnInPlay();
 
     // No playable move: the turn is skipped, or the character missed its six.
-    if (tk::Val(lblMossePossibili.Caption) == 0) {
+    if (PlayableMoves() == 0) {
         ShpForme(0).BackColor = x.light;
         lblContatoreMosse.Caption = "0";
         ClearCandidateTable();
@@ -49,7 +49,7 @@ void frmZirimbo2012::DispatchComputerTurn(int player) {
             (this->*run.missedSix)();
             return;
         }
-        lblPedineInGioco.Caption = "0";
+        SetPawnInPlay(false);
         lblSpiegazioni.Caption = x.skipMessage;
         if (OptionOn(Option::Characters)) {
             HideMenuButtons();
@@ -67,7 +67,7 @@ void frmZirimbo2012::DispatchComputerTurn(int player) {
 
     // A pawn in play: the eatable red pawns first, then the choice.
     if (pawnInPlay) {
-        lblPedineInGioco.Caption = "0";
+        SetPawnInPlay(false);
         for (int n = 1; n <= 8; ++n) {
             if (lblPos(n).BackColor != move_class::Eats) continue;
             const std::string q = PawnOnTargetOf(*this, n);
@@ -80,7 +80,7 @@ void frmZirimbo2012::DispatchComputerTurn(int player) {
             TmrLampeggiaRosso.Enabled = true;
             return;
         }
-        if (tk::Val(lblMossePossibili.Caption) != 1) {
+        if (PlayableMoves() != 1) {
             (this->*run.chooseMove)();
             return;
         }

@@ -16,7 +16,7 @@ bool IsOtherCharactersPawnText(const players::Player& x, const std::string& q) {
 
 // The mover's pawn that the chosen row has brought onto its exit cell, or 0.
 int PawnOnExitCell(frmZirimbo2012& f, const players::Player& x) {
-    const long n = tk::Val(f.lblScelta.Caption);
+    const long n = f.ChosenRow();
     const long t = n >= 1 && n <= 8 ? tk::Val(f.lblFinale(static_cast<int>(n)).Caption) : 0;
     if (t != x.exitCell) return 0;
     const long p = tk::Val(f.lblCaselle(x.exitCell).Caption);
@@ -68,12 +68,12 @@ void frmZirimbo2012::TakeComputerPawnOut(int player, int pawn) {
     ImgGif(x.exitCell).Picture = LoadPicture("");
     ImgDadiUsciti(pawn).Picture = LoadPicture(x.pawnPicture[players::Plain]);
     lblUscite(pawn).Caption = lblCaselle(x.exitCell).Caption.get();
-    lblDadiUsciti(player).Caption = tk::Str(tk::Val(lblDadiUsciti(player).Caption) + 1);
+    const long out = AddPawnOut(player);
     lblCaselle(x.exitCell).Caption = "0";
     lblHaMangiato.BackColor = colour::White;
     lblPedineRosseMangiabili.BackColor = colour::White;
     lblPedineRosseMangiabili.Caption = "0";
-    if (tk::Val(lblDadiUsciti(player).Caption) != 4) {
+    if (out != 4) {
         (this->*run.pawnOut)();
         return;
     }

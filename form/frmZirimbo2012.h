@@ -130,6 +130,15 @@ public:
     void SetTurn(int player);
     // The face the die shows (the number at the start of the caption).
     long DieValue() const;
+    // The playable rows of the candidate table, and the row chosen to be played.
+    long PlayableMoves() const;
+    long ChosenRow() const;
+    // Whether the computer player on turn had a pawn on the board when its turn began.
+    bool PawnInPlay() const;
+    void SetPawnInPlay(bool inPlay);
+    // The pawns player 1..4 has taken out (4 wins); AddPawnOut gives the new count.
+    long PawnsOut(int player) const;
+    long AddPawnOut(int player);
     // The tick counters of a computer move, of the automatic move and of the blink
     // of eatable red pawns: the next tick's number, written back as the counter.
     long NextMoveTick();

@@ -81,6 +81,18 @@ void frmZirimbo2012::SetTurn(int player) { lblTurnoDiGioco.Caption = tk::Str(pla
 
 long frmZirimbo2012::DieValue() const { return tk::Val(lblNumeroDado.Caption); }
 
+long frmZirimbo2012::PlayableMoves() const { return tk::Val(lblMossePossibili.Caption); }
+
+long frmZirimbo2012::ChosenRow() const { return tk::Val(lblScelta.Caption); }
+
+bool frmZirimbo2012::PawnInPlay() const { return tk::Val(lblPedineInGioco.Caption) != 0; }
+
+void frmZirimbo2012::SetPawnInPlay(bool inPlay) { lblPedineInGioco.Caption = inPlay ? "1" : "0"; }
+
+long frmZirimbo2012::PawnsOut(int player) const { return tk::Val(lblDadiUsciti(player).Caption); }
+
+long frmZirimbo2012::AddPawnOut(int player) { return Increment(lblDadiUsciti(player)); }
+
 long frmZirimbo2012::NextMoveTick() { return Increment(lblContatoreMosse); }
 
 long frmZirimbo2012::NextAutoMoveTick() { return Increment(lblAuto); }

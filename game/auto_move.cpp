@@ -23,7 +23,7 @@ void frmZirimbo2012::TmrGiocaAutomatico_Timer() {
     } else if (tick == 2) {
         lblAuto.Caption = "0";
         TmrGiocaAutomatico.Enabled = false;
-        if (tk::Val(lblMossePossibili.Caption) == 1) {
+        if (PlayableMoves() == 1) {
             for (int n = 1; n <= 8; ++n) {
                 if (lblPed(n).ForeColor == colour::Red) {
                     ImgGif_Click(static_cast<int>(tk::Val(lblFinale(n).Caption)));

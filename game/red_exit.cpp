@@ -46,7 +46,7 @@ void frmZirimbo2012::TmrTornaZirimbo_Timer() {
     ResetCandidatesAndPlayableFlags();
     lblCaselle(36).Caption = "0";
 
-    if (tk::Val(lblDadiUsciti(1).Caption) != 4) {
+    if (PawnsOut(players::kRed) != 4) {
         ReplayEffectAlways(mmcEsceRosso);
         lblSpiegazioni.Caption = "";
         TmrAspettaDado.Interval = 3700;

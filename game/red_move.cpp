@@ -73,8 +73,7 @@ void frmZirimbo2012::ExecuteRedMove() {
     };
 
     if (t == players::kPlayers[players::kRed].exitCell) {
-        lblDadiUsciti(1).Caption = tk::Str(tk::Val(lblDadiUsciti(1).Caption) + 1);
-        if (tk::Val(lblDadiUsciti(1).Caption) != 4) lblSpiegazioni.Caption = "Sei uscito, eh?";
+        if (AddPawnOut(players::kRed) != 4) lblSpiegazioni.Caption = "Sei uscito, eh?";
         commentOrSound();
         TmrTornaZirimbo.Interval = kExitPause;
         TmrTornaZirimbo.Enabled = true;

@@ -27,7 +27,7 @@ void frmZirimbo2012::TmrAspettaDado_Timer() {
     if (next == 4)
         for (int i = 0; i <= 6; ++i) ShpPuntoDado(i).BackColor = colour::White;
     const bool found = HasPawnOnBoard(next);
-    lblPedineInGioco.Caption = found ? "1" : "0";
+    SetPawnInPlay(found);
     if (found) {
         cmdTrovaNumeri_Click();
     } else if (next == 2) {
