@@ -42,7 +42,7 @@ std::uint8_t SmallNumber(const std::string& text) {
 
 ai::CandidateTable ReadCandidates(frmZirimbo2012& f) {
     ai::CandidateTable t;
-    const long count = tk::Val(f.lblPed(0).Caption);
+    const long count = f.CandidateCount();
     t.count = count < 0 ? 0 : count > 8 ? 8 : static_cast<int>(count);
     for (int n = 1; n <= t.count; ++n) {
         ai::Candidate& r = t.row[n];

@@ -31,8 +31,8 @@ ChosenMove ReadChosenMove(frmZirimbo2012& f) {
     m.row = static_cast<int>(n);
     m.pawn = PawnOfText(f.lblPed(m.row).Caption);
     m.entry = f.lblPos(m.row).BorderStyle != 0;
-    const long s = tk::Val(f.lblPos(m.row).Caption);
-    const long t = tk::Val(f.lblFinale(m.row).Caption);
+    const long s = f.RowSource(m.row);
+    const long t = f.RowTarget(m.row);
     m.source = static_cast<int>(s);
     m.target = static_cast<int>(t);
     m.valid = m.pawn != 0 && t >= 1 && t <= 36 && (m.entry ? s == m.pawn : (s >= 1 && s <= 36));

@@ -15,7 +15,7 @@ constexpr int kSkipLine = 12;
 
 // The pawn on the target cell of row n ("0" for none or a target off the board).
 std::string PawnOnTargetOf(frmZirimbo2012& f, int n) {
-    const long t = tk::Val(f.lblFinale(n).Caption);
+    const long t = f.RowTarget(n);
     return t >= 1 && t <= 36 ? f.lblCaselle(static_cast<int>(t)).Caption.get() : "0";
 }
 }  // namespace

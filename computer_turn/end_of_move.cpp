@@ -17,7 +17,7 @@ bool IsOtherCharactersPawnText(const players::Player& x, const std::string& q) {
 // The mover's pawn that the chosen row has brought onto its exit cell, or 0.
 int PawnOnExitCell(frmZirimbo2012& f, const players::Player& x) {
     const long n = f.ChosenRow();
-    const long t = n >= 1 && n <= 8 ? tk::Val(f.lblFinale(static_cast<int>(n)).Caption) : 0;
+    const long t = n >= 1 && n <= 8 ? f.RowTarget(static_cast<int>(n)) : 0;
     if (t != x.exitCell) return 0;
     const long p = tk::Val(f.lblCaselle(x.exitCell).Caption);
     return players::OwnsPawn(x, p) ? static_cast<int>(p) : 0;

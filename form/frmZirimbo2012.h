@@ -130,7 +130,12 @@ public:
     void SetTurn(int player);
     // The face the die shows (the number at the start of the caption).
     long DieValue() const;
-    // The playable rows of the candidate table, and the row chosen to be played.
+    // The candidate table: its row count, each row's pawn, source (a cell, or the
+    // parked pawn for an entry row) and target; the playable rows, and the row chosen.
+    long CandidateCount() const;
+    long RowPawn(int row) const;
+    long RowSource(int row) const;
+    long RowTarget(int row) const;
     long PlayableMoves() const;
     long ChosenRow() const;
     // Whether the computer player on turn had a pawn on the board when its turn began.

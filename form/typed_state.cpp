@@ -81,6 +81,14 @@ void frmZirimbo2012::SetTurn(int player) { lblTurnoDiGioco.Caption = tk::Str(pla
 
 long frmZirimbo2012::DieValue() const { return tk::Val(lblNumeroDado.Caption); }
 
+long frmZirimbo2012::CandidateCount() const { return tk::Val(lblPed(0).Caption); }
+
+long frmZirimbo2012::RowPawn(int row) const { return tk::Val(lblPed(row).Caption); }
+
+long frmZirimbo2012::RowSource(int row) const { return tk::Val(lblPos(row).Caption); }
+
+long frmZirimbo2012::RowTarget(int row) const { return tk::Val(lblFinale(row).Caption); }
+
 long frmZirimbo2012::PlayableMoves() const { return tk::Val(lblMossePossibili.Caption); }
 
 long frmZirimbo2012::ChosenRow() const { return tk::Val(lblScelta.Caption); }

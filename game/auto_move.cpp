@@ -26,7 +26,7 @@ void frmZirimbo2012::TmrGiocaAutomatico_Timer() {
         if (PlayableMoves() == 1) {
             for (int n = 1; n <= 8; ++n) {
                 if (lblPed(n).ForeColor == colour::Red) {
-                    ImgGif_Click(static_cast<int>(tk::Val(lblFinale(n).Caption)));
+                    ImgGif_Click(static_cast<int>(RowTarget(n)));
                     break;
                 }
             }
@@ -36,16 +36,16 @@ void frmZirimbo2012::TmrGiocaAutomatico_Timer() {
 }
 
 void frmZirimbo2012::PlayMarkedMoveByClicks() {
-    const int count = static_cast<int>(tk::Val(lblPed(0).Caption));
+    const int count = static_cast<int>(CandidateCount());
     for (int n = 1; n <= count && n <= 8; ++n) {
         if (lblPed(n).ForeColor != colour::Red) continue;
-        const int source = static_cast<int>(tk::Val(lblPos(n).Caption));
+        const int source = static_cast<int>(RowSource(n));
         if (lblPos(n).BorderStyle == 0) {
             ImgGif_Click(source);
         } else {
             ImgPartenza_Click(source);
         }
-        ImgGif_Click(static_cast<int>(tk::Val(lblFinale(n).Caption)));
+        ImgGif_Click(static_cast<int>(RowTarget(n)));
         return;
     }
 }

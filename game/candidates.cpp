@@ -11,7 +11,7 @@ namespace {
 // Adds one row to the table (both counts go up together) and returns its number;
 // a full table (eight rows, more than any roll can give) takes nothing and gives 0.
 int AppendRow(frmZirimbo2012& f, int pawn, int source, const std::string& target) {
-    const long n = tk::Val(f.lblPed(0).Caption) + 1;
+    const long n = f.CandidateCount() + 1;
     if (n < 1 || n > 8) return 0;
     f.lblPed(0).Caption = tk::Str(n);
     f.lblPed(static_cast<int>(n)).Caption = tk::Str(pawn);
@@ -73,7 +73,7 @@ void frmZirimbo2012::ClassifyCandidateRows(int firstPawn) {
     lblPedineGiocabili.Caption = "0";
     for (int k = firstPawn; k <= firstPawn + 3; ++k) {
         for (int n = 1; n <= count && n <= 8; ++n) {
-            if (tk::Val(lblPed(n).Caption) == k && move_class::IsPlayable(lblPos(n).BackColor)) {
+            if (RowPawn(n) == k && move_class::IsPlayable(lblPos(n).BackColor)) {
                 lblPedineGiocabili.Caption = tk::Str(tk::Val(lblPedineGiocabili.Caption) + 1);
                 break;
             }
@@ -131,20 +131,20 @@ void frmZirimbo2012::PrepareRedTurn() {
 void frmZirimbo2012::cmdTrovaSegnalini_Click() {
     SetMovePhase(1);
     for (int c = 1; c <= 36; ++c) lblCaselle(c).ForeColor = colour::Black;
-    const int count = static_cast<int>(tk::Val(lblPed(0).Caption));
+    const int count = static_cast<int>(CandidateCount());
     for (int n = 1; n <= count && n <= 8; ++n) {
         if (!move_class::IsPlayable(lblPos(n).BackColor) || lblPos(n).BorderStyle != 0) continue;
-        const long c = tk::Val(lblPos(n).Caption);
+        const long c = RowSource(n);
         if (c >= 0 && c <= 37) lblCaselle(static_cast<int>(c)).ForeColor = colour::Red;
     }
     MarkPlayableRedPawns();
 }
 
 void frmZirimbo2012::MarkPlayableRedPawns() {
-    const int count = static_cast<int>(tk::Val(lblPed(0).Caption));
+    const int count = static_cast<int>(CandidateCount());
     for (int n = 1; n <= count && n <= 8; ++n) {
         if (!move_class::IsPlayable(lblPos(n).BackColor)) continue;
-        const int source = static_cast<int>(tk::Val(lblPos(n).Caption));
+        const int source = static_cast<int>(RowSource(n));
         if (lblPos(n).BorderStyle == 0) {
             if (ImgGif.exists(source)) ImgGif(source).Picture = LoadPicture(pawn_picture::Red(players::Marked));
         } else if (ImgPartenza.exists(source)) {

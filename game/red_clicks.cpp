@@ -100,7 +100,7 @@ void ShowChosenBoardPawn(frmZirimbo2012& f, int cell) {
 void MarkTargetsOf(frmZirimbo2012& f, int cell) {
     for (int k = 0; k <= 2; ++k) f.lblLineaMossa(k).Caption = "0";
     for (int n = 1; n <= 8; ++n) {
-        if (f.lblPos(n).BorderStyle != 0 || tk::Val(f.lblPos(n).Caption) != cell) continue;
+        if (f.lblPos(n).BorderStyle != 0 || f.RowSource(n) != cell) continue;
         const tk::Color cls = f.lblPos(n).BackColor;
         const std::string target = f.lblFinale(n).Caption;
         const long t = tk::Val(target);
