@@ -79,7 +79,7 @@ void frmZirimbo2012::TakeComputerPawnOut(int player, int pawn) {
     }
     setBackColor(x.winner);
     ShpForme(0).BackColor = x.winnerArea;
-    lblPartiteVinte(player).Caption = tk::Str(tk::Val(lblPartiteVinte(player).Caption) + 1);
+    AddGameWon(player);
     ClearCandidateTable();
     (this->*run.victory)();
 }

@@ -144,6 +144,13 @@ public:
     // The pawns player 1..4 has taken out (4 wins); AddPawnOut gives the new count.
     long PawnsOut(int player) const;
     long AddPawnOut(int player);
+    // One more game won in this run by player 1..4.
+    void AddGameWon(int player);
+    // The human's choice: the pawn and the cell clicked (37 for a parked pawn),
+    // and the cells of target slot 1 and 2 (0 none).
+    long ChosenPawn() const;
+    long ChosenCell() const;
+    long TargetCell(int slot) const;
     // The tick counters of a computer move, of the automatic move and of the blink
     // of eatable red pawns: the next tick's number, written back as the counter.
     long NextMoveTick();

@@ -101,6 +101,14 @@ long frmZirimbo2012::PawnsOut(int player) const { return tk::Val(lblDadiUsciti(p
 
 long frmZirimbo2012::AddPawnOut(int player) { return Increment(lblDadiUsciti(player)); }
 
+void frmZirimbo2012::AddGameWon(int player) { Increment(lblPartiteVinte(player)); }
+
+long frmZirimbo2012::ChosenPawn() const { return tk::Val(lblPedinaCliccata.Caption); }
+
+long frmZirimbo2012::ChosenCell() const { return tk::Val(lblCasellaCliccata.Caption); }
+
+long frmZirimbo2012::TargetCell(int slot) const { return tk::Val(lblIcs(slot).Caption); }
+
 long frmZirimbo2012::NextMoveTick() { return Increment(lblContatoreMosse); }
 
 long frmZirimbo2012::NextAutoMoveTick() { return Increment(lblAuto); }

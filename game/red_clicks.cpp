@@ -47,13 +47,13 @@ void RedrawCell(frmZirimbo2012& f, long c) {
 
 // Fills the first free target slot with a target and its candidate row.
 void FillSlot(frmZirimbo2012& f, const std::string& target, int row) {
-    const int slot = tk::Val(f.lblIcs(1).Caption) == 0 ? 1 : 2;
+    const int slot = f.TargetCell(1) == 0 ? 1 : 2;
     f.lblIcs(slot).Caption = target;
     f.lblLineaMossa(slot).Caption = tk::Str(row);
 }
 
 bool IsTargetSlot(frmZirimbo2012& f, int cell) {
-    return cell == tk::Val(f.lblIcs(1).Caption) || cell == tk::Val(f.lblIcs(2).Caption);
+    return cell == f.TargetCell(1) || cell == f.TargetCell(2);
 }
 
 // Chooses the offered parked pawn k: its slot, the marks and the prompt (no sound).
@@ -131,8 +131,8 @@ void ChooseBoardPawn(frmZirimbo2012& f, int cell) {
     f.SetMovePhase(2);
     ShowChosenBoardPawn(f, cell);
     MarkTargetsOf(f, cell);
-    if (tk::Val(f.lblIcs(2).Caption) != 0) f.lblSpiegazioni.Caption = kTwoTargets;
-    else if (tk::Val(f.lblIcs(1).Caption) == cell) f.lblSpiegazioni.Caption = kOwnCell;
+    if (f.TargetCell(2) != 0) f.lblSpiegazioni.Caption = kTwoTargets;
+    else if (f.TargetCell(1) == cell) f.lblSpiegazioni.Caption = kOwnCell;
     else f.lblSpiegazioni.Caption = kOneTarget;
 }
 
@@ -147,7 +147,7 @@ void DropBoardPawnChoice(frmZirimbo2012& f) {
 
 // Another playable pawn clicked while a target is awaited: the choice moves to it.
 void SwitchToBoardPawn(frmZirimbo2012& f, int cell) {
-    const long chosenCell = tk::Val(f.lblCasellaCliccata.Caption);
+    const long chosenCell = f.ChosenCell();
     if (chosenCell >= 0 && chosenCell <= 37) f.ImgGif(static_cast<int>(chosenCell)).Picture = f.LoadPicture(Red(Plain));
     f.RedrawTargetCells();
     f.ClearPawnChoice(1);
@@ -165,7 +165,7 @@ void ClickWhileTargetAwaited(frmZirimbo2012& f, int cell) {
         return;
     }
     if (!Flagged(f.lblCaselle(cell))) return;
-    if (cell != tk::Val(f.lblCasellaCliccata.Caption)) {
+    if (cell != f.ChosenCell()) {
         SwitchToBoardPawn(f, cell);
     } else if (cell >= 33 && isTarget) {
         // Its own cell is a target only once round the inner ring.
@@ -203,7 +203,7 @@ void frmZirimbo2012::ImgPartenza_Click(int Index) {
         return;
     }
     if (MovePhase() != 2) return;
-    const long chosen = tk::Val(lblPedinaCliccata.Caption);
+    const long chosen = ChosenPawn();
     if (chosen >= 1 && chosen <= 16 && tk::Val(lblPedine(static_cast<int>(chosen)).Caption) == Index) {
         // The chosen parked pawn clicked again: the choice is dropped.
         ReplayEffect(mmcTic);
@@ -251,7 +251,7 @@ void frmZirimbo2012::CancelPawnSelection() {
 }
 
 void frmZirimbo2012::RedrawTargetCells() {
-    for (int k = 1; k <= 2; ++k) RedrawCell(*this, tk::Val(lblIcs(k).Caption));
+    for (int k = 1; k <= 2; ++k) RedrawCell(*this, TargetCell(k));
 }
 
 void frmZirimbo2012::ClearPawnChoice(int phase) {

@@ -37,7 +37,7 @@ void frmZirimbo2012::TmrTornaZirimbo_Timer() {
     TmrTornaZirimbo.Enabled = false;
     ShpForme(0).BackColor = colour::White;
     ImgGif(36).Picture = LoadPicture("");
-    const long p = tk::Val(lblPedinaCliccata.Caption);
+    const long p = ChosenPawn();
     if (p >= 1 && p <= 16) {
         ImgDadiUsciti(static_cast<int>(p)).Picture = LoadPicture(players::kPlayers[players::kRed].pawnPicture[players::Plain]);
         lblUscite(static_cast<int>(p)).Caption = lblPedinaCliccata.Caption.get();
@@ -58,7 +58,7 @@ void frmZirimbo2012::TmrTornaZirimbo_Timer() {
     ReplayEffectAlways(mmcVinceRosso);
     setBackColor(kRedWinner);
     lblSpiegazioni.Caption = "Hai vinto, " + lblNomeGiocatore.Caption + "!!";
-    lblPartiteVinte(1).Caption = tk::Str(tk::Val(lblPartiteVinte(1).Caption) + 1);
+    AddGameWon(players::kRed);
     ShpForme(0).BackColor = kRedWinner;
     if (MusicOn()) {
         TmrMusiche.Enabled = false;
