@@ -47,8 +47,8 @@ void ShowChosenPawn(frmZirimbo2012& f, const players::Player& x, const ChosenMov
         if (m.entry) {
             f.ImgPartenza(m.source).Picture = f.LoadPicture(x.pawnPicture[players::Chosen]);
         } else {
-            const bool onStart = players::IsStartCell(m.source);
-            f.ImgGif(m.source).Picture = f.LoadPicture(x.pawnPicture[onStart ? players::ChosenOnStart : players::Chosen]);
+            const players::PawnLook look = players::IsStartCell(m.source) ? players::ChosenOnStart : players::Chosen;
+            f.ImgGif(m.source).Picture = f.LoadPicture(x.pawnPicture[look]);
         }
     }
     f.ReplayEffect(f.mmcTic);
@@ -59,8 +59,8 @@ void ShowTarget(frmZirimbo2012& f, const players::Player& x, const ChosenMove& m
     if (m.valid) {
         const std::string there = f.lblCaselle(m.target).Caption;
         if (const int q = PawnOfText(there)) {
-            const bool own = q >= 5 && players::OwnsPawn(x, q);
-            f.ImgGif(m.target).Picture = f.LoadPicture(players::PawnPicture(q, own ? players::OwnTarget : players::Marked));
+            const players::PawnLook look = q >= 5 && players::OwnsPawn(x, q) ? players::OwnTarget : players::Marked;
+            f.ImgGif(m.target).Picture = f.LoadPicture(players::PawnPicture(q, look));
         } else if (there == "0") {
             f.ImgGif(m.target).Picture = f.LoadPicture(pawn_picture::kEmptyTarget);
         }

@@ -18,7 +18,8 @@ void frmZirimbo2012::TmrLampeggiaRosso_Timer() {
         TmrLampeggiaRosso.Enabled = false;
         return;
     }
-    const char* picture = tick % 2 == 1 ? "\\Pedine\\Frecce.gif" : players::kPlayers[players::kRed].pawnPicture[players::Plain];
+    const char* redPawn = players::kPlayers[players::kRed].pawnPicture[players::Plain];
+    const char* picture = tick % 2 == 1 ? "\\Pedine\\Frecce.gif" : redPawn;
     for (int k = 1; k <= 4; ++k) {
         const long c = tk::Val(lblPosizioneRossa(k).Caption);
         if (c >= 1 && c <= 36) ImgGif(static_cast<int>(c)).Picture = LoadPicture(picture);

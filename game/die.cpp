@@ -4,6 +4,7 @@
 
 #include "board/players.h"
 #include "form/frmZirimbo2012.h"
+#include "form/player_procedures.h"
 #include "toolkit/runtime.h"
 #include "toolkit/text.h"
 
@@ -97,14 +98,12 @@ void frmZirimbo2012::TimerDado_Timer() {
     lblSpia.BackColor = colour::White;
     lblSpia.Caption = "0";
     ClearCandidateTable();
-    switch (Turn()) {
-        case 1:
-            ShpForme(0).BackColor = colour::White;
-            PrepareRedTurn();
-            break;
-        case 2: PrepareBobTurn(); break;
-        case 3: PrepareGiorgettoTurn(); break;
-        case 4: PrepareCarlaTurn(); break;
+    const int player = Turn();
+    if (player == players::kRed) {
+        ShpForme(0).BackColor = colour::White;
+        PrepareRedTurn();
+    } else if (players::IsCharacter(player)) {
+        (this->*players::ProceduresOf(player).prepareTurn)();
     }
 }
 

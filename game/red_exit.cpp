@@ -11,7 +11,8 @@
 namespace zirimbo {
 
 namespace {
-constexpr tk::Color kRedWinner = players::kPlayers[players::kRed].winner;
+constexpr const players::Player& kRed = players::kPlayers[players::kRed];
+constexpr tk::Color kRedWinner = kRed.winner;
 }  // namespace
 
 int frmZirimbo2012::ScoreboardRowOf(tk::Color rowColour) {
@@ -36,17 +37,17 @@ void frmZirimbo2012::RecordScoreboardWin(tk::Color rowColour) {
 void frmZirimbo2012::TmrTornaZirimbo_Timer() {
     TmrTornaZirimbo.Enabled = false;
     ShpForme(0).BackColor = colour::White;
-    ImgGif(36).Picture = LoadPicture("");
+    ImgGif(kRed.exitCell).Picture = LoadPicture("");
     const long p = ChosenPawn();
     if (p >= 1 && p <= 16) {
-        ImgDadiUsciti(static_cast<int>(p)).Picture = LoadPicture(players::kPlayers[players::kRed].pawnPicture[players::Plain]);
+        ImgDadiUsciti(static_cast<int>(p)).Picture = LoadPicture(kRed.pawnPicture[players::Plain]);
         lblUscite(static_cast<int>(p)).Caption = lblPedinaCliccata.Caption.get();
     }
     ClearPawnChoice(0);
     ResetCandidatesAndPlayableFlags();
-    lblCaselle(36).Caption = "0";
+    lblCaselle(kRed.exitCell).Caption = "0";
 
-    if (PawnsOut(players::kRed) != 4) {
+    if (PawnsOut(kRed.number) != 4) {
         ReplayEffectAlways(mmcEsceRosso);
         lblSpiegazioni.Caption = "";
         TmrAspettaDado.Interval = 3700;
@@ -58,7 +59,7 @@ void frmZirimbo2012::TmrTornaZirimbo_Timer() {
     ReplayEffectAlways(mmcVinceRosso);
     setBackColor(kRedWinner);
     lblSpiegazioni.Caption = "Hai vinto, " + lblNomeGiocatore.Caption + "!!";
-    AddGameWon(players::kRed);
+    AddGameWon(kRed.number);
     ShpForme(0).BackColor = kRedWinner;
     if (MusicOn()) {
         TmrMusiche.Enabled = false;

@@ -1,6 +1,7 @@
 // The turn hub: every finished turn arms TmrAspettaDado, whose tick starts the
 // next player's turn; after Carla it prompts the human to roll.
 #include "form/frmZirimbo2012.h"
+#include "form/player_procedures.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {
@@ -30,12 +31,8 @@ void frmZirimbo2012::TmrAspettaDado_Timer() {
     SetPawnInPlay(found);
     if (found) {
         cmdTrovaNumeri_Click();
-    } else if (next == 2) {
-        CommentBobHopeForSix();
-    } else if (next == 3) {
-        CommentGiorgettoHopeForSix();
     } else {
-        CommentCarlaHopeForSix();
+        (this->*players::ProceduresOf(next).hopeForSix)();
     }
 }
 
