@@ -23,7 +23,7 @@ void BM_WholeGame(benchmark::State& state) {
         auto f = std::make_unique<zirimbo::frmZirimbo2012>(h.rt);
         f->Load();
         f->Show();
-        f->lblVoceOpzione(2).Caption = "No";
+        f->SetOption(zirimbo::Option::AutoMove, false);
         f->cmdAssegnaCasuale_Click();   // the comment line orders, as the name entry draws them
         h.useSeededRandom(seed++);
         const auto r = whole_game::Play(*f, h, 6LL * 3600 * 1000);
