@@ -18,13 +18,12 @@ constexpr tk::Color kBobColumn = developer_view::LightOfPlayer(2);
 // one draw of 1 to `faces` per category and a last draw that is not used. The
 // step counter shows each step, then `after` once the character is done.
 void DrawCursors(frmZirimbo2012& f, int firstStep, int lastStep, int faces, const char* after) {
-    ControlArray<Label>* cursors[3] = {&f.lblEtiBob, &f.lblEtiGio, &f.lblEtiCar};
     for (int who = 0; who < 3; ++who) {
         f.lblConteggio.BackColor = developer_view::LightOfPlayer(who + 2);
         for (int step = firstStep; step <= lastStep; ++step) {
             const int r = f.runtime().draw(faces);
             f.lblConteggio.Caption = tk::Str(step);
-            if (step < lastStep) (*cursors[who])(step).Caption = tk::Str(r);
+            if (step < lastStep) f.LineCursorsOf(who + 2)(step).Caption = tk::Str(r);
         }
         f.lblConteggio.Caption = after;
     }
