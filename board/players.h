@@ -24,21 +24,21 @@ enum PawnLook {
 };
 
 struct Player {
-    int number;              // 1 red .. 4 Carla
-    int firstPawn;           // its pawns are firstPawn .. firstPawn + 3, also their parking and exit squares
-    int startCell;           // where an entering pawn lands
-    int exitCell;            // where a pawn leaves the board
+    int number;                  // 1 red .. 4 Carla
+    int firstPawn;               // its pawns are firstPawn .. firstPawn + 3, also their parking and exit squares
+    int startCell;               // where an entering pawn lands
+    int exitCell;                // where a pawn leaves the board
     const char* pawnPicture[6];  // [PawnLook]
-    char commentLetter;      // of the voice clips and bubbles ("\Bob\05B4.wav", "\Fumetti\B05.gif")
+    char commentLetter;          // of the voice clips and bubbles ("\Bob\05B4.wav", "\Fumetti\B05.gif")
     const char* voiceFolder;
     Color dieBody;
     Color diePips;
-    Color light;         // the message area while the character acts or speaks; red's during a refusal or a skip
-    Color winner;        // the window's background when it wins; also its scoreboard row's colour
-    Color winnerArea;    // the message area when it wins
-    Color developerLight;  // its cells, totals and columns in the hidden developer views
-    const char* skipMessage;   // a turn without a playable pawn
-    int skipPause;             // the turn hub's interval after it
+    Color light;              // the message area while the character acts or speaks; red's during a refusal or a skip
+    Color winner;             // the window's background when it wins; also its scoreboard row's colour
+    Color winnerArea;         // the message area when it wins
+    Color developerLight;     // its cells, totals and columns in the hidden developer views
+    const char* skipMessage;  // a turn without a playable pawn
+    int skipPause;            // the turn hub's interval after it
     // A character's temper in its move choice, by its two tactic draws of 1 to 8:
     // the first up to this divides a threatened pawn's value by 6 (else by 12),
     int divisorSixUpTo;
@@ -49,20 +49,78 @@ struct Player {
 // [1..4]; element 0 is no player.
 inline constexpr Player kPlayers[5] = {
     {},
-    {kRed, 1, 1, 36,
-     {"", "\\Pedine\\R1.gif", "\\Pedine\\R2.gif", "\\Pedine\\R3.gif", "\\Pedine\\R4.gif", "\\Pedine\\R5.gif"},
-     ' ', "", 0x0000FF, 0xFFFFFF, 0x8080FF, 0x8080FF, 0x8080FF, 0xC0C0FF,
-     "Non hai pedine giocabili, devi saltare il tuo turno!!", 1500, 0, 0},
-    {kBob, 5, 6, 33,
-     {"", "\\Pedine\\B1.gif", "\\Pedine\\B2.gif", "\\Pedine\\B3.gif", "\\Pedine\\B4.gif", "\\Pedine\\B5.gif"},
-     'B', "\\Bob", 0xFF9400, 0xFFFFFF, 0xFFCB84, 0xFFCB84, 0xFFCB84, 0xFFFFC0, "Devo saltare il turno...", 1600, 4, 4},
-    {kGiorgetto, 9, 11, 34,
-     {"", "\\Pedine\\G1.gif", "\\Pedine\\G2.gif", "\\Pedine\\G3.gif", "\\Pedine\\G4.gif", "\\Pedine\\G5.gif"},
-     'G', "\\Giorgetto", 0x00FFFF, 0x808080, 0xC0FFFF, 0x80FFFF, 0xC0FFFF, 0xC0FFFF, "Non posso giocare...", 1800,
-     2, 2},
-    {kCarla, 13, 16, 35,
-     {"", "\\Pedine\\V1.gif", "\\Pedine\\V2.gif", "\\Pedine\\V3.gif", "\\Pedine\\V4.gif", "\\Pedine\\V5.gif"},
-     'C', "\\Carla", 0x00C000, 0xFFFFFF, 0x9DEEA2, 0x80FF80, 0x80FF80, 0xC0FFC0, "Passo...", 1000, 6, 6},
+    {.number = kRed,
+     .firstPawn = 1,
+     .startCell = 1,
+     .exitCell = 36,
+     .pawnPicture = {"", "\\Pedine\\R1.gif", "\\Pedine\\R2.gif", "\\Pedine\\R3.gif", "\\Pedine\\R4.gif",
+                     "\\Pedine\\R5.gif"},
+     .commentLetter = ' ',
+     .voiceFolder = "",
+     .dieBody = 0x0000FF,
+     .diePips = 0xFFFFFF,
+     .light = 0x8080FF,
+     .winner = 0x8080FF,
+     .winnerArea = 0x8080FF,
+     .developerLight = 0xC0C0FF,
+     .skipMessage = "Non hai pedine giocabili, devi saltare il tuo turno!!",
+     .skipPause = 1500,
+     .divisorSixUpTo = 0,
+     .eatBonusOffUpTo = 0},
+    {.number = kBob,
+     .firstPawn = 5,
+     .startCell = 6,
+     .exitCell = 33,
+     .pawnPicture = {"", "\\Pedine\\B1.gif", "\\Pedine\\B2.gif", "\\Pedine\\B3.gif", "\\Pedine\\B4.gif",
+                     "\\Pedine\\B5.gif"},
+     .commentLetter = 'B',
+     .voiceFolder = "\\Bob",
+     .dieBody = 0xFF9400,
+     .diePips = 0xFFFFFF,
+     .light = 0xFFCB84,
+     .winner = 0xFFCB84,
+     .winnerArea = 0xFFCB84,
+     .developerLight = 0xFFFFC0,
+     .skipMessage = "Devo saltare il turno...",
+     .skipPause = 1600,
+     .divisorSixUpTo = 4,
+     .eatBonusOffUpTo = 4},
+    {.number = kGiorgetto,
+     .firstPawn = 9,
+     .startCell = 11,
+     .exitCell = 34,
+     .pawnPicture = {"", "\\Pedine\\G1.gif", "\\Pedine\\G2.gif", "\\Pedine\\G3.gif", "\\Pedine\\G4.gif",
+                     "\\Pedine\\G5.gif"},
+     .commentLetter = 'G',
+     .voiceFolder = "\\Giorgetto",
+     .dieBody = 0x00FFFF,
+     .diePips = 0x808080,
+     .light = 0xC0FFFF,
+     .winner = 0x80FFFF,
+     .winnerArea = 0xC0FFFF,
+     .developerLight = 0xC0FFFF,
+     .skipMessage = "Non posso giocare...",
+     .skipPause = 1800,
+     .divisorSixUpTo = 2,
+     .eatBonusOffUpTo = 2},
+    {.number = kCarla,
+     .firstPawn = 13,
+     .startCell = 16,
+     .exitCell = 35,
+     .pawnPicture = {"", "\\Pedine\\V1.gif", "\\Pedine\\V2.gif", "\\Pedine\\V3.gif", "\\Pedine\\V4.gif",
+                     "\\Pedine\\V5.gif"},
+     .commentLetter = 'C',
+     .voiceFolder = "\\Carla",
+     .dieBody = 0x00C000,
+     .diePips = 0xFFFFFF,
+     .light = 0x9DEEA2,
+     .winner = 0x80FF80,
+     .winnerArea = 0x80FF80,
+     .developerLight = 0xC0FFC0,
+     .skipMessage = "Passo...",
+     .skipPause = 1000,
+     .divisorSixUpTo = 6,
+     .eatBonusOffUpTo = 6},
 };
 
 inline constexpr bool IsPlayer(long player) { return player >= kRed && player <= kCarla; }

@@ -40,9 +40,7 @@ std::string frmZirimbo2012::CommentBubble(int player, int category) {
     return std::string("\\Fumetti\\") + kPlayers[player].commentLetter + TwoDigits(category) + ".gif";
 }
 
-SoundChannel& frmZirimbo2012::VoiceOf(int player) {
-    return this->*players::ProceduresOf(player).voice;
-}
+SoundChannel& frmZirimbo2012::VoiceOf(int player) { return this->*players::ProceduresOf(player).voice; }
 
 ControlArray<Label>& frmZirimbo2012::LineCursorsOf(int player) {
     return this->*players::ProceduresOf(player).lineCursors;

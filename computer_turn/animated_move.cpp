@@ -8,7 +8,6 @@
 
 namespace zirimbo {
 
-
 namespace {
 // A pawn number written as plain decimal text, or 0.
 int PawnOfText(const std::string& text) {

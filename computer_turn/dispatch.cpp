@@ -8,7 +8,6 @@
 
 namespace zirimbo {
 
-
 namespace {
 // The character's one line (category 12) on a skipped turn.
 constexpr int kSkipLine = 12;

@@ -14,7 +14,6 @@ namespace {
 constexpr int kFaces = 13;
 constexpr int kFirstInterval = 50;
 
-
 // The face put before a forced six, chosen by the face before it so that no face repeats.
 constexpr int kBeforeForcedSix[7] = {0, 4, 5, 1, 3, 3, 2};
 }  // namespace

@@ -52,9 +52,7 @@ void FillSlot(frmZirimbo2012& f, const std::string& target, int row) {
     f.lblLineaMossa(slot).Caption = tk::Str(row);
 }
 
-bool IsTargetSlot(frmZirimbo2012& f, int cell) {
-    return cell == f.TargetCell(1) || cell == f.TargetCell(2);
-}
+bool IsTargetSlot(frmZirimbo2012& f, int cell) { return cell == f.TargetCell(1) || cell == f.TargetCell(2); }
 
 // Chooses the offered parked pawn k: its slot, the marks and the prompt (no sound).
 void ChooseParkedPawn(frmZirimbo2012& f, int k) {
@@ -131,9 +129,13 @@ void ChooseBoardPawn(frmZirimbo2012& f, int cell) {
     f.SetMovePhase(2);
     ShowChosenBoardPawn(f, cell);
     MarkTargetsOf(f, cell);
-    if (f.TargetCell(2) != 0) f.lblSpiegazioni.Caption = kTwoTargets;
-    else if (f.TargetCell(1) == cell) f.lblSpiegazioni.Caption = kOwnCell;
-    else f.lblSpiegazioni.Caption = kOneTarget;
+    if (f.TargetCell(2) != 0) {
+        f.lblSpiegazioni.Caption = kTwoTargets;
+    } else if (f.TargetCell(1) == cell) {
+        f.lblSpiegazioni.Caption = kOwnCell;  // its own cell once round the inner ring: no 'X' there
+    } else {
+        f.lblSpiegazioni.Caption = kOneTarget;
+    }
 }
 
 // The chosen board pawn clicked again, not as its own target: the choice is dropped.

@@ -31,8 +31,12 @@ constexpr long kMostWins = 32767;
 // The values each option takes in its cycle on the options panel.
 using namespace state_text;
 const std::vector<std::string> kChoices[6] = {
-    {kOn, kOff}, {kOn, kOff}, {kOn, kOff}, {kMusicOff, kMusicNowAndThen, kMusicAlways}, {kOn, kOff},
-    {kSlow, kNormal, kFast},
+    {kOn, kOff},                                  // characters
+    {kOn, kOff},                                  // sound effects
+    {kOn, kOff},                                  // automatic move
+    {kMusicOff, kMusicNowAndThen, kMusicAlways},  // music
+    {kOn, kOff},                                  // voices
+    {kSlow, kNormal, kFast},                      // speed
 };
 
 // A timer interval read from a file: a whole number of milliseconds in the sane range.

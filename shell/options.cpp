@@ -50,9 +50,7 @@ void frmZirimbo2012::lblOpzione_Click(int Index) {
             break;
         case Option::Effects:
         case Option::AutoMove:
-        case Option::Voices:
-            SetOption(option, !OptionOn(option));
-            break;
+        case Option::Voices: SetOption(option, !OptionOn(option)); break;
         case Option::Music:
             switch (Music()) {
                 case MusicMode::Off:
@@ -60,17 +58,14 @@ void frmZirimbo2012::lblOpzione_Click(int Index) {
                     TmrMusiche.Enabled = true;
                     cmdProssimoBrano_Click();
                     break;
-                case MusicMode::NowAndThen:
-                    SetMusic(MusicMode::Always);
-                    break;
+                case MusicMode::NowAndThen: SetMusic(MusicMode::Always); break;
                 case MusicMode::Always:
                     SetMusic(MusicMode::Off);
                     StopChannel(mmcMusiche);
                     TmrMusiche.Enabled = false;
                     TmrRipetiMusiche.Enabled = false;
                     break;
-                case MusicMode::Other:
-                    break;
+                case MusicMode::Other: break;
             }
             break;
         case Option::Speed: {

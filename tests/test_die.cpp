@@ -233,8 +233,7 @@ TEST_F(TurnCycleTest, EnterAtThePromptRollsForRed) {
 
 // Each player's die colours; a computer's end of roll keeps the message background.
 TEST_F(TurnCycleTest, TheDieTakesThePlayersColoursAndTheRollGoesToThatPlayer) {
-    const tk::Color body[] = {tk::Color{0xFF9400}, tk::Color{0x00FFFF}, tk::Color{0x00C000},
-                              zirimbo::colour::Red};
+    const tk::Color body[] = {tk::Color{0xFF9400}, tk::Color{0x00FFFF}, tk::Color{0x00C000}, zirimbo::colour::Red};
     const tk::Color pips[] = {zirimbo::colour::White, zirimbo::colour::Grey, zirimbo::colour::White,
                               zirimbo::colour::White};
     for (int i = 0; i < 4; ++i) {
