@@ -7,6 +7,8 @@ namespace zirimbo {
 
 void frmZirimbo2012::lblNuovaPartita_Click() {
     FraRicomincia.Visible = false;
+    // A music pause left from the finished game would cut the first piece short.
+    TmrRipetiMusiche.Enabled = false;
     if (MusicOn()) {
         TmrMusiche.Enabled = true;
         cmdProssimoBrano_Click();

@@ -64,6 +64,9 @@ void frmZirimbo2012::lblOpzione_Click(int Index) {
                     StopChannel(mmcMusiche);
                     TmrMusiche.Enabled = false;
                     TmrRipetiMusiche.Enabled = false;
+                    // The victory piece's repeat ends too, or it would restart
+                    // whatever piece a later "Ogni tanto" puts into the channel.
+                    TmrVerdi.Enabled = false;
                     break;
                 case MusicMode::Other: break;
             }

@@ -151,3 +151,48 @@ TEST_F(MusicTest, APauseRunningWhenAGameEndsLeavesTheEndPieceAlone) {
     EXPECT_FALSE(f->TmrMusiche.Enabled);
     EXPECT_NE(f->mmcMusiche.FileName.get().find("Sconfitta"), std::string::npos);
 }
+
+TEST_F(MusicTest, APauseLeftFromTheLastGameDoesNotCutTheNewGamesFirstPiece) {
+    f->cmdAssegnaVeloci_Click();
+    f->lblVoceOpzione(3).Caption = "Ogni tanto";
+    f->TmrMusiche.Enabled = true;
+    f->cmdProssimoBrano_Click();
+    h.audio.finish("mmcMusiche");
+    h.advance(2000);
+    ASSERT_TRUE(f->TmrRipetiMusiche.Enabled);
+    // A computer wins during the pause and the player starts a new game at once.
+    f->setBackColor(0xFFCB84);
+    f->TmrMusiche.Enabled = false;
+    f->SwitchChannelFile(f->mmcMusiche, "\\Musiche\\Sconfitta.mid");
+    h.advance(5000);
+    f->lblNuovaPartita_Click();
+    const std::string first = lastPiece();
+    h.audio.clear();
+    h.advance(25000);
+    EXPECT_TRUE(h.audio.plays().empty());
+    EXPECT_EQ(lastPiece(), "");
+    EXPECT_FALSE(f->TmrRipetiMusiche.Enabled);
+    EXPECT_TRUE(f->TmrMusiche.Enabled);
+    EXPECT_EQ(first, f->lblMusLenti(1).Caption.get());
+}
+
+TEST_F(MusicTest, MusicSwitchedOffAndOnAfterTheHumansWinEndsTheVictoryRepeat) {
+    f->cmdAssegnaVeloci_Click();
+    f->lblVoceOpzione(3).Caption = "Sempre";
+    f->setBackColor(0x8080FF);
+    f->SwitchChannelFile(f->mmcMusiche, "\\Musiche\\Vittoria.mid");
+    f->TmrPannelloVittoria_Timer();
+    ASSERT_TRUE(f->TmrVerdi.Enabled);
+    f->click(f->lblPulsante(2));
+    f->click(f->lblOpzione(3));  // "Sempre" -> "No"
+    EXPECT_EQ(f->lblVoceOpzione(3).Caption.get(), "No");
+    EXPECT_FALSE(f->TmrVerdi.Enabled);
+    h.advance(5000);
+    f->click(f->lblOpzione(3));  // "No" -> "Ogni tanto": a normal piece
+    const std::string piece = lastPiece();
+    ASSERT_EQ(piece, f->lblMusVeloci(1).Caption.get());
+    h.audio.clear();
+    h.advance(18700 * 3);
+    EXPECT_TRUE(h.audio.plays().empty());
+    EXPECT_FALSE(f->TmrVerdi.Enabled);
+}
