@@ -16,6 +16,14 @@ void frmZirimbo2012::lblEsci_Click(int Index) {
     for (int i = 0; i <= 3; ++i) lblPulsante(i).Enabled = false;
     lblEsci(0).Enabled = false;
     lblEsci(1).Enabled = false;
+    // Nothing may roll the die or start a turn while the goodbye is spoken:
+    // a computer player's comment would cut it short.
+    ImgDado.Enabled = false;
+    cmdGioca.Enabled = false;
+    SetCanPlay(false);
+    TimerDado.Enabled = false;
+    TmrGiocaAutomatico.Enabled = false;
+    TmrAspettaDado.Enabled = false;
     if (MusicOn()) StopChannel(mmcMusiche);
     SayGoodbye();  // also sets the exit's delay
     SaveOptionsAndName();

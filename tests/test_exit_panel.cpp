@@ -137,3 +137,30 @@ TEST_F(ExitTest, TheDelayFollowsTheCharacterAndMusicOffSendsTheMusicNothing) {
         EXPECT_FALSE(f->loaded()) << c.who;
     }
 }
+
+TEST_F(ExitTest, NothingRollsOrPlaysWhileTheGoodbyeRuns) {
+    h.useSeededRandom(3);
+    f->lblUnoDeiTre.Caption = "1";  // Bob: the longest goodbye
+    f->SetFocus(f->cmdGioca);
+    // An automatic move and the turn hub were pending when the panel was opened.
+    f->lblTurnoDiGioco.Caption = "1";
+    f->TmrGiocaAutomatico.Enabled = true;
+    f->TmrAspettaDado.Enabled = true;
+    f->click(f->lblEsci(0));
+    f->keyDown(tk::vbKeyReturn);
+    f->click(f->ImgDado);
+    f->ImgGif_Click(1);
+    h.advance(1699);
+    ASSERT_TRUE(f->loaded());
+    EXPECT_FALSE(f->TimerDado.Enabled);
+    EXPECT_FALSE(f->TmrGiocaAutomatico.Enabled);
+    EXPECT_FALSE(f->TmrAspettaDado.Enabled);
+    EXPECT_EQ(f->lblTurnoDiGioco.Caption.get(), "1");
+    EXPECT_EQ(plays("mmcDado"), 0);
+    // Bob's goodbye is the only voice heard.
+    EXPECT_EQ(plays("mmcBob"), 1);
+    EXPECT_EQ(plays("mmcGiorgetto"), 0);
+    EXPECT_EQ(plays("mmcCarla"), 0);
+    h.advance(1);
+    EXPECT_FALSE(f->loaded());
+}
