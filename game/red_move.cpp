@@ -20,6 +20,8 @@ int CellIndex(const std::string& text) {
 void frmZirimbo2012::ExecuteRedMove() {
     SetCanPlay(false);
     lblSpiegazioni.Caption = "";
+    // A refusal's pink goes with its message; a comment may colour the line again.
+    if (TmrRicompareSpiegazione.Enabled) ShpForme(0).BackColor = colour::White;
     const std::string target = lblIndex.Caption;
     int other = 0;  // the slot of the target that was not clicked
     if (target == lblIcs(1).Caption.get()) {

@@ -216,6 +216,22 @@ TEST_F(RedMoveTest, ANewerMessageIsNotOverwrittenWhenTheRefusalTimeIsUp) {
     EXPECT_EQ(text(f->lblSpiegazioni), "");
 }
 
+TEST_F(RedMoveTest, AMoveThatEatsNothingLateInTheRefusalsSecondLeavesTheEmptyLineWhite) {
+    place(1, 10);
+    place(2, 12);
+    redTurn(2);
+    f->ImgGif_Click(10);   // refused: the line turns pink
+    h.advance(900);
+    f->ImgGif_Click(12);
+    f->ImgGif_Click(14);   // onto an empty cell, just before the refusal's second is up
+    EXPECT_EQ(text(f->lblSpiegazioni), "");
+    EXPECT_EQ(f->ShpForme(0).BackColor.get(), zirimbo::colour::White);
+    h.advance(100);        // the refusal's timer has run, the hub has not
+    EXPECT_TRUE(f->TmrAspettaDado.Enabled);
+    EXPECT_EQ(text(f->lblSpiegazioni), "");
+    EXPECT_EQ(f->ShpForme(0).BackColor.get(), zirimbo::colour::White);
+}
+
 // ---- The move ----
 
 TEST_F(RedMoveTest, AMoveEmptiesTheSourceDrawsThePawnAndPassesTheTurn) {
