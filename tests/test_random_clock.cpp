@@ -1,4 +1,5 @@
 #include <cstdint>
+#include <stdexcept>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -39,8 +40,17 @@ TEST(RandomDraw, UsesTheGeneratorAndTheClock) {
     clock.set(30'000);                        // 10:30:30
     rng.push(0.2);
     EXPECT_EQ(randomDraw(rng, clock, 6), 2);  // (0.2 + 0.5 - 30/61) * 6 = 1.25
-    EXPECT_EQ(randomDraw(rng, clock, 6), 1);  // nothing scripted left: 0
-    EXPECT_EQ(rng.draws(), 3);
+    EXPECT_EQ(rng.draws(), 2);
+    // A draw past the end of the script is a fault of the test, not a quiet 0.
+    EXPECT_THROW(randomDraw(rng, clock, 6), std::logic_error);
+}
+
+TEST(RandomDraw, AnUnscriptedSourceGivesZeros) {
+    tk::VirtualClock clock({2026, 12, 7, 10, 0, 0});
+    tk::ScriptedRandom rng;
+    EXPECT_EQ(randomDraw(rng, clock, 6), 1);
+    EXPECT_EQ(randomDraw(rng, clock, 6), 1);
+    EXPECT_EQ(rng.draws(), 2);
 }
 
 TEST(DefaultRandom, IsUniformAndSeeded) {

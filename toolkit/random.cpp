@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
+#include <string>
 
 #include "toolkit/clock.h"
 
@@ -29,7 +31,10 @@ double DefaultRandom::next() {
 
 double ScriptedRandom::next() {
     ++draws_;
-    if (values_.empty()) return 0.0;
+    if (values_.empty()) {
+        if (pushed_) throw std::logic_error("ScriptedRandom: the script ran out at draw " + std::to_string(draws_));
+        return 0.0;
+    }
     const double r = values_.front();
     values_.pop_front();
     return r;

@@ -25,18 +25,23 @@ private:
     std::uint64_t state_ = 0x853c49e6748fea9bULL;
 };
 
-// Gives the numbers a test scripted, in order; 0 once they run out. Counts its draws.
+// Gives the numbers a test scripted, in order, and counts its draws. A draw past
+// the end of a script throws std::logic_error; a source never scripted gives 0.
 class ScriptedRandom final : public RandomSource {
 public:
     void seed(std::uint64_t) override {}
     double next() override;
-    void push(double r) { values_.push_back(r); }
+    void push(double r) {
+        values_.push_back(r);
+        pushed_ = true;
+    }
     int draws() const { return draws_; }
     std::size_t remaining() const { return values_.size(); }
 
 private:
     std::deque<double> values_;
     int draws_ = 0;
+    bool pushed_ = false;
 };
 
 // The shared draw of a value from 1 to k: floor((r + minute/60 - second/61) * k),
