@@ -20,7 +20,7 @@
 #include "toolkit/log.h"
 #include "toolkit/paths.h"
 
-namespace zirimbo_frontend {
+namespace zirimbo::frontend {
 
 namespace {
 
@@ -467,4 +467,4 @@ int App::run(WindowFactory makeMainWindow) {
     return status;
 }
 
-}  // namespace zirimbo_frontend
+}  // namespace zirimbo::frontend

@@ -24,7 +24,7 @@
 #include "toolkit/runtime.h"
 #include "toolkit/window.h"
 
-namespace zirimbo_frontend {
+namespace zirimbo::frontend {
 
 class Renderer;
 
@@ -90,4 +90,4 @@ private:
     bool closing_ = false;
 };
 
-}  // namespace zirimbo_frontend
+}  // namespace zirimbo::frontend

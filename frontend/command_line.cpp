@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-namespace zirimbo_frontend {
+namespace zirimbo::frontend {
 
 namespace {
 
@@ -58,4 +58,4 @@ std::string usageText() {
            "corrente che è già una cartella del gioco completa viene usata così com'è.\n";
 }
 
-}  // namespace zirimbo_frontend
+}  // namespace zirimbo::frontend

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace zirimbo_frontend {
+namespace zirimbo::frontend {
 
 struct ClientSize {
     int width = 0;
@@ -25,4 +25,4 @@ CommandLine parseCommandLine(const std::vector<std::string>& args);
 // The text of --help.
 std::string usageText();
 
-}  // namespace zirimbo_frontend
+}  // namespace zirimbo::frontend

@@ -5,7 +5,7 @@
 #include <map>
 #include <tuple>
 
-namespace zirimbo_frontend {
+namespace zirimbo::frontend {
 
 namespace {
 
@@ -66,4 +66,4 @@ std::optional<FontFace> findFont(const std::string& family, bool bold, bool ital
     return face;
 }
 
-}  // namespace zirimbo_frontend
+}  // namespace zirimbo::frontend

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace zirimbo_frontend {
+namespace zirimbo::frontend {
 
 struct FontFace {
     std::string file;
@@ -18,4 +18,4 @@ struct FontFace {
 // Results are remembered for the whole run.
 std::optional<FontFace> findFont(const std::string& family, bool bold, bool italic);
 
-}  // namespace zirimbo_frontend
+}  // namespace zirimbo::frontend

@@ -12,7 +12,7 @@
 
 namespace fs = std::filesystem;
 
-namespace zirimbo_frontend {
+namespace zirimbo::frontend {
 
 namespace {
 
@@ -81,4 +81,4 @@ std::optional<std::string> prepareGameFolder(const std::string& currentFolder, c
     return player;
 }
 
-}  // namespace zirimbo_frontend
+}  // namespace zirimbo::frontend

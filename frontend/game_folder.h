@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace zirimbo_frontend {
+namespace zirimbo::frontend {
 
 // ${XDG_DATA_HOME:-$HOME/.local/share}/zirimbo; empty when neither is usable.
 std::string playerGameFolder(const char* xdgDataHome, const char* home);
@@ -24,4 +24,4 @@ bool isCompleteGameFolder(const std::string& folder);
 std::optional<std::string> prepareGameFolder(const std::string& currentFolder, const std::string& programFolder,
                                              const char* xdgDataHome, const char* home);
 
-}  // namespace zirimbo_frontend
+}  // namespace zirimbo::frontend

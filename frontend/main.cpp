@@ -44,7 +44,7 @@ void quietAlsa() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    using namespace zirimbo_frontend;
+    using namespace zirimbo::frontend;
     tk::keepRunningPastFileSizeLimit();
     const CommandLine cl = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!cl.error.empty()) {

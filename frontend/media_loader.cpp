@@ -15,7 +15,7 @@
 
 #include "toolkit/log.h"
 
-namespace zirimbo_frontend {
+namespace zirimbo::frontend {
 
 namespace {
 
@@ -383,4 +383,4 @@ Mix_Music* loadMusic(const std::string& path) {
     return m;
 }
 
-}  // namespace zirimbo_frontend
+}  // namespace zirimbo::frontend

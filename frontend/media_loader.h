@@ -15,7 +15,7 @@
 struct Mix_Chunk;
 typedef struct _Mix_Music Mix_Music;
 
-namespace zirimbo_frontend {
+namespace zirimbo::frontend {
 
 using MediaBytes = std::vector<unsigned char>;
 
@@ -45,4 +45,4 @@ SDL_Surface* loadPicture(const std::string& path);
 Mix_Chunk* loadSound(const std::string& path);
 Mix_Music* loadMusic(const std::string& path);
 
-}  // namespace zirimbo_frontend
+}  // namespace zirimbo::frontend

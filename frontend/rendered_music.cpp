@@ -6,7 +6,7 @@
 #include <fstream>
 #include <vector>
 
-namespace zirimbo_frontend {
+namespace zirimbo::frontend {
 
 namespace {
 
@@ -117,4 +117,4 @@ std::string musicFileFor(const std::string& path) {
     return madeFrom && *madeFrom == cksumOf(*midi) ? ogg.string() : path;
 }
 
-}  // namespace zirimbo_frontend
+}  // namespace zirimbo::frontend

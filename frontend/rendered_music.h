@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace zirimbo_frontend {
+namespace zirimbo::frontend {
 
 // The file to play for a piece of music: the recording of `path` when `path` is a
 // MIDI file whose recording is there and was made from it, `path` itself otherwise.
@@ -23,4 +23,4 @@ std::string cksumOf(std::string_view bytes);
 // stream that starts in `head`; nothing when `head` is no such stream or lacks it.
 std::optional<std::string> vorbisComment(std::string_view head, std::string_view key);
 
-}  // namespace zirimbo_frontend
+}  // namespace zirimbo::frontend

@@ -12,7 +12,7 @@
 #include "toolkit/log.h"
 #include "toolkit/runtime.h"
 
-namespace zirimbo_frontend {
+namespace zirimbo::frontend {
 
 namespace {
 
@@ -883,4 +883,4 @@ bool renderToPng(tk::Window& window, const std::string& path, int widthPx, int h
     return ok;
 }
 
-}  // namespace zirimbo_frontend
+}  // namespace zirimbo::frontend

@@ -17,7 +17,7 @@
 
 typedef struct _TTF_Font TTF_Font;
 
-namespace zirimbo_frontend {
+namespace zirimbo::frontend {
 
 // A window colour (blue-green-red, or a system colour with the high bit set) as SDL wants it.
 SDL_Color toSdlColor(tk::Color c);
@@ -148,4 +148,4 @@ std::string stripMnemonics(const std::string& caption);
 std::vector<std::string> wrapText(const std::string& text, int maxWidth,
                                   const std::function<int(const std::string&)>& measure);
 
-}  // namespace zirimbo_frontend
+}  // namespace zirimbo::frontend

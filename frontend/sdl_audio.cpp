@@ -11,7 +11,7 @@
 #include "frontend/rendered_music.h"
 #include "toolkit/log.h"
 
-namespace zirimbo_frontend {
+namespace zirimbo::frontend {
 
 namespace {
 constexpr int kMinMixerChannels = 16;
@@ -117,4 +117,4 @@ bool SdlAudio::playing(int channel) {
     return false;
 }
 
-}  // namespace zirimbo_frontend
+}  // namespace zirimbo::frontend

@@ -13,7 +13,7 @@
 struct Mix_Chunk;
 typedef struct _Mix_Music Mix_Music;
 
-namespace zirimbo_frontend {
+namespace zirimbo::frontend {
 
 class SdlAudio final : public tk::AudioBackend {
 public:
@@ -48,4 +48,4 @@ private:
     int musicOwner_ = -1;  // the channel whose piece holds the music stream
 };
 
-}  // namespace zirimbo_frontend
+}  // namespace zirimbo::frontend

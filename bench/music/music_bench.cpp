@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s [--to-end] PIECE.mid...\n", argv[0]);
         return 2;
     }
-    std::unique_ptr<tk::AudioBackend> audio = zirimbo_frontend::SdlAudio::openAudio();
+    std::unique_ptr<tk::AudioBackend> audio = zirimbo::frontend::SdlAudio::openAudio();
     int freq = 0, channels = 0;
     Uint16 format = 0;
     if (!Mix_QuerySpec(&freq, &format, &channels) || format != AUDIO_S16SYS || channels != 2) {

@@ -20,7 +20,7 @@
 #include "toolkit/window.h"
 
 namespace fs = std::filesystem;
-using zirimbo_frontend::App;
+using zirimbo::frontend::App;
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "frontend/game_folder.h"
 
 namespace fs = std::filesystem;
-using namespace zirimbo_frontend;
+using namespace zirimbo::frontend;
 
 TEST(CommandLine, HelpVersionAndAWindowSize) {
     EXPECT_TRUE(parseCommandLine({"--help"}).help);

@@ -38,7 +38,7 @@ TEST(MainWindowRender, BoardPawnsAndDieAppearWhereTheyBelong) {
     if (auto* splash = f->find("FraSplash")) splash->Visible = false;
 
     auto png = std::filesystem::temp_directory_path() / ("zirimbo_main_" + std::to_string(getpid()) + ".png");
-    ASSERT_TRUE(zirimbo_frontend::renderToPng(*f, png.string(), 1024, 768));
+    ASSERT_TRUE(zirimbo::frontend::renderToPng(*f, png.string(), 1024, 768));
     Picture pic(png);
     ASSERT_TRUE(pic.ok());
     std::filesystem::remove(png);

@@ -20,7 +20,7 @@
 
 namespace fs = std::filesystem;
 using render_test::Bytes;
-using zirimbo_frontend::kMaxPictureSide;
+using zirimbo::frontend::kMaxPictureSide;
 
 namespace {
 
@@ -60,7 +60,7 @@ struct PictureFuzz : ::testing::Test {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
     bool draw(const Bytes& b) {
-        SDL_Surface* s = zirimbo_frontend::decodePicture(b);
+        SDL_Surface* s = zirimbo::frontend::decodePicture(b);
         if (!s) return false;
         EXPECT_TRUE(s->w > 0 && s->h > 0 && s->w <= kMaxPictureSide && s->h <= kMaxPictureSide);
         SDL_Texture* t = SDL_CreateTextureFromSurface(renderer, s);
@@ -84,8 +84,8 @@ struct SoundFuzz : ::testing::Test {
     std::unique_ptr<tk::AudioBackend> audio;
     void SetUp() override {
         setenv("SDL_AUDIODRIVER", "dummy", 0);
-        audio = zirimbo_frontend::SdlAudio::openAudio();
-        if (!dynamic_cast<zirimbo_frontend::SdlAudio*>(audio.get())) GTEST_SKIP() << "no audio device here";
+        audio = zirimbo::frontend::SdlAudio::openAudio();
+        if (!dynamic_cast<zirimbo::frontend::SdlAudio*>(audio.get())) GTEST_SKIP() << "no audio device here";
     }
     static bool play(Mix_Music* m) {
         if (!m) return false;
@@ -119,7 +119,7 @@ TEST_F(SoundFuzz, DamagedWavs) {
     std::vector<Bytes> originals = gameMedia(".wav", 12);
     ASSERT_FALSE(originals.empty());
     int loaded = decodeDamaged(originals, [](const Bytes& b) {
-        Mix_Chunk* c = zirimbo_frontend::decodeSound(b);
+        Mix_Chunk* c = zirimbo::frontend::decodeSound(b);
         if (!c) return false;
         Mix_PlayChannel(0, c, 0);
         Mix_HaltChannel(0);
@@ -137,8 +137,8 @@ TEST_F(SoundFuzz, DamagedMidiPieces) {
     // player takes a good part of a second to start, so a few of them are played.
     int toPlay = std::max(1, render_test::fuzzIterations(kCopiesInCi) / 400), played = 0;
     int passed = decodeDamaged(originals, [&](const Bytes& b) {
-        if (!zirimbo_frontend::midiLooksSound(b)) return false;
-        if (played < toPlay && play(zirimbo_frontend::decodeMusic(b))) ++played;
+        if (!zirimbo::frontend::midiLooksSound(b)) return false;
+        if (played < toPlay && play(zirimbo::frontend::decodeMusic(b))) ++played;
         return true;
     });
     EXPECT_GT(passed, 0);
@@ -149,6 +149,6 @@ TEST_F(SoundFuzz, DamagedMidiPieces) {
 TEST_F(SoundFuzz, DamagedOggPieces) {
     std::vector<Bytes> originals = gameMedia(".ogg", 4);
     if (originals.empty()) GTEST_SKIP() << "no Ogg piece in the game folder";
-    int loaded = decodeDamaged(originals, [](const Bytes& b) { return play(zirimbo_frontend::decodeMusic(b)); });
+    int loaded = decodeDamaged(originals, [](const Bytes& b) { return play(zirimbo::frontend::decodeMusic(b)); });
     RecordProperty("decoded", loaded);
 }

@@ -57,7 +57,7 @@ TEST(DamagedPictures, DamagedPawnPicturesDrawAsEmptyCells) {
     cell(201, scratch.write("R1_corto.gif", Bytes(pawn.begin(), pawn.begin() + 20)));
 
     fs::path png = scratch.dir / "celle.png";
-    ASSERT_TRUE(zirimbo_frontend::renderToPng(w, png.string(), 200, 110));
+    ASSERT_TRUE(zirimbo::frontend::renderToPng(w, png.string(), 200, 110));
     Picture pic(png);
     ASSERT_TRUE(pic.ok());
     EXPECT_GT(pic.countOther(0, 100, 10, 110, render_test::kWhite), 0);  // the intact pawn
@@ -66,7 +66,7 @@ TEST(DamagedPictures, DamagedPawnPicturesDrawAsEmptyCells) {
 
 namespace {
 
-using zirimbo_frontend::MediaBytes;
+using zirimbo::frontend::MediaBytes;
 
 // ARGB of a surface's pixel, with every fully transparent pixel the same.
 Uint32 argbAt(SDL_Surface* s, int x, int y) {
@@ -159,8 +159,8 @@ struct Mixer : ::testing::Test {
     std::unique_ptr<tk::AudioBackend> audio;
     void SetUp() override {
         setenv("SDL_AUDIODRIVER", "dummy", 0);
-        audio = zirimbo_frontend::SdlAudio::openAudio();
-        if (!dynamic_cast<zirimbo_frontend::SdlAudio*>(audio.get())) GTEST_SKIP() << "no audio device here";
+        audio = zirimbo::frontend::SdlAudio::openAudio();
+        if (!dynamic_cast<zirimbo::frontend::SdlAudio*>(audio.get())) GTEST_SKIP() << "no audio device here";
     }
 };
 
@@ -171,7 +171,7 @@ TEST(GameFolderMedia, EveryPictureLoadsAndGifsMatchTheSystemDecoder) {
     int gifs = 0;
     for (const auto& ext : {".gif", ".jpg"}) {
         for (const fs::path& p : gameFiles(ext)) {
-            SDL_Surface* ours = zirimbo_frontend::loadPicture(p.string());
+            SDL_Surface* ours = zirimbo::frontend::loadPicture(p.string());
             ASSERT_NE(ours, nullptr) << p;
             if (std::string(ext) == ".gif") {
                 // Our own intact pictures: safe to compare with SDL2_image's reading.
@@ -196,7 +196,7 @@ TEST(GameFolderMedia, EveryPictureLoadsAndGifsMatchTheSystemDecoder) {
 
 TEST(GifPictures, FramesSitOnTheirScreenInterlacedOrNot) {
     for (bool interlaced : {false, true}) {
-        SDL_Surface* s = zirimbo_frontend::decodePicture(gif(6, 12, 4, 10, interlaced));
+        SDL_Surface* s = zirimbo::frontend::decodePicture(gif(6, 12, 4, 10, interlaced));
         ASSERT_NE(s, nullptr);
         ASSERT_EQ(s->w, 6);
         ASSERT_EQ(s->h, 12);
@@ -211,7 +211,7 @@ TEST(GifPictures, FramesSitOnTheirScreenInterlacedOrNot) {
         SDL_FreeSurface(s);
     }
     // A frame reaching past its screen is cut at the screen's edge.
-    SDL_Surface* s = zirimbo_frontend::decodePicture(gif(3, 3, 4, 10, false));
+    SDL_Surface* s = zirimbo::frontend::decodePicture(gif(3, 3, 4, 10, false));
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(s->w, 3);
     EXPECT_EQ(s->h, 3);
@@ -224,14 +224,14 @@ TEST_F(Mixer, EverySoundAndPieceOfTheGameFolderLoads) {
     std::vector<fs::path> wavs = gameFiles(".wav");
     ASSERT_GT(wavs.size(), 100u);
     for (const fs::path& p : wavs) {
-        Mix_Chunk* c = zirimbo_frontend::loadSound(p.string());
+        Mix_Chunk* c = zirimbo::frontend::loadSound(p.string());
         EXPECT_NE(c, nullptr) << p;
         if (c) Mix_FreeChunk(c);
     }
     std::vector<fs::path> pieces = gameFiles(".mid");
     ASSERT_FALSE(pieces.empty());
-    for (const fs::path& p : pieces) EXPECT_TRUE(zirimbo_frontend::midiLooksSound(render_test::readBytes(p))) << p;
-    Mix_Music* m = zirimbo_frontend::loadMusic(pieces.front().string());
+    for (const fs::path& p : pieces) EXPECT_TRUE(zirimbo::frontend::midiLooksSound(render_test::readBytes(p))) << p;
+    Mix_Music* m = zirimbo::frontend::loadMusic(pieces.front().string());
     if (!m) GTEST_SKIP() << "no MIDI player available: " << Mix_GetError();
     Mix_FreeMusic(m);
 }
@@ -259,26 +259,26 @@ TEST(MediaFiles, OnlyRegularFilesOfBoundedSizeAreRead) {
     fs::path fifo = scratch.dir / "tubo.gif";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     fs::path big = scratch.write("grande.gif", {'G', 'I', 'F', '8', '9', 'a'});
-    fs::resize_file(big, zirimbo_frontend::kMaxMediaBytes + 1);
+    fs::resize_file(big, zirimbo::frontend::kMaxMediaBytes + 1);
     fs::path empty = scratch.write("vuoto.gif", {});
 
-    EXPECT_FALSE(zirimbo_frontend::readMediaFile(fifo.string()));  // no writer: must not wait
-    EXPECT_FALSE(zirimbo_frontend::readMediaFile("/dev/zero"));
-    EXPECT_FALSE(zirimbo_frontend::readMediaFile(scratch.dir.string()));
-    EXPECT_FALSE(zirimbo_frontend::readMediaFile(big.string()));
-    EXPECT_FALSE(zirimbo_frontend::readMediaFile((scratch.dir / "non_esiste.gif").string()));
-    auto nothing = zirimbo_frontend::readMediaFile(empty.string());
+    EXPECT_FALSE(zirimbo::frontend::readMediaFile(fifo.string()));  // no writer: must not wait
+    EXPECT_FALSE(zirimbo::frontend::readMediaFile("/dev/zero"));
+    EXPECT_FALSE(zirimbo::frontend::readMediaFile(scratch.dir.string()));
+    EXPECT_FALSE(zirimbo::frontend::readMediaFile(big.string()));
+    EXPECT_FALSE(zirimbo::frontend::readMediaFile((scratch.dir / "non_esiste.gif").string()));
+    auto nothing = zirimbo::frontend::readMediaFile(empty.string());
     ASSERT_TRUE(nothing);
     EXPECT_TRUE(nothing->empty());
 
-    EXPECT_EQ(zirimbo_frontend::loadPicture(fifo.string()), nullptr);
-    EXPECT_EQ(zirimbo_frontend::loadPicture(empty.string()), nullptr);
-    EXPECT_EQ(zirimbo_frontend::loadSound(fifo.string()), nullptr);
-    EXPECT_EQ(zirimbo_frontend::loadMusic("/dev/zero"), nullptr);
+    EXPECT_EQ(zirimbo::frontend::loadPicture(fifo.string()), nullptr);
+    EXPECT_EQ(zirimbo::frontend::loadPicture(empty.string()), nullptr);
+    EXPECT_EQ(zirimbo::frontend::loadSound(fifo.string()), nullptr);
+    EXPECT_EQ(zirimbo::frontend::loadMusic("/dev/zero"), nullptr);
 }
 
 TEST(MediaStructure, WavMustBePlainPcmWithItsSamplesInsideTheFile) {
-    using zirimbo_frontend::wavLooksSound;
+    using zirimbo::frontend::wavLooksSound;
     EXPECT_TRUE(wavLooksSound(wav(1, 8, 100)));
     EXPECT_TRUE(wavLooksSound(wav(2, 16, 100)));
     EXPECT_FALSE(wavLooksSound(wav(3, 16, 100)));
@@ -303,7 +303,7 @@ TEST(MediaStructure, WavMustBePlainPcmWithItsSamplesInsideTheFile) {
 }
 
 TEST(MediaStructure, MidiTracksMustHoldWholeEventsUpToTheirEnd) {
-    using zirimbo_frontend::midiLooksSound;
+    using zirimbo::frontend::midiLooksSound;
     const Bytes end = {0x00, 0xFF, 0x2F, 0x00};
     const Bytes note = {0x00, 0x90, 60, 100, 0x60, 60, 0};  // the second note by running status
     EXPECT_TRUE(midiLooksSound(midi(note + end)));
@@ -325,7 +325,7 @@ TEST(MediaStructure, MidiTracksMustHoldWholeEventsUpToTheirEnd) {
 }
 
 TEST(MediaStructure, OggPagesMustFollowOneAnotherToTheEnd) {
-    using zirimbo_frontend::oggLooksSound;
+    using zirimbo::frontend::oggLooksSound;
     EXPECT_TRUE(oggLooksSound(oggPage(30) + oggPage(200)));
     EXPECT_FALSE(oggLooksSound({}));
     Bytes cut = oggPage(30) + oggPage(200);

@@ -20,7 +20,7 @@
 #include "form/frmZirimbo2012.h"
 #include "toolkit/runtime.h"
 
-using zirimbo_frontend::Renderer;
+using zirimbo::frontend::Renderer;
 
 namespace {
 

@@ -30,7 +30,7 @@ using render_test::kGreen;
 using render_test::kBlue;
 using render_test::kWhite;
 using render_test::kGrey;
-using zirimbo_frontend::Renderer;
+using zirimbo::frontend::Renderer;
 
 namespace {
 
@@ -62,7 +62,7 @@ struct RenderTest : ::testing::Test {
 
     std::unique_ptr<Picture> render(const std::string& name, int width = 200, int height = 150) {
         fs::path png = tempDir() / (name + ".png");
-        EXPECT_TRUE(zirimbo_frontend::renderToPng(w, png.string(), width, height));
+        EXPECT_TRUE(zirimbo::frontend::renderToPng(w, png.string(), width, height));
         auto pic = std::make_unique<Picture>(png);
         EXPECT_TRUE(pic->ok());
         return pic;
@@ -341,7 +341,7 @@ TEST_F(RenderTest, MultiLineTextBoxScrollsWithinItsText) {
 }
 
 TEST(TextLayout, WrapsAtBlanksAndLineEnds) {
-    using zirimbo_frontend::wrapText;
+    using zirimbo::frontend::wrapText;
     auto chars = [](const std::string& s) { return int(s.size()); };
 
     EXPECT_EQ(wrapText("uno due tre", 7, chars), (std::vector<std::string>{"uno due", "tre"}));
@@ -361,7 +361,7 @@ TEST(TextLayout, WrapsAtBlanksAndLineEnds) {
 }
 
 TEST(TextLayout, ALongTextIsMeasuredInProportionToItsLength) {
-    using zirimbo_frontend::wrapText;
+    using zirimbo::frontend::wrapText;
     // What the width function is handed in all, in bytes: with a text measured again
     // and again from its start this grows with the square of the length.
     std::size_t measured = 0;
@@ -391,14 +391,14 @@ TEST(TextLayout, ALongTextIsMeasuredInProportionToItsLength) {
 }
 
 TEST(TextLayout, CaptionsLoseTheirAccessKeyMarks) {
-    using zirimbo_frontend::stripMnemonics;
+    using zirimbo::frontend::stripMnemonics;
     EXPECT_EQ(stripMnemonics("&Gioca"), "Gioca");
     EXPECT_EQ(stripMnemonics("Bob && Carla"), "Bob & Carla");
     EXPECT_EQ(stripMnemonics("Nuova partita"), "Nuova partita");
 }
 
 TEST(Colours, BlueGreenRedAndSystemColours) {
-    using zirimbo_frontend::toSdlColor;
+    using zirimbo::frontend::toSdlColor;
     SDL_Color red = toSdlColor(0x0000FF);
     EXPECT_EQ((Rgb{red.r, red.g, red.b}), kRed);
     SDL_Color mixed = toSdlColor(0x123456);
@@ -408,7 +408,7 @@ TEST(Colours, BlueGreenRedAndSystemColours) {
 }
 
 TEST(WindowSize, LargestFourThirdsWindowThatFitsWithItsFrame) {
-    using zirimbo_frontend::App;
+    using zirimbo::frontend::App;
     // Whole displays, with room for a 32-pixel title bar.
     auto size = [](int w, int h, int frameW = 0, int frameH = 32) {
         SDL_Point p = App::clientSizeFor(w, h, frameW, frameH);
@@ -463,11 +463,11 @@ void writeMidi(const fs::path& p, int seconds) {
 
 struct AudioTest : ::testing::Test {
     std::unique_ptr<tk::AudioBackend> audio;
-    zirimbo_frontend::SdlAudio* mixer = nullptr;
+    zirimbo::frontend::SdlAudio* mixer = nullptr;
     void SetUp() override {
         setenv("SDL_AUDIODRIVER", "dummy", 0);
-        audio = zirimbo_frontend::SdlAudio::openAudio();
-        mixer = dynamic_cast<zirimbo_frontend::SdlAudio*>(audio.get());
+        audio = zirimbo::frontend::SdlAudio::openAudio();
+        mixer = dynamic_cast<zirimbo::frontend::SdlAudio*>(audio.get());
         if (!mixer) GTEST_SKIP() << "no audio device here";
     }
 };

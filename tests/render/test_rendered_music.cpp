@@ -18,9 +18,9 @@
 #include "frontend/sdl_audio.h"
 
 namespace fs = std::filesystem;
-using zirimbo_frontend::cksumOf;
-using zirimbo_frontend::musicFileFor;
-using zirimbo_frontend::vorbisComment;
+using zirimbo::frontend::cksumOf;
+using zirimbo::frontend::musicFileFor;
+using zirimbo::frontend::vorbisComment;
 
 namespace {
 
@@ -183,8 +183,8 @@ TEST(Recordings, EveryPieceOfTheGameFolderHasItsRecording) {
 
 TEST_F(RecordingFiles, UnplayableRecordingFallsBackToTheMidiPiece) {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
-    auto audio = zirimbo_frontend::SdlAudio::openAudio();
-    if (!dynamic_cast<zirimbo_frontend::SdlAudio*>(audio.get())) GTEST_SKIP() << "no audio device here";
+    auto audio = zirimbo::frontend::SdlAudio::openAudio();
+    if (!dynamic_cast<zirimbo::frontend::SdlAudio*>(audio.get())) GTEST_SKIP() << "no audio device here";
     int ch = audio->addChannel("mmcMusiche");
     audio->open(ch, mid.string(), true);
     audio->play(ch);
