@@ -3,6 +3,7 @@
 // options panel at each opening, one for the rematch box when the human wins.
 // These pictures show whatever the characters option says.
 #include "form/frmZirimbo2012.h"
+#include "form/various.h"
 #include "toolkit/runtime.h"
 #include "toolkit/text.h"
 
@@ -30,16 +31,16 @@ const Farewell kFarewell[4] = {
 
 void frmZirimbo2012::ChooseFarewellCharacter() {
     const int r = runtime().draw(3);
-    ImgVarie(13).Picture = LoadPicture(kExitPanelPicture[r]);
+    ImgVarie(various::kExitCharacter).Picture = LoadPicture(kExitPanelPicture[r]);
     lblUnoDeiTre.Caption = tk::Str(r);
 }
 
 void frmZirimbo2012::ShowOptionsPanelBubble() {
-    ImgVarie(8).Picture = LoadPicture(kOptionsPanelPicture[runtime().draw(3)]);
+    ImgVarie(various::kOptionsCharacter).Picture = LoadPicture(kOptionsPanelPicture[runtime().draw(3)]);
 }
 
 void frmZirimbo2012::ShowRedWinsBubble() {
-    ImgVarie(10).Picture = LoadPicture(kRedWinsPicture[runtime().draw(3)]);
+    ImgVarie(various::kRematchCharacter).Picture = LoadPicture(kRedWinsPicture[runtime().draw(3)]);
 }
 
 // The exit panel's character says goodbye; the exit waits as long as its farewell.
@@ -48,8 +49,8 @@ void frmZirimbo2012::SayGoodbye() {
     const int r = who == "1" ? 1 : who == "2" ? 2 : who == "3" ? 3 : 0;
     if (r == 0) return;
     SpeakLine(VoiceOf(r + 1), kFarewell[r].voice);
-    ImgVarie(13).Picture = LoadPicture(kFarewell[r].picture);
-    lblVarie(20).Caption = kFarewell[r].text;
+    ImgVarie(various::kExitCharacter).Picture = LoadPicture(kFarewell[r].picture);
+    lblVarie(various::kExitQuestion).Caption = kFarewell[r].text;
     TmrEsci.Interval = kFarewell[r].exitDelayMs;
 }
 

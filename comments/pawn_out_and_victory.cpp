@@ -3,6 +3,7 @@
 // and the win goes on the scoreboard while the end-of-game box is made ready.
 #include "board/players.h"
 #include "form/frmZirimbo2012.h"
+#include "form/various.h"
 #include "toolkit/runtime.h"
 
 namespace zirimbo {
@@ -64,8 +65,8 @@ void frmZirimbo2012::MakeVictoryComment(int player) {
 
     for (int i = 0; i <= 3; ++i) FraPannello(i).BackColor = rowColour;
     FraRicomincia.BackColor = rowColour;
-    ImgVarie(10).Picture = LoadPicture(kEndOfGameBubble[player]);
-    lblVarie(33).Caption = kEndOfGamePrompt[player];
+    ImgVarie(various::kRematchCharacter).Picture = LoadPicture(kEndOfGameBubble[player]);
+    lblVarie(various::kRematchPrompt).Caption = kEndOfGamePrompt[player];
 
     TmrPannelloVittoria.Enabled = true;
 }

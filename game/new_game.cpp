@@ -1,6 +1,7 @@
 // A new game from the rematch box: every trace of the finished game goes, the
 // pawns go home and the die waits for red's roll.
 #include "form/frmZirimbo2012.h"
+#include "form/various.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {
@@ -23,7 +24,7 @@ void frmZirimbo2012::lblNuovaPartita_Click() {
     TmrVerdi.Enabled = false;
     TmrLampeggiaVittoria.Enabled = false;
     TmrLampeggiaLogo.Enabled = false;
-    ImgVarie(5).Picture = LoadPicture("\\Grafica\\Logo.gif");
+    ImgVarie(various::kScoreboardLogo).Picture = LoadPicture("\\Grafica\\Logo.gif");
     const long r = tk::Val(lblPosizione.Caption);
     if (r >= 1 && r <= 4) {
         const int row = static_cast<int>(r);

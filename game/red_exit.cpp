@@ -5,6 +5,7 @@
 
 #include "board/players.h"
 #include "form/frmZirimbo2012.h"
+#include "form/various.h"
 #include "toolkit/runtime.h"
 #include "toolkit/text.h"
 
@@ -72,7 +73,7 @@ void frmZirimbo2012::TmrTornaZirimbo_Timer() {
     for (int i = 0; i <= 3; ++i) FraPannello(i).BackColor = kRedWinner;
     FraRicomincia.BackColor = kRedWinner;
     ShowRedWinsBubble();
-    lblVarie(33).Caption = "Potrai vincere ancora (forse!) cliccando sul pulsante NUOVA PARTITA!";
+    lblVarie(various::kRematchPrompt).Caption = "Potrai vincere ancora (forse!) cliccando sul pulsante NUOVA PARTITA!";
     TmrPannelloVittoria.Interval = 6600;
     TmrPannelloVittoria.Enabled = true;
 }

@@ -2,6 +2,7 @@
 // rematch box with its NUOVA PARTITA button; after the human's victory the logo
 // of the scoreboard panel is animated.
 #include "form/frmZirimbo2012.h"
+#include "form/various.h"
 #include "shell/panel_values.h"
 #include "toolkit/text.h"
 
@@ -29,14 +30,16 @@ void frmZirimbo2012::TmrLampeggiaLogo_Timer() {
     lblLampeggiaLogo.Caption = tk::Str(frame);
     const char* const frames[4] = {"\\Grafica\\Logo2.gif", "\\Grafica\\Logo3.gif", "\\Grafica\\Logo4.gif",
                                    "\\Grafica\\Logo.gif"};
-    if (frame >= 1 && frame <= 4) ImgVarie(5).Picture = LoadPicture(frames[frame - 1]);
+    if (frame >= 1 && frame <= 4) ImgVarie(various::kScoreboardLogo).Picture = LoadPicture(frames[frame - 1]);
 }
 
-void frmZirimbo2012::lblNuovaPartita_MouseDown(const tk::MouseArgs&) { lblVarie(34).ForeColor = colour::Red; }
+void frmZirimbo2012::lblNuovaPartita_MouseDown(const tk::MouseArgs&) {
+    lblVarie(various::kNewGameCaption).ForeColor = colour::Red;
+}
 
 void frmZirimbo2012::lblNuovaPartita_MouseUp(const tk::MouseArgs&) {
-    ShpVari(19).BackColor = colour::White;
-    lblVarie(34).ForeColor = colour::Black;
+    ShpVari(various::kNewGameButton).BackColor = colour::White;
+    lblVarie(various::kNewGameCaption).ForeColor = colour::Black;
     ReplayEffect(mmcTic);
 }
 

@@ -2,6 +2,7 @@
 // buttons and the music, lets the pictured character say goodbye, saves the
 // options and the name, and after the goodbye the information window takes over.
 #include "form/frmZirimbo2012.h"
+#include "form/various.h"
 #include "shell/panel_values.h"
 #include "toolkit/text.h"
 
@@ -41,9 +42,9 @@ void frmZirimbo2012::lblEsci_MouseMove(int Index, const tk::MouseArgs&) {
     lblIndexEsci.Caption = tk::Str(Index);
     ReplayEffect(mmcSfoglia);
     if (Index == 0)
-        lblVarie(21).ForeColor = colour::Red;
+        lblVarie(various::kExitYesCaption).ForeColor = colour::Red;
     else
-        lblVarie(19).ForeColor = colour::Red;
+        lblVarie(various::kExitNoCaption).ForeColor = colour::Red;
 }
 
 void frmZirimbo2012::lblEsci_MouseDown(int Index, const tk::MouseArgs&) {

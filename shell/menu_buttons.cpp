@@ -1,6 +1,7 @@
 // The CLAS and OPZ buttons lie inside the character portrait: they go away while a
 // character's picture is up there and come back when it is cleared.
 #include "form/frmZirimbo2012.h"
+#include "form/various.h"
 
 namespace zirimbo {
 
@@ -12,7 +13,7 @@ void SetMenuButtonsVisible(frmZirimbo2012& f, bool visible) {
     f.Shape3(2).Visible = visible;
     f.lblPulsante(1).Visible = visible;
     f.lblPulsante(2).Visible = visible;
-    f.ShpVari(17).Visible = visible;
+    f.ShpVari(various::kMenuBar).Visible = visible;
 }
 }  // namespace
 

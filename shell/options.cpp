@@ -2,6 +2,7 @@
 // one of its cycle and the change takes effect at once; the mouse over a name
 // highlights it and shows its help text.
 #include "form/frmZirimbo2012.h"
+#include "form/various.h"
 #include "shell/panel_values.h"
 #include "toolkit/text.h"
 
@@ -118,7 +119,7 @@ void frmZirimbo2012::lblOpzione_MouseMove(int Index, const tk::MouseArgs&) {
     lblMouseMove.Caption = tk::Str(Index);
     lblOpzione(Index).ForeColor = colour::Red;
     lblVoceOpzione(Index).ForeColor = colour::Red;
-    lblVarie(32).Caption = kHelp[Index];
+    lblVarie(various::kOptionsHelpText).Caption = kHelp[Index];
 }
 
 }  // namespace zirimbo

@@ -1,6 +1,7 @@
 // The four bottom buttons open and close the rules, scoreboard, options and exit
 // panels, only during the human's turn; at most one panel is open at a time.
 #include "form/frmZirimbo2012.h"
+#include "form/various.h"
 #include "shell/panel_values.h"
 #include "toolkit/text.h"
 
@@ -10,14 +11,14 @@ namespace {
 // No option under the mouse: the bubble shows the panel's general help.
 void EndOptionHover(frmZirimbo2012& f) {
     f.lblMouseMove.Caption = "6";
-    f.lblVarie(32).Caption = kOptionsHelp;
+    f.lblVarie(various::kOptionsHelpText).Caption = kOptionsHelp;
 }
 
 // No exit answer under the mouse: both answers black.
 void EndExitHover(frmZirimbo2012& f) {
     f.lblIndexEsci.Caption = "2";
-    f.lblVarie(21).ForeColor = colour::Black;
-    f.lblVarie(19).ForeColor = colour::Black;
+    f.lblVarie(various::kExitYesCaption).ForeColor = colour::Black;
+    f.lblVarie(various::kExitNoCaption).ForeColor = colour::Black;
 }
 }  // namespace
 

@@ -1,6 +1,7 @@
 // The rules panel: six pages read one at a time with the two arrows; each pairs
 // a rules text with one of the three characters.
 #include "form/frmZirimbo2012.h"
+#include "form/various.h"
 #include "shell/rules_pages.h"
 #include "toolkit/text.h"
 
@@ -87,25 +88,25 @@ void frmZirimbo2012::ShowRulesPage() {
     const long number = tk::Val(lblPagina.Caption);
     if (number < 1 || number > 6) return;
     const RulesPage& page = RulesPageOf(static_cast<int>(number));
-    lblVarie(12).Caption = page.title;
-    lblVarie(13).Caption = page.body;
-    lblVarie(17).Caption = page.name;
-    lblVarie(16).Caption = page.sketch;
-    ImgVarie(1).Picture = LoadPicture(page.picture);
+    lblVarie(various::kRulesPageTitle).Caption = page.title;
+    lblVarie(various::kRulesPageBody).Caption = page.body;
+    lblVarie(various::kRulesCharacterName).Caption = page.name;
+    lblVarie(various::kRulesCharacterSketch).Caption = page.sketch;
+    ImgVarie(various::kRulesCharacter).Picture = LoadPicture(page.picture);
 }
 
 void frmZirimbo2012::lblLetturaRegole_MouseDown(int Index, const tk::MouseArgs&) {
     if (Index == 0)
-        ImgVarie(3).Picture = LoadPicture("\\Grafica\\Indietro2.gif");
+        ImgVarie(various::kRulesBackArrow).Picture = LoadPicture("\\Grafica\\Indietro2.gif");
     else
-        ImgVarie(4).Picture = LoadPicture("\\Grafica\\Avanti2.gif");
+        ImgVarie(various::kRulesForwardArrow).Picture = LoadPicture("\\Grafica\\Avanti2.gif");
 }
 
 void frmZirimbo2012::lblLetturaRegole_MouseUp(int Index, const tk::MouseArgs&) {
     if (Index == 0)
-        ImgVarie(3).Picture = LoadPicture("\\Grafica\\Indietro1.gif");
+        ImgVarie(various::kRulesBackArrow).Picture = LoadPicture("\\Grafica\\Indietro1.gif");
     else
-        ImgVarie(4).Picture = LoadPicture("\\Grafica\\Avanti1.gif");
+        ImgVarie(various::kRulesForwardArrow).Picture = LoadPicture("\\Grafica\\Avanti1.gif");
 }
 
 }  // namespace zirimbo

@@ -1,6 +1,7 @@
 // Start-up pieces, the name entry and the start of the game after it.
 #include "form/frmLumo2012.h"
 #include "form/frmZirimbo2012.h"
+#include "form/various.h"
 #include "toolkit/runtime.h"
 
 namespace zirimbo {
@@ -44,28 +45,28 @@ void frmZirimbo2012::FitWindowToScreen() {
 }
 
 void frmZirimbo2012::WriteExitPanelTexts() {
-    txtVari(0).Text = kDesignerBiography;
-    txtVari(1).Text = kRightsStatement;
+    txtVari(various::kBiographyBox).Text = kDesignerBiography;
+    txtVari(various::kRightsBox).Text = kRightsStatement;
 }
 
 // The rules, scoreboard, options and exit panels' pictures.
 void frmZirimbo2012::LoadPanelPictures() {
-    ImgVarie(1).Picture = LoadPicture("\\Fumetti\\G11.gif");
-    ImgVarie(3).Picture = LoadPicture("\\Grafica\\Indietro1.gif");
-    ImgVarie(4).Picture = LoadPicture("\\Grafica\\Avanti1.gif");
-    ImgVarie(2).Picture = LoadPicture("\\Grafica\\Fumetto.gif");
-    ImgVarie(0).Picture = LoadPicture("\\Grafica\\Logo.gif");
-    ImgVarie(5).Picture = LoadPicture("\\Grafica\\Logo.gif");
-    ImgVarie(6).Picture = LoadPicture("\\Grafica\\Logo.gif");
-    ImgVarie(7).Picture = LoadPicture("\\Grafica\\Fumetto.gif");
-    ImgVarie(12).Picture = LoadPicture("\\Grafica\\Logo.gif");
+    ImgVarie(various::kRulesCharacter).Picture = LoadPicture("\\Fumetti\\G11.gif");
+    ImgVarie(various::kRulesBackArrow).Picture = LoadPicture("\\Grafica\\Indietro1.gif");
+    ImgVarie(various::kRulesForwardArrow).Picture = LoadPicture("\\Grafica\\Avanti1.gif");
+    ImgVarie(various::kRulesBubble).Picture = LoadPicture("\\Grafica\\Fumetto.gif");
+    ImgVarie(various::kRulesLogo).Picture = LoadPicture("\\Grafica\\Logo.gif");
+    ImgVarie(various::kScoreboardLogo).Picture = LoadPicture("\\Grafica\\Logo.gif");
+    ImgVarie(various::kOptionsLogo).Picture = LoadPicture("\\Grafica\\Logo.gif");
+    ImgVarie(various::kOptionsBubble).Picture = LoadPicture("\\Grafica\\Fumetto.gif");
+    ImgVarie(various::kExitLogo).Picture = LoadPicture("\\Grafica\\Logo.gif");
 }
 
 // The rematch box's bubble and logo, and the logo of the bottom bar.
 void frmZirimbo2012::LoadRematchAndBarPictures() {
-    ImgVarie(9).Picture = LoadPicture("\\Grafica\\Fumetto.gif");
-    ImgVarie(11).Picture = LoadPicture("\\Grafica\\Logo.gif");
-    ImgVarie(16).Picture = LoadPicture("\\Grafica\\logo.gif");
+    ImgVarie(various::kRematchBubble).Picture = LoadPicture("\\Grafica\\Fumetto.gif");
+    ImgVarie(various::kRematchLogo).Picture = LoadPicture("\\Grafica\\Logo.gif");
+    ImgVarie(various::kBottomBarLogo).Picture = LoadPicture("\\Grafica\\logo.gif");
 }
 
 // The name entry: Enter with a name in the visible name box starts the game.

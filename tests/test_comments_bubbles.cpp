@@ -3,8 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "form/various.h"
 #include "test_comments_fixture.h"
 #include "toolkit/paths.h"
+
+namespace various = zirimbo::various;
 
 TEST_F(CommentTest, TheExitPanelsCharacterIsTheOneWhoSaysGoodbyeAndSetsTheExitDelay) {
     struct Case {
@@ -23,15 +26,15 @@ TEST_F(CommentTest, TheExitPanelsCharacterIsTheOneWhoSaysGoodbyeAndSetsTheExitDe
     };
     for (const Case& c : cases) {
         h.audio.clear();
-        f->lblVarie(20).Caption = "Vuoi davvero uscire??";
+        f->lblVarie(various::kExitQuestion).Caption = "Vuoi davvero uscire??";
         script(c.draw, 3);
         f->ChooseFarewellCharacter();
         EXPECT_EQ(text(f->lblUnoDeiTre), std::to_string(c.draw));
-        EXPECT_EQ(f->ImgVarie(13).Picture.get(), picture(c.shown));
-        EXPECT_NE(f->ImgVarie(13).Picture.get(), "");
+        EXPECT_EQ(f->ImgVarie(various::kExitCharacter).Picture.get(), picture(c.shown));
+        EXPECT_NE(f->ImgVarie(various::kExitCharacter).Picture.get(), "");
         f->SayGoodbye();
-        EXPECT_EQ(f->ImgVarie(13).Picture.get(), picture(c.farewell)) << c.draw;
-        EXPECT_EQ(text(f->lblVarie(20)), c.text);
+        EXPECT_EQ(f->ImgVarie(various::kExitCharacter).Picture.get(), picture(c.farewell)) << c.draw;
+        EXPECT_EQ(text(f->lblVarie(various::kExitQuestion)), c.text);
         EXPECT_EQ(f->TmrEsci.Interval.get(), c.delay);
         EXPECT_FALSE(f->TmrEsci.Enabled);   // the exit enables it
         EXPECT_EQ(plays(c.channel), 1);
@@ -44,14 +47,14 @@ TEST_F(CommentTest, WithVoicesAndCharactersOffTheGoodbyeIsSilentButLooksTheSame)
     f->lblVoceOpzione(4).Caption = "No";
     script(2, 3);
     f->ChooseFarewellCharacter();
-    EXPECT_EQ(f->ImgVarie(13).Picture.get(), picture("\\Fumetti\\G11.gif"));
+    EXPECT_EQ(f->ImgVarie(various::kExitCharacter).Picture.get(), picture("\\Fumetti\\G11.gif"));
     f->StartChannel(f->mmcGiorgetto);   // a clip still playing stops
     h.audio.clear();
     f->SayGoodbye();
     EXPECT_EQ(log("mmcGiorgetto"), (std::vector<std::string>{"Prev", "Close"}));
     EXPECT_EQ(f->mmcGiorgetto.FileName.get(), voiceFile("\\Giorgetto\\05G2.wav"));
-    EXPECT_EQ(f->ImgVarie(13).Picture.get(), picture("\\Fumetti\\G05.gif"));
-    EXPECT_EQ(text(f->lblVarie(20)), "Ciao Ciao!!");
+    EXPECT_EQ(f->ImgVarie(various::kExitCharacter).Picture.get(), picture("\\Fumetti\\G05.gif"));
+    EXPECT_EQ(text(f->lblVarie(various::kExitQuestion)), "Ciao Ciao!!");
     EXPECT_EQ(f->TmrEsci.Interval.get(), 1200);
 }
 
@@ -62,10 +65,10 @@ TEST_F(CommentTest, TheOptionsPanelAndTheRematchBoxDrawTheirCharacterEachTime) {
     for (int r = 1; r <= 3; ++r) {
         script(r, 3);
         f->ShowOptionsPanelBubble();
-        EXPECT_EQ(f->ImgVarie(8).Picture.get(), picture(options[r]));
+        EXPECT_EQ(f->ImgVarie(various::kOptionsCharacter).Picture.get(), picture(options[r]));
         script(r, 3);
         f->ShowRedWinsBubble();
-        EXPECT_EQ(f->ImgVarie(10).Picture.get(), picture(rematch[r]));
+        EXPECT_EQ(f->ImgVarie(various::kRematchCharacter).Picture.get(), picture(rematch[r]));
     }
     EXPECT_EQ(h.scripted.draws(), 6);
     // Two openings in a row may show two characters.
@@ -73,5 +76,5 @@ TEST_F(CommentTest, TheOptionsPanelAndTheRematchBoxDrawTheirCharacterEachTime) {
     f->ShowOptionsPanelBubble();
     script(1, 3);
     f->ShowOptionsPanelBubble();
-    EXPECT_EQ(f->ImgVarie(8).Picture.get(), picture("\\Fumetti\\B03.gif"));
+    EXPECT_EQ(f->ImgVarie(various::kOptionsCharacter).Picture.get(), picture("\\Fumetti\\B03.gif"));
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "form/various.h"
 #include "tests/support/game_fixture.h"
 
 struct CommentTest : GameTest {
@@ -30,11 +31,11 @@ struct CommentTest : GameTest {
     bool menuButtonsShown() const {
         return f->lblScrittaPulsanti(1).Visible.get() && f->lblScrittaPulsanti(2).Visible.get() &&
                f->Shape3(1).Visible.get() && f->Shape3(2).Visible.get() && f->lblPulsante(1).Visible.get() &&
-               f->lblPulsante(2).Visible.get() && f->ShpVari(17).Visible.get();
+               f->lblPulsante(2).Visible.get() && f->ShpVari(zirimbo::various::kMenuBar).Visible.get();
     }
     bool menuButtonsHidden() const {
         return !f->lblScrittaPulsanti(1).Visible.get() && !f->lblScrittaPulsanti(2).Visible.get() &&
                !f->Shape3(1).Visible.get() && !f->Shape3(2).Visible.get() && !f->lblPulsante(1).Visible.get() &&
-               !f->lblPulsante(2).Visible.get() && !f->ShpVari(17).Visible.get();
+               !f->lblPulsante(2).Visible.get() && !f->ShpVari(zirimbo::various::kMenuBar).Visible.get();
     }
 };

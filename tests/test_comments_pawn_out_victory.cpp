@@ -8,8 +8,11 @@
 
 #include <unistd.h>
 
+#include "form/various.h"
 #include "test_comments_fixture.h"
 #include "toolkit/text.h"
+
+namespace various = zirimbo::various;
 
 using zirimbo::frmZirimbo2012;
 
@@ -171,8 +174,8 @@ TEST_F(ComputerVictoryTest, BobsVictoryBoastsRecordsTheWinAndReadiesTheRematchBo
     // The panels, the rematch box, its picture and its prompt.
     for (int i = 0; i <= 3; ++i) EXPECT_EQ(f->FraPannello(i).BackColor.get(), kBobRow) << i;
     EXPECT_EQ(f->FraRicomincia.BackColor.get(), kBobRow);
-    EXPECT_EQ(f->ImgVarie(10).Picture.get(), picture("\\Fumetti\\B06.gif"));
-    EXPECT_EQ(text(f->lblVarie(33)), "Vuoi la rivincita, eh? Premi il pulsante NUOVA PARTITA!");
+    EXPECT_EQ(f->ImgVarie(various::kRematchCharacter).Picture.get(), picture("\\Fumetti\\B06.gif"));
+    EXPECT_EQ(text(f->lblVarie(various::kRematchPrompt)), "Vuoi la rivincita, eh? Premi il pulsante NUOVA PARTITA!");
 
     // The end-of-game box comes when the line is over.
     EXPECT_TRUE(f->TmrPannelloVittoria.Enabled);
@@ -193,8 +196,9 @@ TEST_F(ComputerVictoryTest, WithMusicAndCharactersOffTheEndPieceIsStillLoadedAnd
     EXPECT_EQ(plays("mmcMusiche"), 0);
     EXPECT_EQ(f->ImgPersonaggio.Picture.get(), "");
     EXPECT_TRUE(menuButtonsShown());
-    EXPECT_EQ(f->ImgVarie(10).Picture.get(), picture("\\Fumetti\\G03.gif"));
-    EXPECT_EQ(text(f->lblVarie(33)), "Vuoi perdere un'altra volta? Premi il pulsante NUOVA PARTITA!");
+    EXPECT_EQ(f->ImgVarie(various::kRematchCharacter).Picture.get(), picture("\\Fumetti\\G03.gif"));
+    EXPECT_EQ(text(f->lblVarie(various::kRematchPrompt)),
+              "Vuoi perdere un'altra volta? Premi il pulsante NUOVA PARTITA!");
     EXPECT_EQ(f->TmrPannelloVittoria.Interval.get(), 3800);
     EXPECT_EQ(text(f->lblVinte(rowOf(kGiorgettoRow))), "4");
     for (int i = 0; i <= 3; ++i) EXPECT_EQ(f->FraPannello(i).BackColor.get(), kGiorgettoRow) << i;
@@ -214,7 +218,7 @@ TEST_F(ComputerVictoryTest, CarlasFourthWinOfTheRunSaysTheSameLineAsHerFirst) {
     EXPECT_EQ(said, (std::vector<std::string>{Line(4, 9, 2), Line(4, 9, 3), Line(4, 9, 1), Line(4, 9, 2)}));
     EXPECT_EQ(pauses, (std::vector<int>{2800, 3400, 1800, 2800}));
     EXPECT_EQ(text(f->lblVinte(rowOf(kCarlaRow))), "5");
-    EXPECT_EQ(text(f->lblVarie(33)), "Se vuoi la rivincita, premi il pulsante NUOVA PARTITA!");
+    EXPECT_EQ(text(f->lblVarie(various::kRematchPrompt)), "Se vuoi la rivincita, premi il pulsante NUOVA PARTITA!");
 }
 
 TEST_F(ComputerVictoryTest, AScoreboardWithoutTheWinnersRowRecordsNoWin) {

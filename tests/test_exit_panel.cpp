@@ -6,7 +6,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "form/various.h"
 #include "toolkit/seqfile.h"
+
+namespace various = zirimbo::various;
 
 using zirimbo::colour::Black;
 using zirimbo::colour::Red;
@@ -31,7 +34,7 @@ struct ExitTest : PanelsTest {
 TEST_F(ExitTest, AnAnswerTurnsRedOnEnteringAndTheBarePanelClearsBoth) {
     hover(f->lblEsci(0));
     EXPECT_EQ(f->lblIndexEsci.Caption.get(), "0");
-    EXPECT_EQ(f->lblVarie(21).ForeColor.get(), Red);
+    EXPECT_EQ(f->lblVarie(various::kExitYesCaption).ForeColor.get(), Red);
     const tk::Label& yes = f->lblEsci(0);
     f->mouseMove(yes.absLeft() + 20, yes.absTop() + 20);
     EXPECT_EQ(plays("mmcSfoglia"), 1);
@@ -39,31 +42,31 @@ TEST_F(ExitTest, AnAnswerTurnsRedOnEnteringAndTheBarePanelClearsBoth) {
     // Straight onto "No": it turns red and "Sì" stays red.
     hover(f->lblEsci(1));
     EXPECT_EQ(f->lblIndexEsci.Caption.get(), "1");
-    EXPECT_EQ(f->lblVarie(19).ForeColor.get(), Red);
-    EXPECT_EQ(f->lblVarie(21).ForeColor.get(), Red);
+    EXPECT_EQ(f->lblVarie(various::kExitNoCaption).ForeColor.get(), Red);
+    EXPECT_EQ(f->lblVarie(various::kExitYesCaption).ForeColor.get(), Red);
     EXPECT_EQ(plays("mmcSfoglia"), 2);
 
     const tk::Frame& panel = f->FraPannello(3);
     f->mouseMove(panel.absLeft() + 7000, panel.absTop() + 9000);
     EXPECT_EQ(f->lblIndexEsci.Caption.get(), "2");
-    EXPECT_EQ(f->lblVarie(21).ForeColor.get(), Black);
-    EXPECT_EQ(f->lblVarie(19).ForeColor.get(), Black);
+    EXPECT_EQ(f->lblVarie(various::kExitYesCaption).ForeColor.get(), Black);
+    EXPECT_EQ(f->lblVarie(various::kExitNoCaption).ForeColor.get(), Black);
 }
 
 TEST_F(ExitTest, NoClosesThePanelWithoutAGoodbye) {
-    const std::string picture = f->ImgVarie(13).Picture;
+    const std::string picture = f->ImgVarie(various::kExitCharacter).Picture;
     f->click(f->lblEsci(1));
     EXPECT_EQ(openPanels(), "0000");
     EXPECT_EQ(plays("mmcMossa"), 1);
-    EXPECT_EQ(f->lblVarie(20).Caption.get(), "Vuoi davvero uscire??");
-    EXPECT_EQ(f->ImgVarie(13).Picture.get(), picture);
+    EXPECT_EQ(f->lblVarie(various::kExitQuestion).Caption.get(), "Vuoi davvero uscire??");
+    EXPECT_EQ(f->ImgVarie(various::kExitCharacter).Picture.get(), picture);
     EXPECT_FALSE(f->TmrEsci.Enabled);
     EXPECT_EQ(f->TmrEsci.Interval.get(), 10000);
     // Reopened, the panel has no hover.
     hover(f->lblEsci(0));
     f->click(f->lblPulsante(3));
     EXPECT_EQ(f->lblIndexEsci.Caption.get(), "2");
-    EXPECT_EQ(f->lblVarie(21).ForeColor.get(), Black);
+    EXPECT_EQ(f->lblVarie(various::kExitYesCaption).ForeColor.get(), Black);
 }
 
 TEST_F(ExitTest, YesSilencesEverythingSavesAndHandsOverAfterTheGoodbye) {
@@ -84,7 +87,7 @@ TEST_F(ExitTest, YesSilencesEverythingSavesAndHandsOverAfterTheGoodbye) {
     EXPECT_FALSE(f->lblEsci(0).Enabled);
     EXPECT_FALSE(f->lblEsci(1).Enabled);
     EXPECT_EQ(commands("mmcMusiche"), (std::vector<std::string>{"Prev", "Close"}));
-    EXPECT_EQ(f->lblVarie(20).Caption.get(), "Ciao Ciao!!");
+    EXPECT_EQ(f->lblVarie(various::kExitQuestion).Caption.get(), "Ciao Ciao!!");
     EXPECT_TRUE(f->TmrEsci.Enabled);
     EXPECT_EQ(f->TmrEsci.Interval.get(), 1200);
 

@@ -1,6 +1,9 @@
 // The options panel: each option's cycle and what a change does at once (speed
 // intervals, music, characters), the tick, the hover and the press look.
+#include "form/various.h"
 #include "tests/test_panels_fixture.h"
+
+namespace various = zirimbo::various;
 
 using zirimbo::colour::Black;
 using zirimbo::colour::Red;
@@ -91,7 +94,7 @@ TEST_F(OptionsTest, HoverMovesTheHighlightWithOnePageSoundPerName) {
     EXPECT_EQ(f->lblMouseMove.Caption.get(), "3");
     EXPECT_EQ(f->lblOpzione(3).ForeColor.get(), Red);
     EXPECT_EQ(f->lblVoceOpzione(3).ForeColor.get(), Red);
-    EXPECT_EQ(f->lblVarie(32).Caption.get(),
+    EXPECT_EQ(f->lblVarie(various::kOptionsHelpText).Caption.get(),
               "Con questa opzione puoi escludere qualsiasi sottofondo musicale oppure ascoltarlo 'Ogni tanto' o "
               "'Sempre'.");
     const tk::Label& name = f->lblOpzione(3);
@@ -103,7 +106,7 @@ TEST_F(OptionsTest, HoverMovesTheHighlightWithOnePageSoundPerName) {
     EXPECT_EQ(f->lblOpzione(3).ForeColor.get(), Black);
     EXPECT_EQ(f->lblVoceOpzione(3).ForeColor.get(), Black);
     EXPECT_EQ(f->lblOpzione(4).ForeColor.get(), Red);
-    EXPECT_EQ(f->lblVarie(32).Caption.get(),
+    EXPECT_EQ(f->lblVarie(various::kOptionsHelpText).Caption.get(),
               "Questa opzione esclude o attiva i commenti vocali di Bob, Giorgetto e Carla!");
 
     f->lblVoceOpzione(1).Caption = "No";

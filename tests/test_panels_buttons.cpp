@@ -1,7 +1,10 @@
 // The four bottom buttons: the turn gate, opening, switching and closing the
 // panels with their colours and sounds, the hover reset on the bare panels, the
 // CLAS and OPZ buttons under a character's picture, and the stacking of the frames.
+#include "form/various.h"
 #include "tests/test_panels_fixture.h"
+
+namespace various = zirimbo::various;
 
 using zirimbo::colour::Black;
 using zirimbo::colour::Panel;
@@ -54,15 +57,15 @@ TEST_F(PanelsTest, OpeningTheOptionsPanelResetsItsHoverAndDrawsACharacter) {
     hover(f->lblOpzione(4));
     EXPECT_EQ(f->lblMouseMove.Caption.get(), "4");
     f->click(f->lblPulsante(2));  // closed with option 4 still red
-    f->ImgVarie(8).Picture = std::string{};
+    f->ImgVarie(various::kOptionsCharacter).Picture = std::string{};
     f->click(f->lblPulsante(2));
     EXPECT_EQ(f->lblMouseMove.Caption.get(), "6");
-    EXPECT_EQ(f->lblVarie(32).Caption.get(), kOptionsHelp);
+    EXPECT_EQ(f->lblVarie(various::kOptionsHelpText).Caption.get(), kOptionsHelp);
     for (int i = 0; i <= 5; ++i) {
         EXPECT_EQ(f->lblOpzione(i).ForeColor.get(), Black) << i;
         EXPECT_EQ(f->lblVoceOpzione(i).ForeColor.get(), Black) << i;
     }
-    EXPECT_FALSE(f->ImgVarie(8).Picture.get().empty());
+    EXPECT_FALSE(f->ImgVarie(various::kOptionsCharacter).Picture.get().empty());
 }
 
 TEST_F(PanelsTest, TheBarePanelClearsTheHoverOnce) {
@@ -75,11 +78,11 @@ TEST_F(PanelsTest, TheBarePanelClearsTheHoverOnce) {
     EXPECT_EQ(f->lblMouseMove.Caption.get(), "6");
     EXPECT_EQ(f->lblOpzione(5).ForeColor.get(), Black);
     EXPECT_EQ(f->lblVoceOpzione(5).ForeColor.get(), Black);
-    EXPECT_EQ(f->lblVarie(32).Caption.get(), kOptionsHelp);
+    EXPECT_EQ(f->lblVarie(various::kOptionsHelpText).Caption.get(), kOptionsHelp);
     // A further move changes nothing (the help text someone wrote stays).
-    f->lblVarie(32).Caption = "x";
+    f->lblVarie(various::kOptionsHelpText).Caption = "x";
     f->mouseMove(panel.absLeft() + 14100, panel.absTop() + 3000);
-    EXPECT_EQ(f->lblVarie(32).Caption.get(), "x");
+    EXPECT_EQ(f->lblVarie(various::kOptionsHelpText).Caption.get(), "x");
 }
 
 TEST_F(PanelsTest, UnderACharactersPictureOnlyRegAndEscTakeClicks) {
@@ -90,7 +93,7 @@ TEST_F(PanelsTest, UnderACharactersPictureOnlyRegAndEscTakeClicks) {
         EXPECT_FALSE(f->Shape3(i).Visible);
         EXPECT_FALSE(f->lblScrittaPulsanti(i).Visible);
     }
-    EXPECT_FALSE(f->ShpVari(17).Visible);
+    EXPECT_FALSE(f->ShpVari(various::kMenuBar).Visible);
     EXPECT_TRUE(f->lblPulsante(0).Visible);
     EXPECT_TRUE(f->lblPulsante(3).Visible);
     auto [x, y] = centre(f->lblPulsante(1));
@@ -105,7 +108,7 @@ TEST_F(PanelsTest, UnderACharactersPictureOnlyRegAndEscTakeClicks) {
     f->ShowMenuButtons();
     f->ShowMenuButtons();
     EXPECT_TRUE(f->lblPulsante(1).Visible);
-    EXPECT_TRUE(f->ShpVari(17).Visible);
+    EXPECT_TRUE(f->ShpVari(various::kMenuBar).Visible);
     f->mouseDown(x, y);
     f->mouseUp(x, y);
     EXPECT_EQ(openPanels(), "0100");
@@ -129,10 +132,10 @@ TEST_F(PanelsTest, TheRematchBoxLiesUnderThePanelsAndTheValuesOverTheirBoxes) {
         EXPECT_LT(at(f->ShpVoceOpzio(i)), at(f->lblVoceOpzione(i))) << i;
         EXPECT_LT(at(f->ShpOpzio(i)), at(f->lblOpzione(i))) << i;
     }
-    EXPECT_LT(at(f->Shape3(8)), at(f->lblVarie(21)));
-    EXPECT_LT(at(f->lblVarie(21)), at(f->lblEsci(0)));
-    EXPECT_LT(at(f->ImgVarie(3)), at(f->lblLetturaRegole(0)));
+    EXPECT_LT(at(f->Shape3(various::kExitYesCircle)), at(f->lblVarie(various::kExitYesCaption)));
+    EXPECT_LT(at(f->lblVarie(various::kExitYesCaption)), at(f->lblEsci(0)));
+    EXPECT_LT(at(f->ImgVarie(various::kRulesBackArrow)), at(f->lblLetturaRegole(0)));
     // The bar joining CLAS and OPZ shows only between the two circles.
-    EXPECT_LT(at(f->ShpVari(17)), at(f->Shape3(1)));
-    EXPECT_LT(at(f->ShpVari(17)), at(f->Shape3(2)));
+    EXPECT_LT(at(f->ShpVari(various::kMenuBar)), at(f->Shape3(1)));
+    EXPECT_LT(at(f->ShpVari(various::kMenuBar)), at(f->Shape3(2)));
 }

@@ -1,18 +1,21 @@
 // The rules panel's page reader: turning pages both ways with wrap-around, every
 // element of the page written, the page kept across closing, the arrows' look.
+#include "form/various.h"
 #include "tests/test_panels_fixture.h"
+
+namespace various = zirimbo::various;
 
 TEST_F(PanelsTest, RulesPagesWrapAroundBothWaysAndShowTheirCharacter) {
     f->click(f->lblPulsante(0));
     EXPECT_EQ(f->lblPagina.Caption.get(), "1");
-    EXPECT_EQ(f->lblVarie(12).Caption.get(), "1 - Caratteristiche del Gioco");
-    EXPECT_EQ(fileOf(f->ImgVarie(1)), "G11.gif");
+    EXPECT_EQ(f->lblVarie(various::kRulesPageTitle).Caption.get(), "1 - Caratteristiche del Gioco");
+    EXPECT_EQ(fileOf(f->ImgVarie(various::kRulesCharacter)), "G11.gif");
 
     f->click(f->lblLetturaRegole(0));
     EXPECT_EQ(f->lblPagina.Caption.get(), "6");
-    EXPECT_EQ(f->lblVarie(12).Caption.get(), "6 - Obblighi di gioco");
-    EXPECT_EQ(f->lblVarie(17).Caption.get(), "Carla");
-    EXPECT_EQ(fileOf(f->ImgVarie(1)), "C04.gif");
+    EXPECT_EQ(f->lblVarie(various::kRulesPageTitle).Caption.get(), "6 - Obblighi di gioco");
+    EXPECT_EQ(f->lblVarie(various::kRulesCharacterName).Caption.get(), "Carla");
+    EXPECT_EQ(fileOf(f->ImgVarie(various::kRulesCharacter)), "C04.gif");
 
     f->click(f->lblLetturaRegole(1));
     EXPECT_EQ(f->lblPagina.Caption.get(), "1");
@@ -25,9 +28,9 @@ TEST_F(PanelsTest, RulesPagesWrapAroundBothWaysAndShowTheirCharacter) {
     for (int step = 1; step <= 6; ++step) {
         f->click(f->lblLetturaRegole(1));
         const int page = step % 6 + 1;
-        EXPECT_EQ(f->lblVarie(12).Caption.get(), titles[page]);
-        EXPECT_EQ(f->lblVarie(17).Caption.get(), names[page]);
-        EXPECT_EQ(fileOf(f->ImgVarie(1)), pictures[page]);
+        EXPECT_EQ(f->lblVarie(various::kRulesPageTitle).Caption.get(), titles[page]);
+        EXPECT_EQ(f->lblVarie(various::kRulesCharacterName).Caption.get(), names[page]);
+        EXPECT_EQ(fileOf(f->ImgVarie(various::kRulesCharacter)), pictures[page]);
     }
     EXPECT_EQ(f->lblPagina.Caption.get(), "1");  // six clicks come back
     EXPECT_EQ(plays("mmcTic"), 1 + 8);
@@ -40,25 +43,25 @@ TEST_F(PanelsTest, TheRulesPanelReopensOnTheLastPageShown) {
     EXPECT_EQ(openPanels(), "0000");
     f->click(f->lblPulsante(0));
     EXPECT_EQ(f->lblPagina.Caption.get(), "4");
-    EXPECT_EQ(f->lblVarie(12).Caption.get(), "4 - Mangiare i segnalini avversari");
+    EXPECT_EQ(f->lblVarie(various::kRulesPageTitle).Caption.get(), "4 - Mangiare i segnalini avversari");
 }
 
 TEST_F(PanelsTest, AnArrowShowsPressedWhileHeldAndRestsAfterwards) {
     f->click(f->lblPulsante(0));
-    EXPECT_EQ(fileOf(f->ImgVarie(3)), "Indietro1.gif");
+    EXPECT_EQ(fileOf(f->ImgVarie(various::kRulesBackArrow)), "Indietro1.gif");
     auto [x, y] = centre(f->lblLetturaRegole(0));
     f->mouseDown(x, y);
-    EXPECT_EQ(fileOf(f->ImgVarie(3)), "Indietro2.gif");
-    EXPECT_EQ(fileOf(f->ImgVarie(4)), "Avanti1.gif");
+    EXPECT_EQ(fileOf(f->ImgVarie(various::kRulesBackArrow)), "Indietro2.gif");
+    EXPECT_EQ(fileOf(f->ImgVarie(various::kRulesForwardArrow)), "Avanti1.gif");
     // Released off the arrow: no page turn, but the arrow rests again.
     f->mouseUp(x + 3000, y);
-    EXPECT_EQ(fileOf(f->ImgVarie(3)), "Indietro1.gif");
+    EXPECT_EQ(fileOf(f->ImgVarie(various::kRulesBackArrow)), "Indietro1.gif");
     EXPECT_EQ(f->lblPagina.Caption.get(), "1");
 
     auto [ax, ay] = centre(f->lblLetturaRegole(1));
     f->mouseDown(ax, ay);
-    EXPECT_EQ(fileOf(f->ImgVarie(4)), "Avanti2.gif");
+    EXPECT_EQ(fileOf(f->ImgVarie(various::kRulesForwardArrow)), "Avanti2.gif");
     f->mouseUp(ax, ay);
-    EXPECT_EQ(fileOf(f->ImgVarie(4)), "Avanti1.gif");
+    EXPECT_EQ(fileOf(f->ImgVarie(various::kRulesForwardArrow)), "Avanti1.gif");
     EXPECT_EQ(f->lblPagina.Caption.get(), "2");
 }

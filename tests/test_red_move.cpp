@@ -1,7 +1,10 @@
 #include <string>
 #include <vector>
 
+#include "form/various.h"
 #include "turn_cycle_fixture.h"
+
+namespace various = zirimbo::various;
 
 namespace {
 const char* const kRefusal = "Non puoi muovere questa pedina!";
@@ -398,8 +401,9 @@ TEST_F(VictoryTest, TheFourthExitMakesTheHumanTheWinner) {
     EXPECT_EQ(text(f->lblPosizione), "2");
     for (int i = 0; i <= 3; ++i) EXPECT_EQ(f->FraPannello(i).BackColor.get(), 0x8080FFu);
     EXPECT_EQ(f->FraRicomincia.BackColor.get(), 0x8080FFu);
-    EXPECT_NE(f->ImgVarie(10).Picture.get(), "");
-    EXPECT_EQ(text(f->lblVarie(33)), "Potrai vincere ancora (forse!) cliccando sul pulsante NUOVA PARTITA!");
+    EXPECT_NE(f->ImgVarie(various::kRematchCharacter).Picture.get(), "");
+    EXPECT_EQ(text(f->lblVarie(various::kRematchPrompt)),
+              "Potrai vincere ancora (forse!) cliccando sul pulsante NUOVA PARTITA!");
     EXPECT_EQ(f->TmrPannelloVittoria.Interval.get(), 6600);
     EXPECT_FALSE(f->TmrAspettaDado.Enabled);
     // No turn follows; the end-of-game panel comes 6600 ms later.

@@ -3,7 +3,10 @@
 // button's look; and the whole human victory from the last pawn out to the box.
 #include "tests/test_panels_fixture.h"
 
+#include "form/various.h"
 #include "toolkit/seqfile.h"
+
+namespace various = zirimbo::various;
 
 using zirimbo::colour::Black;
 using zirimbo::colour::Red;
@@ -71,14 +74,14 @@ TEST_F(EndOfGameTest, TheLogoCyclesAndALaterAnimationGoesOnFromWhereItStopped) {
     const char* expected[5] = {"Logo2.gif", "Logo3.gif", "Logo4.gif", "Logo.gif", "Logo2.gif"};
     for (const char* file : expected) {
         h.advance(150);
-        EXPECT_EQ(fileOf(f->ImgVarie(5)), file);
+        EXPECT_EQ(fileOf(f->ImgVarie(various::kScoreboardLogo)), file);
     }
     h.advance(150);  // Logo3, frame 2
     f->TmrLampeggiaLogo.Enabled = false;
-    f->ImgVarie(5).Picture = f->LoadPicture("\\Grafica\\Logo.gif");
+    f->ImgVarie(various::kScoreboardLogo).Picture = f->LoadPicture("\\Grafica\\Logo.gif");
     f->TmrLampeggiaLogo.Enabled = true;
     h.advance(150);
-    EXPECT_EQ(fileOf(f->ImgVarie(5)), "Logo4.gif");
+    EXPECT_EQ(fileOf(f->ImgVarie(various::kScoreboardLogo)), "Logo4.gif");
 }
 
 TEST_F(EndOfGameTest, TheHumansVictoryRecordsTheWinAndEndsOnTheScoreboard) {

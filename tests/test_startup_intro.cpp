@@ -2,8 +2,11 @@
 #include <string>
 #include <vector>
 
+#include "form/various.h"
 #include "test_startup_fixture.h"
 #include "toolkit/runtime.h"
+
+namespace various = zirimbo::various;
 
 namespace {
 constexpr char kCp1252Si[] = "\"S\xEC\"\r\n";  // "Sì" as the options file holds it
@@ -48,8 +51,8 @@ TEST_F(StartUpTest, LoadReadsTheFilesAndLeavesEverythingReadyUnderTheSplash) {
     EXPECT_NE(w.mmcGiorgetto.FileName.get().find("05G7.wav"), std::string::npos);
     EXPECT_NE(w.mmcMusiche.FileName.get().find("1a.mid"), std::string::npos);
     EXPECT_TRUE(h.audio.log.empty());
-    EXPECT_NE(w.txtVari(0).Text.get(), "");
-    EXPECT_NE(w.txtVari(1).Text.get(), "");
+    EXPECT_NE(w.txtVari(various::kBiographyBox).Text.get(), "");
+    EXPECT_NE(w.txtVari(various::kRightsBox).Text.get(), "");
     EXPECT_EQ(w.lblSpiegazioni.Caption.get(),
               "Clicca su REG per leggere le regole oppure sul dado per iniziare subito!");
     // The turn state is untouched: the first roll is red's.

@@ -1,7 +1,10 @@
 #include <set>
 #include <string>
 
+#include "form/various.h"
 #include "turn_cycle_fixture.h"
+
+namespace various = zirimbo::various;
 
 // ---- The hub and red's prompt ----
 
@@ -13,7 +16,7 @@ TEST_F(TurnCycleTest, AfterCarlasTurnTheHubPromptsRedWithTheTick) {
     f->ShpDado.BackColor = tk::Color{0x00C000};
     f->ImgPersonaggio.Picture = "bubble";
     f->lblScrittaPulsanti(1).Visible = false;
-    f->ShpVari(17).Visible = false;
+    f->ShpVari(various::kMenuBar).Visible = false;
     f->lblPed(0).Caption = "2";
     f->TmrAspettaDado.Interval = 10;
     f->TmrAspettaDado.Enabled = true;
@@ -27,7 +30,7 @@ TEST_F(TurnCycleTest, AfterCarlasTurnTheHubPromptsRedWithTheTick) {
     EXPECT_EQ(f->ShpDado.BackColor.get(), zirimbo::colour::Red);
     EXPECT_EQ(f->ImgPersonaggio.Picture.get(), "");
     EXPECT_TRUE(f->lblScrittaPulsanti(1).Visible);
-    EXPECT_TRUE(f->ShpVari(17).Visible);
+    EXPECT_TRUE(f->ShpVari(various::kMenuBar).Visible);
     EXPECT_EQ(plays("mmcTic"), 1);
     EXPECT_EQ(text(f->lblPed(0)), "2");   // the table is left to the end of red's roll
     EXPECT_FALSE(f->TmrAspettaDado.Enabled);
@@ -176,7 +179,7 @@ TEST_F(TurnCycleTest, ANewGameClearsTheFinishedGameAndWaitsForRedsRoll) {
     EXPECT_FALSE(f->TmrVerdi.Enabled);
     EXPECT_FALSE(f->TmrLampeggiaVittoria.Enabled);
     EXPECT_FALSE(f->TmrLampeggiaLogo.Enabled);
-    EXPECT_TRUE(shows(f->ImgVarie(5), "Logo"));
+    EXPECT_TRUE(shows(f->ImgVarie(various::kScoreboardLogo), "Logo"));
     EXPECT_EQ(f->lblNomeClass(3).ForeColor.get(), zirimbo::colour::Black);
     EXPECT_EQ(f->ShpForme(0).BackColor.get(), zirimbo::colour::White);
     EXPECT_TRUE(f->ImgDado.Visible);

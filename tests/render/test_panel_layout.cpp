@@ -15,10 +15,13 @@
 #include <vector>
 
 #include "../support/game_fixture.h"
-#include "frontend/renderer.h"
 #include "form/frmLumo2012.h"
 #include "form/frmZirimbo2012.h"
+#include "form/various.h"
+#include "frontend/renderer.h"
 #include "toolkit/runtime.h"
+
+namespace various = zirimbo::various;
 
 using zirimbo::frontend::Renderer;
 
@@ -255,8 +258,9 @@ TEST_P(PanelLayout, TheRematchBoxFitsForEveryWinner) {
     f->FraRicomincia.Visible = true;
     // The human's win, with each of the pictures it can show.
     for (const char* picture : {"\\Fumetti\\B01.gif", "\\Fumetti\\G12.gif", "\\Fumetti\\C12.gif"}) {
-        f->ImgVarie(10).Picture = f->LoadPicture(picture);
-        f->lblVarie(33).Caption = "Potrai vincere ancora (forse!) cliccando sul pulsante NUOVA PARTITA!";
+        f->ImgVarie(various::kRematchCharacter).Picture = f->LoadPicture(picture);
+        f->lblVarie(various::kRematchPrompt).Caption =
+            "Potrai vincere ancora (forse!) cliccando sul pulsante NUOVA PARTITA!";
         layout->check(*f, &f->FraRicomincia, std::string("the human wins, ") + picture);
     }
     f->CommentBobVictory();
