@@ -727,40 +727,8 @@ void Renderer::drawTextBox(tk::TextBox& c, const Rect& r, bool focused) {
     BoxLayout b = textBoxLayout(c, r);
     SDL_Color fore = c.Enabled ? toSdlColor(c.ForeColor) : kShadow;
 
-    if (!b.bar.empty()) {
-        // The scroll bar: arrow buttons at both ends, the track and its thumb between.
-        int maxScroll = std::max(0, b.contentH - b.inner.h);
-        int arrowH = std::min(b.bar.w, b.bar.h / 2);
-        Rect up{b.bar.x, b.bar.y, b.bar.w, arrowH};
-        Rect down{b.bar.x, b.bar.y + b.bar.h - arrowH, b.bar.w, arrowH};
-        Rect track{b.bar.x, up.y + up.h, b.bar.w, down.y - (up.y + up.h)};
-        fillRect(track, kTrack);
-        for (int i = 0; i < 2; ++i) {
-            const Rect& btn = i == 0 ? up : down;
-            fillRect(btn, kFace);
-            drawRaisedBorder(btn);
-            // The arrow: a small triangle, black while there is something to scroll.
-            setColor(maxScroll > 0 ? kBlack : kShadow);
-            int cx = btn.x + btn.w / 2, cy = btn.y + btn.h / 2;
-            int size = std::max(1, btn.w / 4);
-            for (int k = 0; k < size; ++k) {
-                int y = i == 0 ? cy - size / 2 + k : cy + size / 2 - k;
-                SDL_RenderDrawLine(r_, cx - k, y, cx + k, y);
-            }
-        }
-        if (maxScroll > 0 && track.h > 4) {
-            c.scrollTop = std::clamp(c.scrollTop, 0, maxScroll);
-            int thumbH = std::clamp(track.h * b.inner.h / std::max(1, b.contentH), 8, track.h);
-            int thumbY = track.y + int((long(track.h - thumbH) * c.scrollTop) / maxScroll);
-            Rect thumb{track.x, thumbY, track.w, thumbH};
-            fillRect(thumb, kFace);
-            drawRaisedBorder(thumb);
-        } else {
-            c.scrollTop = 0;
-        }
-    } else if (c.MultiLine) {
-        c.scrollTop = std::clamp(c.scrollTop, 0, std::max(0, b.contentH - b.inner.h));
-    }
+    if (!b.bar.empty()) drawScrollBar(c, b);
+    else if (c.MultiLine) c.scrollTop = std::clamp(c.scrollTop, 0, std::max(0, b.contentH - b.inner.h));
     if (!b.font || b.inner.empty()) return;
 
     // The text, within the box's inner area.
@@ -770,49 +738,84 @@ void Renderer::drawTextBox(tk::TextBox& c, const Rect& r, bool focused) {
     clip_ = area.sdl();
     SDL_RenderSetClipRect(r_, &clip_);
 
-    if (c.MultiLine) {
-        drawLines(b.font, b.lineH, *b.lines, b.inner, b.inner.y - c.scrollTop, c.Alignment, fore);
-    } else {
-        const std::string& text = c.Text;
-        // Pixel offset of the character at `index` (a prefix of the text, in characters).
-        auto offsetOf = [&](int index) {
-            std::size_t i = 0;
-            for (int n = 0; i < text.size(); ++i)
-                if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && n++ == index) break;
-            return textWidth(b.font, text.substr(0, i));
-        };
-        int tw = textWidth(b.font, text);
-        int x = b.inner.x;
-        if (c.Alignment == 1) x = b.inner.x + b.inner.w - tw - 1;
-        else if (c.Alignment == 2) x = b.inner.x + (b.inner.w - tw) / 2;
-        const bool editing = focused && c.Enabled;
-        if (editing) {
-            // Keep the caret, where typing goes, in view.
-            int cx = x + offsetOf(c.caret());
-            if (cx + 1 > b.inner.x + b.inner.w) x -= cx + 1 - (b.inner.x + b.inner.w);
-            else if (cx < b.inner.x) x += b.inner.x - cx;
-        }
-        if (TextPic* pic = textPicture(b.font, text, fore)) {
-            SDL_Rect dst{x, b.inner.y, pic->w, pic->h};
-            SDL_RenderCopy(r_, pic->tex, nullptr, &dst);
-        }
-        if (editing && c.SelLength() > 0) {
-            // The selection: its text in white on the highlight colour.
-            int from = x + offsetOf(c.SelStart());
-            Rect sel{from, b.inner.y, x + offsetOf(c.SelStart() + c.SelLength()) - from, b.lineH};
-            fillRect(sel, kHighlight);
-            if (TextPic* pic = textPicture(b.font, c.SelText(), kWhite)) {
-                SDL_Rect dst{from, b.inner.y, pic->w, pic->h};
-                SDL_RenderCopy(r_, pic->tex, nullptr, &dst);
-            }
-        } else if (editing) {
-            setColor(toSdlColor(c.ForeColor));
-            int cx = x + offsetOf(c.caret());
-            SDL_RenderDrawLine(r_, cx, b.inner.y, cx, b.inner.y + b.lineH - 1);
-        }
-    }
+    if (c.MultiLine) drawLines(b.font, b.lineH, *b.lines, b.inner, b.inner.y - c.scrollTop, c.Alignment, fore);
+    else drawOneLineText(c, b, fore, focused && c.Enabled);
     clip_ = saved;
     SDL_RenderSetClipRect(r_, &clip_);
+}
+
+// The scroll bar: arrow buttons at both ends, the track and its thumb between.
+void Renderer::drawScrollBar(tk::TextBox& c, const BoxLayout& b) {
+    int maxScroll = std::max(0, b.contentH - b.inner.h);
+    int arrowH = std::min(b.bar.w, b.bar.h / 2);
+    Rect up{b.bar.x, b.bar.y, b.bar.w, arrowH};
+    Rect down{b.bar.x, b.bar.y + b.bar.h - arrowH, b.bar.w, arrowH};
+    Rect track{b.bar.x, up.y + up.h, b.bar.w, down.y - (up.y + up.h)};
+    fillRect(track, kTrack);
+    for (int i = 0; i < 2; ++i) {
+        const Rect& btn = i == 0 ? up : down;
+        fillRect(btn, kFace);
+        drawRaisedBorder(btn);
+        // The arrow: a small triangle, black while there is something to scroll.
+        setColor(maxScroll > 0 ? kBlack : kShadow);
+        int cx = btn.x + btn.w / 2, cy = btn.y + btn.h / 2;
+        int size = std::max(1, btn.w / 4);
+        for (int k = 0; k < size; ++k) {
+            int y = i == 0 ? cy - size / 2 + k : cy + size / 2 - k;
+            SDL_RenderDrawLine(r_, cx - k, y, cx + k, y);
+        }
+    }
+    if (maxScroll > 0 && track.h > 4) {
+        c.scrollTop = std::clamp(c.scrollTop, 0, maxScroll);
+        int thumbH = std::clamp(track.h * b.inner.h / std::max(1, b.contentH), 8, track.h);
+        int thumbY = track.y + int((long(track.h - thumbH) * c.scrollTop) / maxScroll);
+        Rect thumb{track.x, thumbY, track.w, thumbH};
+        fillRect(thumb, kFace);
+        drawRaisedBorder(thumb);
+    } else {
+        c.scrollTop = 0;
+    }
+}
+
+// A one-line box's text; while it is being edited, the caret kept in view and
+// the selection in white on the highlight colour.
+void Renderer::drawOneLineText(tk::TextBox& c, const BoxLayout& b, SDL_Color fore, bool editing) {
+    const std::string& text = c.Text;
+    // Pixel offset of the character at `index` (a prefix of the text, in characters).
+    auto offsetOf = [&](int index) {
+        std::size_t i = 0;
+        for (int n = 0; i < text.size(); ++i)
+            if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && n++ == index) break;
+        return textWidth(b.font, text.substr(0, i));
+    };
+    int tw = textWidth(b.font, text);
+    int x = b.inner.x;
+    if (c.Alignment == 1) x = b.inner.x + b.inner.w - tw - 1;
+    else if (c.Alignment == 2) x = b.inner.x + (b.inner.w - tw) / 2;
+    if (editing) {
+        // Keep the caret, where typing goes, in view.
+        int cx = x + offsetOf(c.caret());
+        if (cx + 1 > b.inner.x + b.inner.w) x -= cx + 1 - (b.inner.x + b.inner.w);
+        else if (cx < b.inner.x) x += b.inner.x - cx;
+    }
+    if (TextPic* pic = textPicture(b.font, text, fore)) {
+        SDL_Rect dst{x, b.inner.y, pic->w, pic->h};
+        SDL_RenderCopy(r_, pic->tex, nullptr, &dst);
+    }
+    if (editing && c.SelLength() > 0) {
+        // The selection: its text in white on the highlight colour.
+        int from = x + offsetOf(c.SelStart());
+        Rect sel{from, b.inner.y, x + offsetOf(c.SelStart() + c.SelLength()) - from, b.lineH};
+        fillRect(sel, kHighlight);
+        if (TextPic* pic = textPicture(b.font, c.SelText(), kWhite)) {
+            SDL_Rect dst{from, b.inner.y, pic->w, pic->h};
+            SDL_RenderCopy(r_, pic->tex, nullptr, &dst);
+        }
+    } else if (editing) {
+        setColor(toSdlColor(c.ForeColor));
+        int cx = x + offsetOf(c.caret());
+        SDL_RenderDrawLine(r_, cx, b.inner.y, cx, b.inner.y + b.lineH - 1);
+    }
 }
 
 bool Renderer::scrollTextBox(tk::TextBox& box, int pixels) {

@@ -121,6 +121,8 @@ private:
         TTF_Font* font = nullptr;
     };
     BoxLayout textBoxLayout(const tk::TextBox& c, const Rect& r);
+    void drawScrollBar(tk::TextBox& c, const BoxLayout& b);
+    void drawOneLineText(tk::TextBox& c, const BoxLayout& b, SDL_Color fore, bool editing);
 
     SDL_Texture* imageTexture(const std::string& path);
 
