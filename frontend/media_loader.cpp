@@ -9,11 +9,8 @@
 #include <cstring>
 #include <filesystem>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "toolkit/log.h"
+#include "toolkit/regular_file.h"
 
 namespace zirimbo::frontend {
 
@@ -259,22 +256,9 @@ SDL_RWops* streamOwning(MediaBytes b) {
 }  // namespace
 
 std::optional<MediaBytes> readMediaFile(const std::string& path) {
-    // Non-blocking, so that opening a pipe never waits for a writer.
-    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    std::optional<MediaBytes> result;
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && std::uintmax_t(st.st_size) <= kMaxMediaBytes) {
-        MediaBytes b(std::size_t(st.st_size) + 1);  // one more, to notice a file that grew
-        std::size_t got = 0;
-        for (ssize_t n; got < b.size() && (n = ::read(fd, b.data() + got, b.size() - got)) > 0;) got += std::size_t(n);
-        if (got <= kMaxMediaBytes && got < b.size()) {
-            b.resize(got);
-            result = std::move(b);
-        }
-    }
-    ::close(fd);
-    return result;
+    const tk::FileBytes file = tk::readRegularFile(path, kMaxMediaBytes);
+    if (file.status != tk::FileBytes::Read) return std::nullopt;
+    return MediaBytes(file.bytes.begin(), file.bytes.end());
 }
 
 bool wavLooksSound(const MediaBytes& b) {

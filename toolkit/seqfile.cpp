@@ -15,6 +15,7 @@
 
 #include "toolkit/log.h"
 #include "toolkit/paths.h"
+#include "toolkit/regular_file.h"
 #include "toolkit/text.h"
 
 namespace fs = std::filesystem;
@@ -82,46 +83,18 @@ FileValues readValues(const std::string& mixedPath) {
     FileValues result;
     const std::string path = resolvePath(mixedPath);
     if (path.empty()) return result;
-    // Opened without waiting, so that a pipe in place of the file cannot hold the
-    // program up; what it is gets checked on the open file itself.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno != ENOENT) {
+    const FileBytes file = readRegularFile(path, kMaxValueFileBytes);
+    if (file.status != FileBytes::Read) {
+        if (file.status == FileBytes::Refused) {
             result.status = FileValues::Refused;
-            result.problem = std::strerror(errno);
+            result.problem = file.problem;
         }
         return result;
     }
-    result.status = FileValues::Refused;
-    struct stat st {};
-    std::string bytes;
-    if (::fstat(fd, &st) != 0) {
-        result.problem = std::strerror(errno);
-    } else if (!S_ISREG(st.st_mode)) {
-        result.problem = "not a regular file";
-    } else if (static_cast<unsigned long long>(st.st_size) > kMaxValueFileBytes) {
-        result.problem = "larger than " + Str(static_cast<long>(kMaxValueFileBytes)) + " bytes";
-    } else {
-        // Read one byte past the limit, for a file that grows while it is read.
-        char buffer[8192];
-        ssize_t got = 0;
-        while (bytes.size() <= kMaxValueFileBytes && (got = ::read(fd, buffer, sizeof buffer)) != 0) {
-            if (got < 0) {
-                if (errno == EINTR) continue;
-                result.problem = std::strerror(errno);
-                break;
-            }
-            bytes.append(buffer, static_cast<std::size_t>(got));
-        }
-        if (result.problem.empty() && bytes.size() > kMaxValueFileBytes)
-            result.problem = "larger than " + Str(static_cast<long>(kMaxValueFileBytes)) + " bytes";
-    }
-    ::close(fd);
-    if (!result.problem.empty()) return result;
     result.status = FileValues::Read;
 
     // Line ends and quotes are ASCII and look the same after conversion.
-    const std::string text = cp1252ToUtf8(bytes);
+    const std::string text = cp1252ToUtf8(file.bytes);
     std::size_t start = 0;
     while (start < text.size()) {
         // A line ends at CR LF, LF, or a lone CR; a last line without an end counts too.
