@@ -24,6 +24,20 @@ struct MusicTest : StartUpTest {
         const auto slash = last.rfind('/');
         return slash == std::string::npos ? "" : last.substr(slash + 1, last.size() - slash - 5);
     }
+    // Under "Ogni tanto" a piece ends and its pause starts; a computer wins while
+    // the pause runs: the end piece is loaded and the poll stops.
+    void ComputerWinsDuringAPause() {
+        f->cmdAssegnaVeloci_Click();
+        f->lblVoceOpzione(3).Caption = "Ogni tanto";
+        f->TmrMusiche.Enabled = true;
+        f->cmdProssimoBrano_Click();
+        h.audio.finish("mmcMusiche");
+        h.advance(2000);
+        ASSERT_TRUE(f->TmrRipetiMusiche.Enabled);
+        f->setBackColor(0xFFCB84);
+        f->TmrMusiche.Enabled = false;
+        f->SwitchChannelFile(f->mmcMusiche, "\\Musiche\\Sconfitta.mid");
+    }
 };
 
 TEST_F(MusicTest, TheShufflesUseSeventeenDrawsAndLeavePermutationsOfTheLists) {
@@ -133,17 +147,7 @@ TEST_F(MusicTest, TheVictoryPieceRepeatsFromItsStartWhileTheMusicIsOn) {
 }
 
 TEST_F(MusicTest, APauseRunningWhenAGameEndsLeavesTheEndPieceAlone) {
-    f->cmdAssegnaVeloci_Click();
-    f->lblVoceOpzione(3).Caption = "Ogni tanto";
-    f->TmrMusiche.Enabled = true;
-    f->cmdProssimoBrano_Click();
-    h.audio.finish("mmcMusiche");
-    h.advance(2000);
-    ASSERT_TRUE(f->TmrRipetiMusiche.Enabled);
-    // A computer wins: the end piece is loaded, the poll stops.
-    f->setBackColor(0xFFCB84);
-    f->TmrMusiche.Enabled = false;
-    f->SwitchChannelFile(f->mmcMusiche, "\\Musiche\\Sconfitta.mid");
+    ASSERT_NO_FATAL_FAILURE(ComputerWinsDuringAPause());
     h.audio.clear();
     h.advance(25000);
     EXPECT_TRUE(h.audio.plays().empty());
@@ -153,17 +157,8 @@ TEST_F(MusicTest, APauseRunningWhenAGameEndsLeavesTheEndPieceAlone) {
 }
 
 TEST_F(MusicTest, APauseLeftFromTheLastGameDoesNotCutTheNewGamesFirstPiece) {
-    f->cmdAssegnaVeloci_Click();
-    f->lblVoceOpzione(3).Caption = "Ogni tanto";
-    f->TmrMusiche.Enabled = true;
-    f->cmdProssimoBrano_Click();
-    h.audio.finish("mmcMusiche");
-    h.advance(2000);
-    ASSERT_TRUE(f->TmrRipetiMusiche.Enabled);
-    // A computer wins during the pause and the player starts a new game at once.
-    f->setBackColor(0xFFCB84);
-    f->TmrMusiche.Enabled = false;
-    f->SwitchChannelFile(f->mmcMusiche, "\\Musiche\\Sconfitta.mid");
+    ASSERT_NO_FATAL_FAILURE(ComputerWinsDuringAPause());
+    // The player starts a new game at once.
     h.advance(5000);
     f->lblNuovaPartita_Click();
     const std::string first = lastPiece();
