@@ -11,6 +11,7 @@
 #include "frontend/media_loader.h"
 #include "toolkit/log.h"
 #include "toolkit/runtime.h"
+#include "toolkit/text.h"
 
 namespace zirimbo::frontend {
 
@@ -782,12 +783,7 @@ void Renderer::drawScrollBar(tk::TextBox& c, const BoxLayout& b) {
 void Renderer::drawOneLineText(tk::TextBox& c, const BoxLayout& b, SDL_Color fore, bool editing) {
     const std::string& text = c.Text;
     // Pixel offset of the character at `index` (a prefix of the text, in characters).
-    auto offsetOf = [&](int index) {
-        std::size_t i = 0;
-        for (int n = 0; i < text.size(); ++i)
-            if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && n++ == index) break;
-        return textWidth(b.font, text.substr(0, i));
-    };
+    auto offsetOf = [&](int index) { return textWidth(b.font, text.substr(0, tk::byteOfCharacter(text, index))); };
     int tw = textWidth(b.font, text);
     int x = b.inner.x;
     if (c.Alignment == 1) x = b.inner.x + b.inner.w - tw - 1;

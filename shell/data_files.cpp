@@ -60,14 +60,6 @@ bool IsPlayerColour(long c) {
     return false;
 }
 
-// The first `count` characters of a UTF-8 text.
-std::string FirstCharacters(const std::string& text, std::size_t count) {
-    std::size_t seen = 0;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && seen++ == count) return text.substr(0, i);
-    return text;
-}
-
 // A wins text as the sort can hold it: a whole number from 0 to 32767. Blanks and a
 // sign around the digits are forgiven; anything else counts as no wins.
 std::string SaneWins(const std::string& text) {
@@ -140,8 +132,9 @@ void frmZirimbo2012::ReadPlayerName() {
         tk::logLine(path + ": no name; the name box starts empty");
         return;
     }
-    const std::string name = FirstCharacters(file.values.front(), static_cast<std::size_t>(kNameLength));
-    if (name != file.values.front()) {
+    const std::string& full = file.values.front();
+    const std::string name = full.substr(0, tk::byteOfCharacter(full, kNameLength));
+    if (name != full) {
         tk::logLine(path + ": the name is longer than " + tk::Str(kNameLength) +
                     " characters; only its start is kept");
         nameFileDamaged_ = true;

@@ -81,22 +81,6 @@ TextBox::TextBox(Window& w, std::string name, int index) : Control(w, Kind::Text
 }
 
 namespace {
-// The byte where character `index` of a UTF-8 text begins (the size of the text past its end).
-std::size_t byteOf(const std::string& s, int index) {
-    std::size_t i = 0;
-    for (int n = 0; i < s.size(); ++i) {
-        if ((static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) continue;
-        if (n++ == index) return i;
-    }
-    return s.size();
-}
-
-int charCount(const std::string& s) {
-    int n = 0;
-    for (unsigned char ch : s) n += (ch & 0xC0) != 0x80;
-    return n;
-}
-
 // The characters of a UTF-8 text, each with the bytes that follow it.
 std::vector<std::string> characters(const std::string& s) {
     std::vector<std::string> out;
@@ -116,29 +100,29 @@ bool storable(const std::string& ch) {
 
 std::string TextBox::SelText() const {
     const std::string& t = Text;
-    std::size_t from = byteOf(t, SelStart());
-    return t.substr(from, byteOf(t, SelStart() + SelLength()) - from);
+    std::size_t from = byteOfCharacter(t, SelStart());
+    return t.substr(from, byteOfCharacter(t, SelStart() + SelLength()) - from);
 }
 
 void TextBox::setSelStart(int start) {
-    anchor_ = caret_ = std::clamp(start, 0, charCount(Text));
+    anchor_ = caret_ = std::clamp(start, 0, characterCount(Text));
     window().markDirty();
 }
 
 void TextBox::setSelLength(int length) {
     anchor_ = SelStart();
-    caret_ = std::clamp(anchor_ + length, anchor_, charCount(Text));
+    caret_ = std::clamp(anchor_ + length, anchor_, characterCount(Text));
     window().markDirty();
 }
 
 void TextBox::selectAll() {
     anchor_ = 0;
-    caret_ = charCount(Text);
+    caret_ = characterCount(Text);
     window().markDirty();
 }
 
 void TextBox::moveCaret(int to, bool extend) {
-    caret_ = std::clamp(to, 0, charCount(Text));
+    caret_ = std::clamp(to, 0, characterCount(Text));
     if (!extend) anchor_ = caret_;
     window().markDirty();
 }
@@ -147,15 +131,15 @@ void TextBox::removeSelection() {
     if (SelLength() == 0) return;
     const int start = SelStart();
     std::string t = Text;
-    std::size_t from = byteOf(t, start);
-    t.erase(from, byteOf(t, start + SelLength()) - from);
+    std::size_t from = byteOfCharacter(t, start);
+    t.erase(from, byteOfCharacter(t, start + SelLength()) - from);
     Text = t;
     anchor_ = caret_ = start;
 }
 
 bool TextBox::typeText(const std::string& utf8) {
     if (!editable()) return false;
-    const int room = MaxLength > 0 ? MaxLength - (charCount(Text) - SelLength()) : INT_MAX;
+    const int room = MaxLength > 0 ? MaxLength - (characterCount(Text) - SelLength()) : INT_MAX;
     std::string taken;
     int count = 0;
     bool refused = false;
@@ -170,7 +154,7 @@ bool TextBox::typeText(const std::string& utf8) {
     if (count > 0) {
         removeSelection();
         std::string t = Text;
-        t.insert(byteOf(t, caret_), taken);
+        t.insert(byteOfCharacter(t, caret_), taken);
         Text = t;
         anchor_ = caret_ = caret_ + count;
     }
@@ -190,13 +174,13 @@ bool TextBox::editKey(int keyCode, int shift) {
             moveCaret(SelLength() > 0 && !extend ? SelStart() + SelLength() : caret_ + 1, extend);
             return true;
         case vbKeyHome: moveCaret(0, extend); return true;
-        case vbKeyEnd: moveCaret(charCount(Text), extend); return true;
+        case vbKeyEnd: moveCaret(characterCount(Text), extend); return true;
         case vbKeyBack:
         case vbKeyDelete:
             if (SelLength() == 0) {
                 // Nothing selected: the character before (Backspace) or after (Delete) the caret.
                 if (keyCode == vbKeyBack && caret_ > 0) anchor_ = caret_ - 1;
-                if (keyCode == vbKeyDelete) anchor_ = std::min(caret_ + 1, charCount(Text));
+                if (keyCode == vbKeyDelete) anchor_ = std::min(caret_ + 1, characterCount(Text));
             }
             removeSelection();
             window().markDirty();
@@ -218,7 +202,7 @@ bool TextBox::editKey(int keyCode, int shift) {
 void TextBox::propertySet(const void* prop, bool changed) {
     // A new text keeps the caret and the selection within it.
     if (prop == &Text) {
-        const int n = charCount(Text);
+        const int n = characterCount(Text);
         anchor_ = std::min(anchor_, n);
         caret_ = std::min(caret_, n);
     }

@@ -143,4 +143,19 @@ std::optional<std::string> utf8ToCp1252(const std::string& text) {
 
 bool fitsCp1252(const std::string& text) { return utf8ToCp1252(text).has_value(); }
 
+int characterCount(const std::string& text) {
+    int n = 0;
+    for (unsigned char ch : text) n += (ch & 0xC0) != 0x80;
+    return n;
+}
+
+std::size_t byteOfCharacter(const std::string& text, int index) {
+    std::size_t i = 0;
+    for (int n = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+        if (n++ == index) return i;
+    }
+    return text.size();
+}
+
 }  // namespace tk

@@ -1,6 +1,7 @@
 // Numbers held as decimal text, and the 8-bit Western code page of the data files.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -22,5 +23,12 @@ std::optional<std::string> utf8ToCp1252(const std::string& text);
 
 // True when every character of the UTF-8 text can be stored in the code page.
 bool fitsCp1252(const std::string& text);
+
+// How many characters a UTF-8 text holds.
+int characterCount(const std::string& text);
+
+// The byte where character `index` of a UTF-8 text begins; the size of the text
+// for an index at or past its end.
+std::size_t byteOfCharacter(const std::string& text, int index);
 
 }  // namespace tk
