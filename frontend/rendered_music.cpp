@@ -6,6 +6,8 @@
 #include <fstream>
 #include <vector>
 
+#include "toolkit/regular_file.h"
+
 namespace zirimbo::frontend {
 
 namespace {
@@ -13,9 +15,10 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::size_t kHeadBytes = 64 * 1024;     // the comment header lies in the first pages
-constexpr std::uintmax_t kLargestMidi = 1 << 20;  // our pieces are a few kilobytes
+constexpr std::size_t kLargestMidi = 1 << 20;  // our pieces are a few kilobytes
 
-std::optional<std::string> readFile(const fs::path& p, std::size_t limit) {
+// The first `limit` bytes of a file.
+std::optional<std::string> readHead(const fs::path& p, std::size_t limit) {
     std::ifstream in(p, std::ios::binary);
     if (!in) return std::nullopt;
     std::string bytes(limit, '\0');
@@ -109,12 +112,12 @@ std::string musicFileFor(const std::string& path) {
     if (ext != ".mid") return path;
     fs::path ogg = fs::path(mid).replace_extension(".ogg");
     std::error_code ec;
-    if (!fs::is_regular_file(ogg, ec) || fs::file_size(mid, ec) > kLargestMidi || ec) return path;
-    std::optional<std::string> midi = readFile(mid, kLargestMidi);
-    std::optional<std::string> head = readFile(ogg, kHeadBytes);
-    if (!midi || !head) return path;
+    if (!fs::is_regular_file(ogg, ec)) return path;
+    const tk::FileBytes midi = tk::readRegularFile(mid.string(), kLargestMidi);
+    std::optional<std::string> head = readHead(ogg, kHeadBytes);
+    if (midi.status != tk::FileBytes::Read || !head) return path;
     std::optional<std::string> madeFrom = vorbisComment(*head, "MIDI_CKSUM");
-    return madeFrom && *madeFrom == cksumOf(*midi) ? ogg.string() : path;
+    return madeFrom && *madeFrom == cksumOf(midi.bytes) ? ogg.string() : path;
 }
 
 }  // namespace zirimbo::frontend
