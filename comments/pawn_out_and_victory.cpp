@@ -54,8 +54,7 @@ void frmZirimbo2012::CommentCarlaPawnOut() { MakePawnOutComment(kCarla, TmrRipre
 // winner's colour, and the rematch box gets its picture and prompt.
 // TmrPannelloVittoria shows it all when the line is over.
 void frmZirimbo2012::MakeVictoryComment(int player) {
-    TmrMusiche.Enabled = false;
-    SwitchChannelFile(mmcMusiche, "\\Musiche\\Sconfitta.mid");
+    LoadEndPiece("\\Musiche\\Sconfitta.mid");
 
     MakeComment(player, kVictory, TmrPannelloVittoria, false);
 

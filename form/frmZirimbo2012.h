@@ -539,6 +539,9 @@ public:
     void TmrMusiche_Timer();
     void TmrRipetiMusiche_Timer();
     void TmrVerdi_Timer();
+    // A won game: the background music stops, a pause between pieces included, and
+    // the end piece waits in the music channel.
+    void LoadEndPiece(const std::string& relativePath);
     // The edition information window, shown after a confirmed exit (info_screen/).
     // The main window keeps it; closing it ends the program.
     void ShowInfoWindow();

@@ -62,10 +62,7 @@ void frmZirimbo2012::TmrTornaZirimbo_Timer() {
     lblSpiegazioni.Caption = "Hai vinto, " + lblNomeGiocatore.Caption + "!!";
     AddGameWon(kRed.number);
     ShpForme(0).BackColor = kRedWinner;
-    if (MusicOn()) {
-        TmrMusiche.Enabled = false;
-        SwitchChannelFile(mmcMusiche, "\\Musiche\\Vittoria.mid");
-    }
+    if (MusicOn()) LoadEndPiece("\\Musiche\\Vittoria.mid");
     TmrLampeggiaVittoria.Enabled = true;
     TmrLampeggiaLogo.Enabled = true;
     RecordScoreboardWin(kRedWinner);

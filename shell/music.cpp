@@ -85,13 +85,17 @@ void frmZirimbo2012::TmrMusiche_Timer() {
     }
 }
 
-// The end of the pause. A game won meanwhile keeps its end piece: the new game
-// starts the music again.
+// The end of the pause.
 void frmZirimbo2012::TmrRipetiMusiche_Timer() {
     TmrRipetiMusiche.Enabled = false;
-    if (BackColor() != colour::Panel) return;
     cmdProssimoBrano_Click();
     TmrMusiche.Enabled = true;
+}
+
+void frmZirimbo2012::LoadEndPiece(const std::string& relativePath) {
+    TmrMusiche.Enabled = false;
+    TmrRipetiMusiche.Enabled = false;  // its tick would start a piece over the end piece
+    SwitchChannelFile(mmcMusiche, relativePath);
 }
 
 // The victory piece again from its start, while the music is on.

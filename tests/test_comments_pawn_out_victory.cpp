@@ -148,7 +148,7 @@ TEST_F(ComputerVictoryTest, BobsVictoryBoastsRecordsTheWinAndReadiesTheRematchBo
     EXPECT_FALSE(f->TmrMusiche.Enabled);
     EXPECT_EQ(log("mmcMusiche"), (std::vector<std::string>{"Prev", "Close"}));
     EXPECT_EQ(f->mmcMusiche.FileName.get(), f->GamePath("\\Musiche\\Sconfitta.mid"));
-    EXPECT_TRUE(f->TmrRipetiMusiche.Enabled);
+    EXPECT_FALSE(f->TmrRipetiMusiche.Enabled);  // a pause between pieces ends too
 
     // The boast.
     EXPECT_EQ(text(f->lblSpiegazioni), Line(2, 9, 1));

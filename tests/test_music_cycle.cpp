@@ -24,19 +24,38 @@ struct MusicTest : StartUpTest {
         const auto slash = last.rfind('/');
         return slash == std::string::npos ? "" : last.substr(slash + 1, last.size() - slash - 5);
     }
-    // Under "Ogni tanto" a piece ends and its pause starts; a computer wins while
-    // the pause runs: the end piece is loaded and the poll stops.
-    void ComputerWinsDuringAPause() {
-        f->cmdAssegnaVeloci_Click();
+    // The music switched to "Ogni tanto": a piece starts, ends, and its pause starts.
+    void PauseAfterAPiece() {
         f->lblVoceOpzione(3).Caption = "Ogni tanto";
         f->TmrMusiche.Enabled = true;
         f->cmdProssimoBrano_Click();
         h.audio.finish("mmcMusiche");
         h.advance(2000);
         ASSERT_TRUE(f->TmrRipetiMusiche.Enabled);
-        f->setBackColor(0xFFCB84);
-        f->TmrMusiche.Enabled = false;
-        f->SwitchChannelFile(f->mmcMusiche, "\\Musiche\\Sconfitta.mid");
+    }
+    // 17 s into a pause a player takes the last pawn out and wins: the human (1) or Bob (2).
+    void WinDuringAPause(int player) {
+        f->cmdAssegnaVeloci_Click();
+        ASSERT_NO_FATAL_FAILURE(PauseAfterAPiece());
+        h.advance(17000);
+        h.audio.clear();
+        if (player == 1) {
+            f->lblDadiUsciti(1).Caption = "4";
+            f->lblPedinaCliccata.Caption = "4";
+            f->lblCaselle(36).Caption = "4";
+            f->TmrTornaZirimbo_Timer();
+        } else {
+            f->lblDadiUsciti(2).Caption = "3";
+            f->lblCaselle(33).Caption = "8";
+            f->TakeComputerPawnOut(2, 8);
+        }
+    }
+    // The piece files of every "Play" on the music channel since the last clear.
+    std::vector<std::string> piecesPlayed() const {
+        std::vector<std::string> out;
+        for (const auto& l : h.audio.plays())
+            if (l.rfind("mmcMusiche Play", 0) == 0) out.push_back(l.substr(l.rfind('/') + 1));
+        return out;
     }
 };
 
@@ -147,18 +166,29 @@ TEST_F(MusicTest, TheVictoryPieceRepeatsFromItsStartWhileTheMusicIsOn) {
 }
 
 TEST_F(MusicTest, APauseRunningWhenAGameEndsLeavesTheEndPieceAlone) {
-    ASSERT_NO_FATAL_FAILURE(ComputerWinsDuringAPause());
-    h.audio.clear();
-    h.advance(25000);
-    EXPECT_TRUE(h.audio.plays().empty());
-    EXPECT_FALSE(f->TmrRipetiMusiche.Enabled);
-    EXPECT_FALSE(f->TmrMusiche.Enabled);
-    EXPECT_NE(f->mmcMusiche.FileName.get().find("Sconfitta"), std::string::npos);
+    // The human wins one game, Bob the next.
+    for (int player : {1, 2}) {
+        SCOPED_TRACE(player);
+        if (player == 2) f->lblNuovaPartita_Click();
+        ASSERT_NO_FATAL_FAILURE(WinDuringAPause(player));
+        // The pause would have ended 8 s after the win; the end piece starts with the end-of-game box.
+        h.advance(8000);
+        const char* end = player == 1 ? "Vittoria.mid" : "Sconfitta.mid";
+        EXPECT_EQ(piecesPlayed(), std::vector<std::string>{end});
+        EXPECT_NE(f->mmcMusiche.FileName.get().find(end), std::string::npos);
+        EXPECT_FALSE(f->TmrRipetiMusiche.Enabled);
+        EXPECT_FALSE(f->TmrMusiche.Enabled);
+    }
 }
 
 TEST_F(MusicTest, APauseLeftFromTheLastGameDoesNotCutTheNewGamesFirstPiece) {
-    ASSERT_NO_FATAL_FAILURE(ComputerWinsDuringAPause());
-    // The player starts a new game at once.
+    ASSERT_NO_FATAL_FAILURE(WinDuringAPause(2));
+    h.advance(8000);
+    // Over the rematch box the music goes off and on again; a piece plays and its pause starts.
+    f->lblVoceOpzione(3).Caption = "No";
+    f->StopChannel(f->mmcMusiche);
+    ASSERT_NO_FATAL_FAILURE(PauseAfterAPiece());
+    // The player starts a new game soon after.
     h.advance(5000);
     f->lblNuovaPartita_Click();
     const std::string first = lastPiece();
@@ -168,7 +198,7 @@ TEST_F(MusicTest, APauseLeftFromTheLastGameDoesNotCutTheNewGamesFirstPiece) {
     EXPECT_EQ(lastPiece(), "");
     EXPECT_FALSE(f->TmrRipetiMusiche.Enabled);
     EXPECT_TRUE(f->TmrMusiche.Enabled);
-    EXPECT_EQ(first, f->lblMusLenti(1).Caption.get());
+    EXPECT_EQ(first, f->lblMusVeloci(2).Caption.get());
 }
 
 TEST_F(MusicTest, MusicSwitchedOffAndOnAfterTheHumansWinEndsTheVictoryRepeat) {
