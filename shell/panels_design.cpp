@@ -386,9 +386,8 @@ void DesignRematchBox(frmZirimbo2012& f) {
                  {f.ImgVarie(various::kRematchCharacter), 315, 1470, 3375, 3375},
                  {f.ImgVarie(various::kRematchBubble), 2415, 2520, 4005, 2115},
                  {f.ShpVari(various::kNewGameButton), 2100, 5355, 2430, 750}});
-    // The prompt starts right of the winner's picture, which would cover its first letters.
-    ShowTexts(box, {{f.lblVarie(various::kRematchPrompt), "Vuoi la rivincita? Clicca su NUOVA PARTITA!", 12, true, 3690,
-                     2940, 2415, 1485},
+    ShowTexts(box, {{f.lblVarie(various::kRematchPrompt), "Vuoi la rivincita? Clicca su NUOVA PARTITA!", 12, true, 3255,
+                     2940, 2850, 1485},
                     {f.lblVarie(various::kNewGameCaption), "NUOVA PARTITA", 11.25, true, 2205, 5595, 2220, 330}});
     ClickArea(f.lblNuovaPartita, &box, 1995, 5250, 2640, 960);
     f.lblNuovaPartita.onMouseDown = [&f](int, const tk::MouseArgs& a) { f.lblNuovaPartita_MouseDown(a); };

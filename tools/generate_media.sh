@@ -123,10 +123,12 @@ expect Grafica/Logo.gif Grafica/Logo2.gif Grafica/Logo3.gif Grafica/Logo4.gif Gr
     Grafica/rossa.gif Grafica/rossa2.gif Grafica/Icona.gif Grafica/Autore.jpg \
     Grafica/EsciAutore.jpg Grafica/EsciGioco.jpg Grafica/Emblema.jpg
 
-# Fumetti
+# Fumetti; the rematch box shows six of them beside its prompt (the human's win: B01, G12,
+# C12; a character's: B06, G03, C01).
+declare -A rematch=([B01]=1 [G12]=1 [C12]=1 [B06]=1 [G03]=1 [C01]=1)
 for L in B G C; do
     for n in 01 02 03 04 05 06 07 08 09 10 11 12; do
-        job make_face "$out/Fumetti/$L$n.gif" "$L" "$n"
+        job make_face "$out/Fumetti/$L$n.gif" "$L" "$n" "${rematch[$L$n]:+rematch}"
         expect "Fumetti/$L$n.gif"
     done
 done

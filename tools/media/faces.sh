@@ -50,11 +50,11 @@ face_mood() {
     esac
 }
 
-bubble_mvg() {
+bubble_mvg() {  # right edge of the bubble
     cat <<EOF
 fill '$bg' stroke '$INK' stroke-width 5 stroke-linejoin round
 polygon 36,160 12,196 72,168
-roundrectangle 5,5 195,176 30,30
+roundrectangle 5,5 $1,176 30,30
 stroke none polygon 38,164 20,188 68,166
 EOF
 }
@@ -239,16 +239,24 @@ symbol_mvg() {
 }
 
 # One face picture: character (B G C R), mood (a category 01..12, or normal/happy for R).
+# The pictures of the rematch box (a fourth argument "rematch") keep their right edge
+# clear below the sign, where the box's prompt starts: a narrower bubble, the face moved
+# left, the sign sticking out of the bubble's corner.
 make_face() {
-    local out=$1 ch=$2 mood=$3 font cx cy ex ey erx ery by my mw skin line browc bg
+    local out=$1 ch=$2 mood=$3 shape=${4:-} font cx cy ex ey erx ery by my mw skin line browc bg
     font=$(find_font DejaVuSans-Bold.ttf)
     face_setup "$ch"
+    local right=195
+    if [[ $shape == rematch ]]; then
+        right=164
+        cx=84
+    fi
     local eyes brows mouth extras
     read -r eyes brows mouth extras <<<"$(face_mood "$ch" "$mood")"
     [[ $extras == - ]] && extras=''
     local mvg
     mvg=$(
-        bubble_mvg
+        bubble_mvg "$right"
         echo "push graphic-context translate $cx,$cy"
         head_mvg "$ch"
         eye_mvg -1 "$eyes"; eye_mvg 1 "$eyes"
