@@ -12,8 +12,6 @@ namespace {
 const char* const kRefusal = "Non puoi muovere questa pedina!";
 const char* const kOneTarget = "Ora clicca sulla 'X' per spostarvi la pedina che hai scelto!";
 const char* const kTwoTargets = "Ora clicca su una delle due 'X' per spostarvi la pedina che hai scelto!";
-// The only target is the chosen pawn's own cell (an inner pawn with a 4): no 'X' is drawn.
-const char* const kOwnCell = "Ora clicca di nuovo sulla pedina che hai scelto per spostarla!";
 const char* const kChooseAgain = "Clicca su una 'X' per scegliere la pedina da giocare!";
 
 using pawn_picture::Red;
@@ -129,13 +127,8 @@ void ChooseBoardPawn(frmZirimbo2012& f, int cell) {
     f.SetMovePhase(2);
     ShowChosenBoardPawn(f, cell);
     MarkTargetsOf(f, cell);
-    if (f.TargetCell(2) != 0) {
-        f.lblSpiegazioni.Caption = kTwoTargets;
-    } else if (f.TargetCell(1) == cell) {
-        f.lblSpiegazioni.Caption = kOwnCell;  // its own cell once round the inner ring: no 'X' there
-    } else {
-        f.lblSpiegazioni.Caption = kOneTarget;
-    }
+    // An inner pawn with a 4 has its own cell as its one target: its picture carries the 'X'.
+    f.lblSpiegazioni.Caption = f.TargetCell(2) != 0 ? kTwoTargets : kOneTarget;
 }
 
 // The chosen board pawn clicked again, not as its own target: the choice is dropped.

@@ -10,7 +10,6 @@ namespace {
 const char* const kRefusal = "Non puoi muovere questa pedina!";
 const char* const kOneTarget = "Ora clicca sulla 'X' per spostarvi la pedina che hai scelto!";
 const char* const kTwoTargets = "Ora clicca su una delle due 'X' per spostarvi la pedina che hai scelto!";
-const char* const kOwnCell = "Ora clicca di nuovo sulla pedina che hai scelto per spostarla!";
 const char* const kChooseAgain = "Clicca su una 'X' per scegliere la pedina da giocare!";
 }  // namespace
 
@@ -101,8 +100,8 @@ TEST_F(RedMoveTest, AnInnerRingPawnWithAFourGoesOnceRoundOntoItsOwnCell) {
     EXPECT_TRUE(shows(f->ImgGif(34), "R4"));
     EXPECT_TRUE(shows(f->ImgGif(35), "G1"));
     EXPECT_EQ(clickState(), "2|1|34|34|0|1|0");
-    // No 'X' is drawn: the target is the pawn itself, and the prompt says so.
-    EXPECT_EQ(text(f->lblSpiegazioni), kOwnCell);
+    // No cell gets an 'X': the chosen pawn's own picture carries it.
+    EXPECT_EQ(text(f->lblSpiegazioni), kOneTarget);
     f->ImgGif_Click(34);
     EXPECT_EQ(text(f->lblCaselle(34)), "1");
     EXPECT_TRUE(shows(f->ImgGif(34), "R1"));

@@ -57,6 +57,18 @@ for f in "$folder"/Pedine/[RBGV][1-5].gif "$folder"/Grafica/Logo*.gif; do
     esac
 done
 
+# The target's 'X' (its orange-red core) marks an empty target cell and a chosen pawn
+# whose target is its own cell (the fours); the other pawns carry none.
+for f in "$folder"/Pedine/*.gif; do
+    name=${f#"$folder"/}
+    marked=$(convert "$f" -alpha off -fill black +opaque '#FF3D00' -fill white -opaque '#FF3D00' \
+        -format '%[fx:round(mean*w*h)]' info:)
+    case $name in
+        Pedine/X.gif|Pedine/[RBGV]4.gif) (( marked >= 300 )) || fail "$name: no target 'X' ($marked pixels)" ;;
+        *) (( marked == 0 )) || fail "$name: $marked pixels of the target 'X'" ;;
+    esac
+done
+
 # --- sounds: 22050 Hz, mono, 16 bit, sensible lengths
 while read -r f rate channels bits seconds; do
     [[ "$rate $channels $bits" == "22050 1 16" ]] || fail "$f: $rate Hz, $channels channel(s), $bits bit"

@@ -7,14 +7,15 @@ declare -gA PREVIOUS=([R]=V [B]=R [G]=B [V]=G)
 
 # Pedine/<C><n>.gif: 1 plain; 2 marked (red: playable, with a white 'X'; the others: a pawn
 # that can be eaten, in a red sight); 3 chosen (golden halo); 4 chosen, its own cell is the
-# target (halo and a dashed target ring); 5 chosen on a start cell (star-shaped halo).
+# target (halo, and the target's 'X' over the pawn); 5 chosen on a start cell (star-shaped halo).
 make_pawn() {
-    local out=$1 c=$2 n=$3 mvg=''
+    local out=$1 c=$2 n=$3 mvg='' over=''
     case $n in
         3) mvg="fill '#FFF59D' stroke '#FFB300' stroke-width 4 circle 55,56 55,6" ;;
-        4) mvg="fill '#FFF59D' stroke '#FFB300' stroke-width 4 circle 55,56 55,6
-push graphic-context
-fill none stroke '#D50000' stroke-width 4 stroke-dasharray 9,6 circle 55,56 55,15
+        4) mvg="fill '#FFF59D' stroke '#FFB300' stroke-width 4 circle 55,56 55,6"
+           # Smaller than on an empty cell, low on the body: the pawn's head shows above it.
+           over="push graphic-context translate 55,64 scale 0.7,0.7 translate -55.5,-55.5
+$(target_x_mvg 32 79)
 pop graphic-context" ;;
         5) mvg="fill '#FFF59D' stroke '#FF8F00' stroke-width 4 stroke-linejoin round polygon $(star_points 55 56 54 38 8 22.5)" ;;
     esac
@@ -34,7 +35,18 @@ stroke-linecap round line 55,0 55,18 line 55,94 55,111 line 0,56 18,56 line 92,5
     save_gif -size 111x111 xc:none -draw "push graphic-context
 translate 55,56 scale 0.66,0.66 translate -55,-56
 $mvg
-pop graphic-context" "$out"
+pop graphic-context
+$over" "$out"
+}
+
+# MVG of the target's 'X' from lo,lo to hi,hi.
+target_x_mvg() {
+    local lo=$1 hi=$2
+    cat <<EOF
+stroke '#1A1A1A' stroke-width 24 stroke-linecap round line $lo,$lo $hi,$hi line $hi,$lo $lo,$hi
+stroke white stroke-width 15 line $lo,$lo $hi,$hi line $hi,$lo $lo,$hi
+stroke '#FF3D00' stroke-width 8 line $lo,$lo $hi,$hi line $hi,$lo $lo,$hi
+EOF
 }
 
 # Pedine/X.gif: an empty cell that the chosen pawn can reach.
@@ -44,9 +56,7 @@ make_target_mark() {
 push graphic-context
 fill none stroke white stroke-width 5 stroke-dasharray 10,7 circle 55,55 55,12
 pop graphic-context
-stroke '#1A1A1A' stroke-width 24 stroke-linecap round line 32,32 79,79 line 79,32 32,79
-stroke white stroke-width 15 line 32,32 79,79 line 79,32 32,79
-stroke '#FF3D00' stroke-width 8 line 32,32 79,79 line 79,32 32,79" "$out"
+$(target_x_mvg 32 79)" "$out"
 }
 
 # Pedine/Frecce.gif: a red pawn that a computer player can eat, with four arrows aimed at it.
