@@ -9,8 +9,8 @@ namespace zirimbo {
 
 namespace {
 const char* const kGiorgetto =
-    "Giorgetto è un vero birbante: furbo e dispettoso, non perde occasione per mangiare le pedine altrui. "
-    "Che goloso!!";
+    "Giorgetto è un vero birbante: furbo e dispettoso, non perde occasione per mangiare le pedine degli "
+    "avversari. Che goloso!!";
 const char* const kBob =
     "Bob è capriccioso e imprevedibile: a volte rischia grosso, a volte va con i piedi di piombo. Chissà che "
     "cosa farà adesso!";

@@ -1,5 +1,5 @@
-// The panels, the rematch box and the information window as the player sees them on
-// a large, a middle and a small screen: every text fits its label at the font it is drawn
+// The panels, the rematch box and the information window as the player sees them at the
+// window sizes the program opens: every text fits its label at the font it is drawn
 // with, no picture drawn later hides a text, and a text drawn on a picture lies on
 // one plain colour of it (the white of a speech bubble, never on a logo or a border).
 #include <gtest/gtest.h>
@@ -277,4 +277,10 @@ TEST_P(PanelLayout, TheInformationWindowFits) {
     layout->check(info, nullptr, "information window");
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, PanelLayout, ::testing::Values(Screen{1280, 1024}, Screen{1024, 768}, Screen{800, 600}), Name);
+// The client areas the program opens, the largest 4:3 area below a title bar: 756x567 on an
+// 800x600 display, 980x735 on 1024x768, 1280x960 on 1280x1024, 1396x1047 on 1920x1080; and
+// the design's own size and the smallest the intro recommends.
+INSTANTIATE_TEST_SUITE_P(Screens, PanelLayout,
+                         ::testing::Values(Screen{756, 567}, Screen{800, 600}, Screen{980, 735}, Screen{1024, 768},
+                                           Screen{1280, 960}, Screen{1396, 1047}),
+                         Name);
