@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and then starts the game (./run.sh, options after
 # "play" go to the game: ./run.sh play --windowed 800x600) or runs every test
-# (./run.sh test). The game prepares its own folder under
-# ${XDG_DATA_HOME:-~/.local/share}/zirimbo; nothing is written into the source tree
-# at run time.
+# (./run.sh test). The game reads its pictures, sounds and music where the build
+# left them (build/gamefolder) and keeps only the player's data files, in
+# ${XDG_DATA_HOME:-~/.local/share}/zirimbo/Dati; nothing is written into the
+# source tree at run time.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"

@@ -1,9 +1,10 @@
-// The player's game folder at start-up: the check that finds it up to date (every
-// normal start) against copying the whole media anew (the first start, or after
-// the build's media changed).
+// The player's data files at start-up: the check that finds every one there (every
+// later start) against seeding them all (the first start), and the one-time
+// clearing of the whole media copy an earlier version left in the player's folder.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include <unistd.h>
@@ -19,27 +20,53 @@ struct Scratch {
     ~Scratch() { fs::remove_all(root); }
 };
 
-void BM_GameFolderUpToDate(benchmark::State& state) {
+const std::string kShippedData = std::string(ZIRIMBO_GAME_FOLDER) + "/Dati";
+
+void BM_DataFilesAllThere(benchmark::State& state) {
     Scratch scratch;
-    const std::string target = (scratch.root / "zirimbo").string();
-    tk::refreshFolderCopy(ZIRIMBO_GAME_FOLDER, target, {"Dati"}, ".media-stamp");
+    const std::string target = (scratch.root / "zirimbo/Dati").string();
+    tk::seedFolder(kShippedData, target);
     for (auto _ : state) {
-        auto result = tk::refreshFolderCopy(ZIRIMBO_GAME_FOLDER, target, {"Dati"}, ".media-stamp");
-        if (result.refreshed != 0 || !result.errors.empty()) state.SkipWithError("the copy was not up to date");
+        auto result = tk::seedFolder(kShippedData, target);
+        if (result.seeded != 0 || !result.errors.empty()) state.SkipWithError("the data files were not all there");
     }
 }
-BENCHMARK(BM_GameFolderUpToDate)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DataFilesAllThere)->Unit(benchmark::kMicrosecond);
 
-void BM_GameFolderFirstCopy(benchmark::State& state) {
+void BM_DataFilesFirstSeeded(benchmark::State& state) {
     Scratch scratch;
-    const std::string target = (scratch.root / "zirimbo").string();
+    const std::string target = (scratch.root / "zirimbo/Dati").string();
     for (auto _ : state) {
         state.PauseTiming();
         fs::remove_all(target);
         state.ResumeTiming();
-        tk::refreshFolderCopy(ZIRIMBO_GAME_FOLDER, target, {"Dati"}, ".media-stamp");
+        tk::seedFolder(kShippedData, target);
     }
 }
-BENCHMARK(BM_GameFolderFirstCopy)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_DataFilesFirstSeeded)->Unit(benchmark::kMicrosecond);
+
+// An earlier version's copy of the whole media, with its record, cleared.
+void BM_EarlierMediaCopyCleared(benchmark::State& state) {
+    Scratch scratch;
+    const fs::path source(ZIRIMBO_GAME_FOLDER), target = scratch.root / "zirimbo";
+    for (auto _ : state) {
+        state.PauseTiming();
+        fs::remove_all(target);
+        fs::create_directories(target);
+        std::ofstream stamp(target / ".media-stamp");
+        for (const auto& e : fs::recursive_directory_iterator(source)) {
+            const fs::path relative = e.path().lexically_relative(source);
+            if (e.is_directory() || *relative.begin() == "Dati") continue;
+            fs::create_directories((target / relative).parent_path());
+            fs::copy_file(e.path(), target / relative);
+            stamp << relative.generic_string() << '\t' << e.file_size() << "\t0\n";
+        }
+        stamp.close();
+        state.ResumeTiming();
+        auto result = tk::removeUnchangedCopy(source.string(), target.string(), ".media-stamp");
+        if (!result.kept.empty() || !result.errors.empty()) state.SkipWithError("the copy was not cleared");
+    }
+}
+BENCHMARK(BM_EarlierMediaCopyCleared)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace

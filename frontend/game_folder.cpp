@@ -18,6 +18,7 @@ namespace {
 
 const char* const kGameFolders[] = {"Bob", "Carla", "Dati", "Fumetti", "Giorgetto",
                                     "Grafica", "Musiche", "Pedine", "Rumori"};
+// The record of the media an earlier version copied into the player's folder.
 const char* const kStampName = ".media-stamp";
 
 bool hasPictures(const std::string& folder) {
@@ -47,13 +48,15 @@ bool isCompleteGameFolder(const std::string& folder) {
     return true;
 }
 
-std::optional<std::string> prepareGameFolder(const std::string& currentFolder, const std::string& programFolder,
-                                             const char* xdgDataHome, const char* home) {
+std::optional<GameFolder> prepareGameFolder(const std::string& currentFolder, const std::string& programFolder,
+                                            const char* xdgDataHome, const char* home) {
     const std::string player = playerGameFolder(xdgDataHome, home);
-    // Started inside the player's own folder, its media are still refreshed.
+    // The player's own folder may be a complete game folder an earlier version
+    // copied: started there, the game still reads the shipped media.
     std::error_code ec;
     const bool inPlayersFolder = !player.empty() && fs::equivalent(currentFolder, player, ec);
-    if (!currentFolder.empty() && !inPlayersFolder && isCompleteGameFolder(currentFolder)) return currentFolder;
+    if (!currentFolder.empty() && !inPlayersFolder && isCompleteGameFolder(currentFolder))
+        return GameFolder{currentFolder, ""};
 
     if (player.empty()) {
         tk::logLine("no folder for the game: neither XDG_DATA_HOME nor HOME is an absolute path");
@@ -73,12 +76,21 @@ std::optional<std::string> prepareGameFolder(const std::string& currentFolder, c
         const bool kept = hasPictures(player);
         tk::logLine("no game media in " + looked + (kept ? "; playing with the copy in " + player : ""));
         if (!kept) return std::nullopt;
-        return player;
+        return GameFolder{player, ""};
     }
-    for (const std::string& error : tk::refreshFolderCopy(source, player, {"Dati"}, kStampName).errors)
-        tk::logLine(error);
-    if (!hasPictures(player)) return std::nullopt;
-    return player;
+    if (fs::equivalent(source, player, ec)) return GameFolder{source, ""};
+
+    const std::string data = (fs::path(player) / "Dati").string();
+    for (const std::string& error : tk::seedFolder(tk::resolvePath(source + "/Dati"), data).errors) tk::logLine(error);
+    const tk::OldCopyResult old = tk::removeUnchangedCopy(source, player, kStampName);
+    if (old.removed > 0)
+        tk::logLine("removed the earlier copy of the game's media from " + player + " (" + std::to_string(old.removed) +
+                    " files); they are read from " + source);
+    if (!old.kept.empty())
+        tk::logLine("kept " + std::to_string(old.kept.size()) + " files of the earlier copy of the media in " + player +
+                    " that are not the game's own as shipped, such as " + old.kept.front());
+    for (const std::string& error : old.errors) tk::logLine(error);
+    return GameFolder{source, data};
 }
 
 }  // namespace zirimbo::frontend

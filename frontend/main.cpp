@@ -1,4 +1,4 @@
-// The game: finds or prepares its game folder, then opens the window.
+// The game: finds its game folder and prepares the player's data, then opens the window.
 #include <dlfcn.h>
 
 #include <cstdio>
@@ -12,6 +12,7 @@
 #include "frontend/command_line.h"
 #include "frontend/game_folder.h"
 #include "form/frmZirimbo2012.h"
+#include "toolkit/paths.h"
 #include "toolkit/seqfile.h"
 
 #ifndef ZIRIMBO_VERSION
@@ -65,12 +66,14 @@ int main(int argc, char** argv) {
     const auto folder = prepareGameFolder(current, programFolder(argv[0]), std::getenv("XDG_DATA_HOME"),
                                           std::getenv("HOME"));
     if (!folder) return 1;
+    // The game names its data files inside the game folder; they are the player's.
+    if (!folder->data.empty()) tk::routeFolder(folder->folder + "/Dati", folder->data);
 
     quietAlsa();
     // The window's class names the desktop entry, so the desktop shows the game's icon for it.
     setenv("SDL_VIDEO_X11_WMCLASS", "it.lumo.Zirimbo", 0);
     setenv("SDL_VIDEO_WAYLAND_WMCLASS", "it.lumo.Zirimbo", 0);
-    App app(*folder);
+    App app(folder->folder);
     if (cl.windowed) app.setClientSize(cl.windowed->width, cl.windowed->height);
     return app.run([](tk::Runtime& rt) -> std::unique_ptr<tk::Window> {
         return std::make_unique<zirimbo::frmZirimbo2012>(rt);

@@ -1,12 +1,14 @@
-// The player's working copy of the game's media: copied once, refreshed only when
-// the originals change, repaired after damage or an interrupted copy, and the data
-// folder never overwritten.
+// The player's copy of the shipped data files, seeded file by file and never
+// overwritten, and the clearing of the media copy an earlier version made: only
+// what is provably the game's own unchanged copy goes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <unistd.h>
 
@@ -21,14 +23,10 @@ protected:
     void SetUp() override {
         root_ = fs::temp_directory_path() / ("zirimbo-folder-copy-" + std::to_string(::getpid()));
         fs::remove_all(root_);
-        write(source() / "Grafica/Logo.gif", "logo");
-        write(source() / "Grafica/Sub/Deep.gif", "deep");
-        write(source() / "Rumori/Tic.WAV", "tic");
-        write(source() / "Dati/ZirNom.txt", "\"Doduru\"\r\n");
     }
     void TearDown() override { fs::remove_all(root_); }
 
-    fs::path source() const { return root_ / "build"; }
+    fs::path source() const { return root_ / "share"; }
     fs::path target() const { return root_ / "player"; }
     static void write(const fs::path& p, const std::string& text) {
         fs::create_directories(p.parent_path());
@@ -40,68 +38,127 @@ protected:
         s << in.rdbuf();
         return s.str();
     }
-    tk::FolderCopyResult refresh() {
-        return tk::refreshFolderCopy(source().string(), target().string(), {"Dati"}, ".media");
+    static std::vector<std::string> names(const fs::path& folder) {
+        std::vector<std::string> out;
+        for (const auto& e : fs::directory_iterator(folder)) out.push_back(e.path().filename().string());
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+    // An earlier version's copy of the media: the files, and its record of them.
+    void copyAsBefore(const std::vector<std::string>& files) {
+        fs::create_directories(target());
+        std::ofstream stamp(target() / ".media-stamp", std::ios::binary);
+        for (const std::string& f : files) {
+            write(target() / f, read(source() / f));
+            stamp << f << '\t' << fs::file_size(source() / f) << "\t1234567\n";
+        }
     }
 
     fs::path root_;
 };
 
-TEST_F(FolderCopyTest, CopiesEverythingOnceThenNothingWhileUnchanged) {
-    auto first = refresh();
+TEST_F(FolderCopyTest, SeedsEachMissingDataFileAndNeverOverwritesOne) {
+    write(source() / "Dati/ZirNom.txt", "\"Doduru\"\r\n");
+    write(source() / "Dati/ZirOpz.txt", "\"S\xEC\"\r\n");
+    write(source() / "Dati/ZirCla.txt", "\"1\"\r\n");
+    write(source() / "Dati/Sotto/Altro.txt", "no");
+    const std::string dati = (target() / "Dati").string();
+
+    const tk::SeedResult first = tk::seedFolder((source() / "Dati").string(), dati);
     EXPECT_TRUE(first.errors.empty());
-    EXPECT_EQ(first.refreshed, 2);  // Grafica and Rumori; Dati is not counted
-    EXPECT_EQ(read(target() / "Grafica/Sub/Deep.gif"), "deep");
-    EXPECT_EQ(read(target() / "Rumori/Tic.WAV"), "tic");
-    EXPECT_EQ(read(target() / "Dati/ZirNom.txt"), "\"Doduru\"\r\n");
+    EXPECT_EQ(first.seeded, 3);
+    EXPECT_EQ(names(dati), (std::vector<std::string>{"ZirCla.txt", "ZirNom.txt", "ZirOpz.txt"}));
+    EXPECT_EQ(read(target() / "Dati/ZirOpz.txt"), "\"S\xEC\"\r\n");
 
-    auto second = refresh();
-    EXPECT_TRUE(second.errors.empty());
-    EXPECT_EQ(second.refreshed, 0);
-}
+    // The player's own data stays; a lost file comes back; a name in another case counts.
+    write(target() / "Dati/ZirNom.txt", "\"Mia\"\r\n");
+    fs::remove(target() / "Dati/ZirOpz.txt");
+    fs::rename(target() / "Dati/ZirCla.txt", target() / "Dati/zircla.TXT");
+    const tk::SeedResult again = tk::seedFolder((source() / "Dati").string(), dati);
+    EXPECT_EQ(again.seeded, 1);
+    EXPECT_EQ(read(target() / "Dati/ZirNom.txt"), "\"Mia\"\r\n");
+    EXPECT_EQ(read(target() / "Dati/ZirOpz.txt"), "\"S\xEC\"\r\n");
+    EXPECT_EQ(names(dati), (std::vector<std::string>{"ZirNom.txt", "ZirOpz.txt", "zircla.TXT"}));
 
-TEST_F(FolderCopyTest, RefreshesOnlyTheChangedFolderAndNeverTheData) {
-    refresh();
-    write(target() / "Dati/ZirNom.txt", "\"Mia\"\r\n");  // the player's own data
-    write(source() / "Dati/ZirNom.txt", "\"Altro\"\r\n");
-    write(source() / "Rumori/Tic.WAV", "a longer tic");
-    auto again = refresh();
-    EXPECT_EQ(again.refreshed, 1);
-    EXPECT_EQ(read(target() / "Rumori/Tic.WAV"), "a longer tic");
+    // Without the shipped folder: one line naming it, and nothing touched.
+    fs::remove_all(source());
+    const tk::SeedResult none = tk::seedFolder((source() / "Dati").string(), dati);
+    ASSERT_EQ(none.errors.size(), 1u);
+    EXPECT_NE(none.errors[0].find((source() / "Dati").string()), std::string::npos) << none.errors[0];
     EXPECT_EQ(read(target() / "Dati/ZirNom.txt"), "\"Mia\"\r\n");
 }
 
-TEST_F(FolderCopyTest, RepairsALostOrDamagedCopy) {
-    refresh();
-    fs::remove(target() / "Grafica/Sub/Deep.gif");
-    write(target() / "Rumori/Tic.WAV", "");
-    auto again = refresh();
-    EXPECT_EQ(again.refreshed, 2);
-    EXPECT_EQ(read(target() / "Grafica/Sub/Deep.gif"), "deep");
-    EXPECT_EQ(read(target() / "Rumori/Tic.WAV"), "tic");
+TEST_F(FolderCopyTest, OnlyTheGamesOwnUnchangedCopyGoesAndThePlayersFilesStay) {
+    for (const char* f :
+         {"Grafica/Logo.gif", "Grafica/Sub/Deep.gif", "Musiche/1a.ogg", "Rumori/Tic.WAV", "Pedine/R1.gif"})
+        write(source() / f, std::string("shipped ") + f);
+    write(source() / "Dati/ZirNom.txt", "\"Doduru\"\r\n");
+    copyAsBefore({"Grafica/Logo.gif", "Grafica/Sub/Deep.gif", "Musiche/1a.ogg", "Rumori/Tic.WAV", "Pedine/R1.gif"});
+    // What the player put there or changed, and the data files.
+    write(target() / "Musiche/mysong.mp3", "la la");
+    write(target() / "Grafica/holiday.jpg", "sea");
+    fs::create_directories(target() / "Pedine/Vuota");
+    write(target() / "Rumori/Tic.WAV", "my own tic");
+    write(target() / "Dati/ZirNom.txt", "\"Mia\"\r\n");
+    // A record naming the data folder or a way out of the folder is not followed.
+    write(target() / "fuori.txt", "shipped fuori.txt");
+    write(source() / "fuori.txt", "shipped fuori.txt");
+    std::ofstream(target() / ".media-stamp", std::ios::app) << "Dati/ZirNom.txt\t8\t1\nGrafica/../fuori.txt\t17\t1\n";
+    // The half-made folders of an interrupted copy.
+    write(target() / ".Grafica.part/Logo.gif", read(source() / "Grafica/Logo.gif"));
+    write(target() / ".Rumori.old/Tic.WAV", read(source() / "Rumori/Tic.WAV"));
+
+    const tk::OldCopyResult result = tk::removeUnchangedCopy(source().string(), target().string(), ".media-stamp");
+    EXPECT_TRUE(result.errors.empty());
+    EXPECT_EQ(result.removed, 6);
+    EXPECT_EQ(result.kept, std::vector<std::string>{(target() / "Rumori/Tic.WAV").string()});
+    EXPECT_EQ(names(target()),
+              (std::vector<std::string>{"Dati", "Grafica", "Musiche", "Pedine", "Rumori", "fuori.txt"}));
+    EXPECT_EQ(names(target() / "Grafica"), std::vector<std::string>{"holiday.jpg"});
+    EXPECT_EQ(names(target() / "Musiche"), std::vector<std::string>{"mysong.mp3"});
+    EXPECT_EQ(names(target() / "Pedine"), std::vector<std::string>{"Vuota"});
+    EXPECT_EQ(read(target() / "Rumori/Tic.WAV"), "my own tic");
+    EXPECT_EQ(read(target() / "Dati/ZirNom.txt"), "\"Mia\"\r\n");
+    for (const char* f : {"Grafica/Logo.gif", "Musiche/1a.ogg", "Pedine/R1.gif"})
+        EXPECT_EQ(read(source() / f), std::string("shipped ") + f);
+
+    // Done once: nothing more goes later.
+    write(target() / "Musiche/1a.ogg", read(source() / "Musiche/1a.ogg"));
+    EXPECT_EQ(tk::removeUnchangedCopy(source().string(), target().string(), ".media-stamp").removed, 0);
+    EXPECT_TRUE(fs::exists(target() / "Musiche/1a.ogg"));
 }
 
-TEST_F(FolderCopyTest, CompletesACopyThatWasInterrupted) {
-    refresh();
-    write(source() / "Grafica/Logo.gif", "new logo");
-    // Stopped after the old copy was moved aside and before the new one took its place.
-    fs::rename(target() / "Grafica", target() / ".Grafica.old");
-    write(target() / ".Grafica.part/Logo.gif", "half");
-    auto again = refresh();
-    EXPECT_TRUE(again.errors.empty());
-    EXPECT_EQ(read(target() / "Grafica/Logo.gif"), "new logo");
-    EXPECT_EQ(read(target() / "Grafica/Sub/Deep.gif"), "deep");
-    EXPECT_FALSE(fs::exists(target() / ".Grafica.old"));
-    EXPECT_FALSE(fs::exists(target() / ".Grafica.part"));
-    EXPECT_EQ(refresh().refreshed, 0);
-}
+TEST_F(FolderCopyTest, WithoutProofNothingGoes) {
+    write(source() / "Grafica/Logo.gif", "logo");
+    write(source() / "Bob/01B1.wav", "bob");
+    write(source() / "Carla/01C1.wav", "carla");
+    copyAsBefore({"Grafica/Logo.gif", "Bob/01B1.wav", "Carla/01C1.wav"});
+    // A folder linked to one of the player's elsewhere, holding the same bytes.
+    fs::remove_all(target() / "Bob");
+    write(root_ / "altrove/01B1.wav", "bob");
+    fs::create_directory_symlink(root_ / "altrove", target() / "Bob");
+    // A damaged installation: what it lacks stays, and the record with it, until it is back.
+    fs::remove(source() / "Carla/01C1.wav");
 
-TEST_F(FolderCopyTest, AMissingSourceIsReportedByName) {
-    fs::remove_all(source());
-    auto result = refresh();
-    ASSERT_EQ(result.errors.size(), 1u);
-    EXPECT_NE(result.errors[0].find(source().string()), std::string::npos);
-    EXPECT_EQ(result.refreshed, 0);
+    tk::OldCopyResult result = tk::removeUnchangedCopy(source().string(), target().string(), ".media-stamp");
+    EXPECT_EQ(result.removed, 1);
+    EXPECT_EQ(result.kept, std::vector<std::string>{(target() / "Carla/01C1.wav").string()});
+    EXPECT_TRUE(fs::exists(root_ / "altrove/01B1.wav"));
+    EXPECT_TRUE(fs::exists(target() / ".media-stamp"));
+    write(source() / "Carla/01C1.wav", "carla");
+    result = tk::removeUnchangedCopy(source().string(), target().string(), ".media-stamp");
+    EXPECT_EQ(result.removed, 1);
+    EXPECT_FALSE(fs::exists(target() / "Carla"));
+    EXPECT_FALSE(fs::exists(target() / ".media-stamp"));
+    EXPECT_TRUE(fs::exists(root_ / "altrove/01B1.wav"));
+
+    // No record, or the record in the shipped folder itself: nothing is touched.
+    write(target() / "Grafica/Logo.gif", "logo");
+    EXPECT_EQ(tk::removeUnchangedCopy(source().string(), target().string(), ".media-stamp").removed, 0);
+    std::ofstream(source() / ".media-stamp") << "Grafica/Logo.gif\t4\t1\n";
+    EXPECT_EQ(tk::removeUnchangedCopy(source().string(), source().string(), ".media-stamp").removed, 0);
+    EXPECT_TRUE(fs::exists(source() / "Grafica/Logo.gif"));
+    EXPECT_TRUE(fs::exists(target() / "Grafica/Logo.gif"));
 }
 
 }  // namespace

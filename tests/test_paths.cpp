@@ -59,4 +59,20 @@ TEST_F(PathsTest, WorksWithRelativePaths) {
     EXPECT_EQ(dotted, "./Grafica/Logo.gif");
 }
 
+TEST_F(PathsTest, ARoutedFolderIsLookedForWhereItWasSent) {
+    fs::create_directories(root_ / "Giocatore/Dati");
+    std::ofstream(root_ / "Giocatore/Dati/ZIRNOM.txt") << "y";
+    tk::routeFolder(r_ + "\\Dati", r_ + "/Giocatore/Dati");
+    EXPECT_EQ(tk::resolvePath(r_ + "\\Dati\\ZirNom.txt"), r_ + "/Giocatore/Dati/ZIRNOM.txt");
+    EXPECT_EQ(tk::resolvePath(r_ + "\\DATI\\Nuovo.txt"), r_ + "/Giocatore/Dati/Nuovo.txt");
+    EXPECT_EQ(tk::resolvePath(r_ + "/dati/"), r_ + "/Giocatore/Dati/");
+    EXPECT_FALSE(tk::pathExists(r_ + "\\Dati\\Partite\\ZirNom.txt"));
+    // Other folders, and names that only start the same, stay where they are.
+    EXPECT_EQ(tk::resolvePath(r_ + "\\grafica\\logo.gif"), r_ + "/Grafica/Logo.gif");
+    EXPECT_EQ(tk::resolvePath(r_ + "\\Dati2\\x"), r_ + "/Dati2/x");
+    EXPECT_EQ(tk::resolvePath("Dati\\ZirNom.txt"), "Dati/ZirNom.txt");
+    tk::routeFolder("", "");
+    EXPECT_EQ(tk::resolvePath(r_ + "\\Dati\\Partite\\zirnom.txt"), r_ + "/Dati/Partite/ZirNom.txt");
+}
+
 }  // namespace

@@ -1,10 +1,16 @@
 #include "toolkit/folder_copy.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <map>
+#include <set>
 #include <system_error>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -12,142 +18,159 @@ namespace tk {
 
 namespace {
 
-// One line per file of `folder`, sorted: its path below `root`, its size and time.
-std::vector<std::string> describeSource(const fs::path& root, const std::string& folder, std::error_code& ec) {
-    std::vector<std::string> lines;
-    fs::recursive_directory_iterator it(root / folder, ec);
-    for (const fs::recursive_directory_iterator end; !ec && it != end; it.increment(ec)) {
-        if (!it->is_regular_file(ec)) continue;
-        const auto size = it->file_size(ec);
-        const auto time = it->last_write_time(ec).time_since_epoch().count();
-        if (ec) break;
-        lines.push_back(it->path().lexically_relative(root).generic_string() + '\t' + std::to_string(size) + '\t' +
-                        std::to_string(time));
-    }
-    std::sort(lines.begin(), lines.end());
-    return lines;
+std::string lowerAscii(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
+    return s;
 }
 
-// True when every file a record line names is in `target` with the recorded size.
-bool copiesIntact(const fs::path& target, const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) {
-        const auto tab = line.find('\t');
-        const auto tab2 = line.find('\t', tab + 1);
-        if (tab == std::string::npos || tab2 == std::string::npos) return false;
-        std::error_code ec;
-        const auto size = fs::file_size(target / line.substr(0, tab), ec);
-        if (ec || std::to_string(size) != line.substr(tab + 1, tab2 - tab - 1)) return false;
-    }
-    return true;
+// Flushes a file or a folder to disk; best effort.
+void syncPath(const fs::path& path, int flags) {
+    const int fd = ::open(path.c_str(), flags | O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
-// The record of the last copy, by folder.
-std::map<std::string, std::vector<std::string>> readStamp(const fs::path& file) {
-    std::map<std::string, std::vector<std::string>> byFolder;
-    std::ifstream in(file);
-    for (std::string line; std::getline(in, line);) {
-        const auto slash = line.find('/');
-        if (slash != std::string::npos && slash > 0) byFolder[line.substr(0, slash)].push_back(line);
-    }
-    for (auto& [folder, lines] : byFolder) std::sort(lines.begin(), lines.end());
-    return byFolder;
+// Puts `temp` in place as `final` unless `final` is there already, which counts as
+// done: by a link where the file system has them, else by a rename that refuses to
+// replace. False with the reason in `error` when neither could.
+bool placeWithoutReplacing(const fs::path& temp, const fs::path& final, std::string& error) {
+    if (::link(temp.c_str(), final.c_str()) == 0 || errno == EEXIST) return true;
+    if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, final.c_str(), RENAME_NOREPLACE) == 0 || errno == EEXIST)
+        return true;
+    error = std::strerror(errno);
+    return false;
 }
 
-// Copies source/name to target/name through a folder beside it, replacing an older
-// copy only once the new one is complete.
-bool copyFolder(const fs::path& source, const fs::path& target, const std::string& name, std::string& error) {
-    const fs::path part = target / ("." + name + ".part");
-    const fs::path old = target / ("." + name + ".old");
-    const fs::path final = target / name;
+// True when the two files hold the same bytes.
+bool sameBytes(const fs::path& a, const fs::path& b) {
     std::error_code ec;
-    // A swap cut short between its two renames: the old copy goes back first.
-    if (!fs::exists(final, ec) && fs::exists(old, ec)) fs::rename(old, final, ec);
-    fs::remove_all(part, ec);
-    fs::remove_all(old, ec);
-    ec.clear();
-    fs::copy(source / name, part, fs::copy_options::recursive, ec);
-    const bool hadCopy = !ec && fs::exists(final, ec);
-    if (!ec && hadCopy) fs::rename(final, old, ec);
-    if (!ec) {
-        fs::rename(part, final, ec);
-        std::error_code back;
-        if (ec && hadCopy) fs::rename(old, final, back);
+    const auto size = fs::file_size(a, ec);
+    if (ec || fs::file_size(b, ec) != size || ec) return false;
+    std::ifstream ia(a, std::ios::binary), ib(b, std::ios::binary);
+    if (!ia || !ib) return false;
+    char ba[1 << 16], bb[1 << 16];
+    while (ia && ib) {
+        ia.read(ba, sizeof ba);
+        ib.read(bb, sizeof bb);
+        if (ia.gcount() != ib.gcount() || std::memcmp(ba, bb, static_cast<std::size_t>(ia.gcount())) != 0) return false;
     }
-    if (ec) {
-        error = "cannot copy " + (source / name).string() + " to " + final.string() + ": " + ec.message();
-        fs::remove_all(part, ec);
-        return false;
-    }
-    fs::remove_all(old, ec);
-    return true;
+    return ia.eof() && ib.eof();
+}
+
+// A path of the record that may be cleared: relative, without "." or "..", and not
+// in the data folder, which an earlier version copied once and left to the user.
+bool clearable(const fs::path& relative) {
+    if (relative.empty() || relative.is_absolute() || !relative.has_parent_path()) return false;
+    for (const fs::path& part : relative)
+        if (part == "." || part == ".." || part.empty()) return false;
+    return lowerAscii(relative.begin()->string()) != "dati";
 }
 
 }  // namespace
 
-FolderCopyResult refreshFolderCopy(const std::string& sourceFolder, const std::string& targetFolder,
-                                   const std::vector<std::string>& copyOnce, const std::string& stampName) {
-    FolderCopyResult result;
+SeedResult seedFolder(const std::string& sourceFolder, const std::string& targetFolder) {
+    SeedResult result;
     const fs::path source(sourceFolder), target(targetFolder);
     std::error_code ec;
     fs::create_directories(target, ec);
+    if (ec || !fs::is_directory(target, ec)) {
+        result.errors.push_back("cannot create " + target.string() + (ec ? ": " + ec.message() : ""));
+        return result;
+    }
+    std::set<std::string> present;
+    for (fs::directory_iterator it(target, ec), end; !ec && it != end; it.increment(ec))
+        present.insert(lowerAscii(it->path().filename().string()));
     if (ec) {
-        result.errors.push_back("cannot create " + target.string() + ": " + ec.message());
+        result.errors.push_back("cannot read " + target.string() + ": " + ec.message());
         return result;
     }
 
-    std::vector<std::string> folders;
+    std::vector<fs::path> files;
     for (fs::directory_iterator it(source, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (!name.empty() && name.front() != '.' && it->is_directory(ec)) folders.push_back(name);
+        std::error_code kind;
+        if (!name.empty() && name.front() != '.' && it->is_regular_file(kind)) files.push_back(it->path());
     }
     if (ec) {
         result.errors.push_back("cannot read " + source.string() + ": " + ec.message());
         return result;
     }
-    std::sort(folders.begin(), folders.end());
+    std::sort(files.begin(), files.end());
 
-    const fs::path stampFile = target / stampName;
-    auto recorded = readStamp(stampFile);
-    std::vector<std::string> stamp;
-    bool stampChanged = false;
-    for (const std::string& folder : folders) {
+    for (const fs::path& file : files) {
+        const std::string name = file.filename().string();
+        if (present.count(lowerAscii(name))) continue;
+        const fs::path final = target / name;
+        // Named as a save names its temporary file, so that one left by a process
+        // that ended midway is cleared the same way.
+        const fs::path temp = target / ("." + name + ".tmp-" + std::to_string(::getpid()));
         std::string error;
-        if (std::find(copyOnce.begin(), copyOnce.end(), folder) != copyOnce.end()) {
-            if (!fs::exists(target / folder, ec) && !copyFolder(source, target, folder, error))
-                result.errors.push_back(error);
-            continue;
-        }
-        std::vector<std::string> lines = describeSource(source, folder, ec);
+        fs::copy_file(file, temp, fs::copy_options::overwrite_existing, ec);
         if (ec) {
-            result.errors.push_back("cannot read " + (source / folder).string() + ": " + ec.message());
-            ec.clear();
-            stampChanged = true;
-            continue;
+            error = ec.message();
+        } else {
+            syncPath(temp, 0);
+            if (placeWithoutReplacing(temp, final, error)) ++result.seeded;
         }
-        const auto was = recorded.find(folder);
-        const bool upToDate = was != recorded.end() && was->second == lines && copiesIntact(target, lines);
-        if (!upToDate) {
-            stampChanged = true;
-            if (!copyFolder(source, target, folder, error)) {
-                result.errors.push_back(error);
-                continue;  // left out of the record: tried again next time
-            }
-            ++result.refreshed;
-        }
-        stamp.insert(stamp.end(), lines.begin(), lines.end());
+        fs::remove(temp, ec);
+        if (!error.empty())
+            result.errors.push_back("cannot copy " + file.string() + " to " + final.string() + ": " + error);
     }
+    if (result.seeded > 0) syncPath(target, O_DIRECTORY);
+    return result;
+}
 
-    if (stampChanged) {
-        const fs::path part = target / ("." + stampName + ".part");
-        {
-            std::ofstream out(part, std::ios::binary | std::ios::trunc);
-            for (const std::string& line : stamp) out << line << '\n';
-            out.flush();
-            if (!out) result.errors.push_back("cannot write " + part.string());
+OldCopyResult removeUnchangedCopy(const std::string& sourceFolder, const std::string& targetFolder,
+                                  const std::string& stampName) {
+    OldCopyResult result;
+    const fs::path source(sourceFolder), target(targetFolder), stampFile = target / stampName;
+    std::error_code ec;
+    if (!fs::exists(fs::symlink_status(stampFile, ec)) || !fs::is_directory(source, ec) ||
+        fs::equivalent(source, target, ec))
+        return result;
+
+    // The folders the record names something in, deepest first, so that a folder is
+    // looked at after what it holds.
+    std::set<fs::path, std::greater<>> folders;
+    bool originalMissing = false;
+    std::ifstream in(stampFile, std::ios::binary);
+    for (std::string line; std::getline(in, line);) {
+        const fs::path relative = fs::path(line.substr(0, line.find('\t'))).lexically_normal();
+        if (!clearable(relative)) continue;
+        const fs::path original = source / relative;
+        // An interrupted copy of the earlier version left its half-made folders beside the finished one.
+        const std::string top = relative.begin()->string();
+        const fs::path below = relative.lexically_relative(top);
+        for (const fs::path& copy :
+             {target / relative, target / ("." + top + ".part") / below, target / ("." + top + ".old") / below}) {
+            // Only in real folders of the target: not through a link to somewhere else.
+            bool inRealFolders = true;
+            for (fs::path up = copy.parent_path(); up != target && up.has_relative_path(); up = up.parent_path()) {
+                folders.insert(up);
+                inRealFolders = inRealFolders && fs::is_directory(fs::symlink_status(up, ec));
+            }
+            if (!inRealFolders || !fs::is_regular_file(fs::symlink_status(copy, ec))) continue;
+            if (!fs::is_regular_file(original, ec)) {
+                originalMissing = true;
+                result.kept.push_back(copy.string());
+            } else if (fs::equivalent(copy, original, ec) || !sameBytes(copy, original)) {
+                result.kept.push_back(copy.string());
+            } else if (fs::remove(copy, ec)) {
+                ++result.removed;
+            } else if (ec) {
+                result.errors.push_back("cannot remove " + copy.string() + ": " + ec.message());
+            }
         }
-        fs::rename(part, stampFile, ec);
-        if (ec) result.errors.push_back("cannot write " + stampFile.string() + ": " + ec.message());
     }
+    in.close();
+    for (const fs::path& folder : folders) ::rmdir(folder.c_str());  // only an empty one goes
+    // A copy whose original is missing now is looked at again at the next call.
+    if (originalMissing) return result;
+    fs::remove(target / ("." + stampName + ".part"), ec);
+    if (!fs::remove(stampFile, ec) && ec)
+        result.errors.push_back("cannot remove " + stampFile.string() + ": " + ec.message());
     return result;
 }
 

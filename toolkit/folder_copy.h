@@ -1,6 +1,7 @@
-// Keeping a working copy of a program's read-only folders: the copy is refreshed
-// when the originals change, and some folders are copied once and then left to
-// the user.
+// The user's own copy of a program's shipped files: a folder seeded file by file,
+// never over a file already there and safely when several copies of the program
+// start at once; and the clearing of a copy an earlier version made of files the
+// program now reads where they are shipped.
 #pragma once
 
 #include <string>
@@ -8,19 +9,33 @@
 
 namespace tk {
 
-struct FolderCopyResult {
-    int refreshed = 0;                 // folders copied anew in this call
+struct SeedResult {
+    int seeded = 0;                   // files copied in this call
     std::vector<std::string> errors;  // one line each, naming the file or folder
 };
 
-// Makes `target` hold a copy of every folder of `source`. A folder listed in
-// `copyOnce` is copied only when `target` has none of that name, and is never
-// touched afterwards. Every other folder is copied again when one of its files
-// changed in `source` (by size or time, as recorded in `target`/`stampName` at the
-// last copy) or its copy lost a file or changed size. A folder is copied beside
-// its old copy and then renamed into place, and the record is written last, so a
-// copy that was interrupted is completed at the next call.
-FolderCopyResult refreshFolderCopy(const std::string& source, const std::string& target,
-                                   const std::vector<std::string>& copyOnce, const std::string& stampName);
+// Copies into `target` (created when missing) each regular file of `source`, not
+// those of its subfolders, whose name `target` holds in no letter case. Nothing in
+// `target` is ever overwritten: a file is written in full under a temporary name and
+// then linked in under its own, and one that another process linked in first counts
+// as there.
+SeedResult seedFolder(const std::string& source, const std::string& target);
+
+struct OldCopyResult {
+    int removed = 0;                  // files removed
+    std::vector<std::string> kept;    // files the record names that were kept, differing from `source`'s
+    std::vector<std::string> errors;  // one line each, naming the file
+};
+
+// Clears what an earlier version copied of `source` into `target`, as its record
+// `target`/`stampName` lists it (a line per file: its path below the folder, a tab,
+// its size, a tab, its time). A file goes only when the record names it and it holds
+// byte for byte what its original in `source` holds now, and a folder only when that
+// left it empty and the record names something in it; the half-made copies of an
+// interrupted copy (`.<folder>.part`, `.<folder>.old`) are cleared the same way.
+// Anything else in `target` stays. The record goes last, unless a file it names
+// is still there while its original is missing: that is looked at again next time.
+// Nothing happens without a record, or when `target` and `source` are one folder.
+OldCopyResult removeUnchangedCopy(const std::string& source, const std::string& target, const std::string& stampName);
 
 }  // namespace tk

@@ -1,5 +1,6 @@
 #include "toolkit/paths.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -49,24 +50,64 @@ std::string findInFolder(const std::string& folder, const std::string& name) {
     return best;
 }
 
-}  // namespace
-
-std::string resolvePath(const std::string& mixedPath) {
-    std::string path = mixedPath;
+std::string withSlashes(std::string path) {
     for (char& c : path) {
         if (c == '\\') c = '/';
     }
+    return path;
+}
 
-    const bool absolute = !path.empty() && path.front() == '/';
-    const bool trailingSlash = path.size() > 1 && path.back() == '/';
-
-    std::vector<std::string> parts;
+// The names of a path written with '/', without empty ones.
+std::vector<std::string> namesOf(const std::string& path) {
+    std::vector<std::string> names;
     std::size_t start = 0;
     while (start <= path.size()) {
         std::size_t slash = path.find('/', start);
         if (slash == std::string::npos) slash = path.size();
-        if (slash > start) parts.push_back(path.substr(start, slash - start));
+        if (slash > start) names.push_back(path.substr(start, slash - start));
         start = slash + 1;
+    }
+    return names;
+}
+
+// The folder routeFolder sends elsewhere: its names folded to lower case.
+struct Route {
+    std::vector<std::string> from;
+    bool fromAbsolute = false;
+    std::vector<std::string> to;
+    bool toAbsolute = false;
+};
+Route& route() {
+    static Route r;
+    return r;
+}
+
+}  // namespace
+
+void routeFolder(const std::string& from, const std::string& to) {
+    Route& r = route();
+    const std::string f = withSlashes(from), t = withSlashes(to);
+    r.from.clear();
+    for (const std::string& name : namesOf(f)) r.from.push_back(foldCase(name));
+    r.fromAbsolute = !f.empty() && f.front() == '/';
+    r.to = namesOf(t);
+    r.toAbsolute = !t.empty() && t.front() == '/';
+}
+
+std::string resolvePath(const std::string& mixedPath) {
+    const std::string path = withSlashes(mixedPath);
+    bool absolute = !path.empty() && path.front() == '/';
+    const bool trailingSlash = path.size() > 1 && path.back() == '/';
+    std::vector<std::string> parts = namesOf(path);
+
+    const Route& r = route();
+    if (!r.from.empty() && absolute == r.fromAbsolute && parts.size() >= r.from.size() &&
+        std::equal(r.from.begin(), r.from.end(), parts.begin(),
+                   [](const std::string& routed, const std::string& part) { return routed == foldCase(part); })) {
+        std::vector<std::string> routed = r.to;
+        routed.insert(routed.end(), parts.begin() + static_cast<std::ptrdiff_t>(r.from.size()), parts.end());
+        parts = std::move(routed);
+        absolute = r.toAbsolute;
     }
 
     std::string result = absolute ? "/" : "";

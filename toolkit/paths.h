@@ -1,5 +1,6 @@
 // Game-folder paths: the game folder followed by a relative path written with
-// backslashes ("\Dati\ZirNom.txt"). Each name is matched without regard to letter case.
+// backslashes ("\Dati\ZirNom.txt"). Each name is matched without regard to letter
+// case, and one folder of the game folder may live elsewhere (routeFolder).
 #pragma once
 
 #include <string>
@@ -14,5 +15,11 @@ std::string resolvePath(const std::string& mixedPath);
 
 // True when resolvePath finds an existing file or folder.
 bool pathExists(const std::string& mixedPath);
+
+// Sends one folder elsewhere: from this call on, resolvePath (and so everything that
+// reads or writes by a game-folder path) turns a path that starts with the folder
+// `from` (its names matched without regard to case) into the same path below `to`.
+// One folder at a time; an empty `from` ends it.
+void routeFolder(const std::string& from, const std::string& to);
 
 }  // namespace tk

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the game into a scratch prefix and starts the built and the installed
 # program headless from an empty folder, with an empty data home: each must find
-# its media and prepare the player's game folder with no file missing. Then checks
-# the command line, the installed desktop files, and a damaged installation.
+# its media where they are, with no file missing, and leave only the data files in
+# the player's folder. Then checks the command line, the installed desktop files,
+# a player's folder an earlier version filled with a copy of the media, and a
+# damaged installation.
 #
 #   tests/desktop/check_install.sh CMAKE BUILD_DIR APP_ID
 set -euo pipefail
@@ -21,10 +23,12 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 
-# Starts a program from an empty folder with a data home of its own; its messages go to $log.
+# Starts a program from an empty folder with a data home of its own (emptied first
+# unless KEEP_HOME is set); its messages go to $log.
 start() {
     local program=$1 home=$scratch/home-$2
-    rm -rf "$scratch/empty" "$home"
+    rm -rf "$scratch/empty"
+    [ -n "${KEEP_HOME:-}" ] || rm -rf "$home"
     mkdir -p "$scratch/empty" "$home"
     log=$scratch/$2.log
     status=0
@@ -39,8 +43,9 @@ for which in built installed; do
     [ $status -eq 0 ] || fail "$which: exit status $status"
     grep -q "first frame" "$log" || fail "$which: no first frame"
     if grep -q "missing file" "$log"; then fail "$which: $(grep -c 'missing file' "$log") files missing"; fi
-    for folder in Bob Carla Dati Fumetti Giorgetto Grafica Musiche Pedine Rumori; do
-        [ -d "$player/$folder" ] || fail "$which: no $folder in the player's game folder"
+    [ "$(ls -A "$player" | tr '\n' ' ')" = "Dati " ] || fail "$which: the player's folder holds $(ls -A "$player")"
+    for file in "$build"/gamefolder/Dati/*; do
+        cmp -s "$file" "$player/Dati/${file##*/}" || fail "$which: Dati/${file##*/} is not the shipped one"
     done
     [ -z "$(ls -A "$scratch/empty")" ] || fail "$which: wrote into the folder it was started from"
     sed "s/^/  $which: /" "$log" >&2
@@ -59,6 +64,41 @@ for size in 16 32 48 64 128 256; do
     icon=$share/icons/hicolor/${size}x$size/apps/$app_id.png
     [ "$(identify -format '%m %w %h' "$icon" 2>/dev/null)" = "PNG $size $size" ] || fail "icon $icon"
 done
+
+# A player's folder as the earlier version left it: a copy of the media with its
+# record, the player's data, and files of the player's own among the media. The
+# copy goes; the data and the player's own files stay, and so do their folders.
+home=$scratch/home-earlier
+player=$home/data/zirimbo
+mkdir -p "$player"
+cp -R "$share/zirimbo/." "$player/"
+(cd "$share/zirimbo" && find . -path ./Dati -prune -o -type f -printf '%P\t%s\t%T@\n') >"$player/.media-stamp"
+echo '"Lucia"' >"$player/Dati/ZirNom.txt"
+echo '"Forse"' >"$player/Dati/ZirOpz.txt"
+echo "la la" >"$player/Musiche/mysong.mp3"
+echo "sea" >"$player/Grafica/holiday.jpg"
+echo "my own tic" >"$player/Rumori/Tic.WAV"
+KEEP_HOME=1 start "$prefix/bin/zirimbo" earlier
+[ $status -eq 0 ] && grep -q "first frame" "$log" || fail "earlier copy: status $status, $(cat "$log")"
+[ "$(cd "$player" && find . -type f | sort | tr '\n' ' ')" = \
+    "./Dati/ZirCla.txt ./Dati/ZirNom.txt ./Dati/ZirOpz.txt ./Grafica/holiday.jpg ./Musiche/mysong.mp3 ./Rumori/Tic.WAV " ] ||
+    fail "earlier copy: the player's folder holds $(cd "$player" && find . -type f | sort | tr '\n' ' ')"
+[ "$(cat "$player/Dati/ZirNom.txt")" = '"Lucia"' ] || fail "earlier copy: the player's name was lost"
+# The game read the player's data files, and says so by their names.
+grep -q "^zirimbo: $player/Dati/ZirOpz.txt: line 1 " "$log" || fail "earlier copy: said $(cat "$log")"
+grep -q "removed the earlier copy of the game's media from $player" "$log" &&
+    grep -q "kept 1 files .*$player/Rumori/Tic.WAV" "$log" || fail "earlier copy: said $(cat "$log")"
+sed "s/^/  earlier copy: /" "$log" >&2
+
+# A damaged installation: what it lacks is missing, by its own name, and nothing of
+# it reaches the player's folder.
+rm "$share/zirimbo/Grafica/Logo.gif"
+start "$prefix/bin/zirimbo" logo
+[ $status -eq 0 ] && grep -q "first frame" "$log" || fail "no logo: status $status, $(cat "$log")"
+grep -q "missing file: $share/zirimbo/Grafica/Logo.gif" "$log" || fail "no logo: said $(cat "$log")"
+[ "$(grep "missing file" "$log" | grep -vc "missing file: $share/zirimbo/Grafica/")" -eq 0 ] ||
+    fail "no logo: said $(cat "$log")"
+[ "$(ls -A "$player" | tr '\n' ' ')" = "Dati " ] || fail "no logo: the player's folder holds $(ls -A "$player")"
 
 # A damaged installation without pictures: one line naming where it looked, and no game.
 rm -rf "$share/zirimbo/Grafica"

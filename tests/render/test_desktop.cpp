@@ -73,9 +73,15 @@ protected:
             std::ofstream(at / name / "file.txt") << name;
         }
     }
-    std::optional<std::string> prepare(const fs::path& current) {
+    std::optional<GameFolder> prepare(const fs::path& current) {
         const std::string xdg = (root_ / "xdg").string();
         return prepareGameFolder(current.string(), (root_ / "prefix/bin").string(), xdg.c_str(), "/nessuna");
+    }
+    static std::string firstLine(const fs::path& p) {
+        std::ifstream in(p);
+        std::string text;
+        std::getline(in, text);
+        return text;
     }
 
     fs::path root_;
@@ -85,34 +91,47 @@ protected:
 
 TEST_F(PrepareGameFolder, ACompleteCurrentFolderIsUsedAsItIs) {
     makeGameFolder(root_ / "cartella");
-    EXPECT_EQ(prepare(root_ / "cartella"), (root_ / "cartella").string());
+    const auto folder = prepare(root_ / "cartella");
+    ASSERT_TRUE(folder);
+    EXPECT_EQ(folder->folder, (root_ / "cartella").string());
+    EXPECT_EQ(folder->data, "");
     EXPECT_TRUE(fs::is_empty(root_ / "xdg"));
 }
 
-TEST_F(PrepareGameFolder, ThePlayersFolderIsFilledFromTheInstalledMedia) {
+TEST_F(PrepareGameFolder, TheMediaAreReadInPlaceAndThePlayersFolderHoldsOnlyTheData) {
     makeGameFolder(root_ / "prefix/share/zirimbo");
-    const auto folder = prepare(root_ / "empty");
+    auto folder = prepare(root_ / "empty");
     ASSERT_TRUE(folder);
-    EXPECT_EQ(*folder, (root_ / "xdg/zirimbo").string());
-    EXPECT_TRUE(isCompleteGameFolder(*folder));
+    EXPECT_EQ(folder->folder, (root_ / "prefix/share/zirimbo").string());
+    EXPECT_EQ(folder->data, (root_ / "xdg/zirimbo/Dati").string());
+    EXPECT_EQ(firstLine(root_ / "xdg/zirimbo/Dati/file.txt"), "Dati");
+    EXPECT_EQ(std::distance(fs::directory_iterator(root_ / "xdg/zirimbo"), fs::directory_iterator()), 1);
     EXPECT_TRUE(fs::is_empty(root_ / "empty"));
 
-    // The build's media beside the program come first.
+    // The build's media beside the program come first; the player's data stay.
     makeGameFolder(root_ / "prefix/bin/gamefolder");
-    std::ofstream(root_ / "prefix/bin/gamefolder/Grafica/file.txt") << "dalla build";
-    ASSERT_TRUE(prepare(root_ / "empty"));
-    auto firstLine = [](const fs::path& p) {
-        std::ifstream in(p);
-        std::string text;
-        std::getline(in, text);
-        return text;
-    };
-    EXPECT_EQ(firstLine(root_ / "xdg/zirimbo/Grafica/file.txt"), "dalla build");
+    std::ofstream(root_ / "prefix/bin/gamefolder/Dati/file.txt") << "dalla build";
+    std::ofstream(root_ / "xdg/zirimbo/Dati/file.txt") << "del giocatore";
+    folder = prepare(root_ / "empty");
+    ASSERT_TRUE(folder);
+    EXPECT_EQ(folder->folder, (root_ / "prefix/bin/gamefolder").string());
+    EXPECT_EQ(firstLine(root_ / "xdg/zirimbo/Dati/file.txt"), "del giocatore");
 
-    // Started inside the player's folder, which is complete: the media are refreshed all the same.
-    std::ofstream(root_ / "prefix/bin/gamefolder/Grafica/file.txt") << "più nuovo";
-    EXPECT_EQ(prepare(root_ / "xdg/zirimbo"), (root_ / "xdg/zirimbo").string());
-    EXPECT_EQ(firstLine(root_ / "xdg/zirimbo/Grafica/file.txt"), "più nuovo");
+    // Started inside the player's folder, complete from an earlier version: the media
+    // are still read where they are shipped, and what was not the game's own stays.
+    makeGameFolder(root_ / "xdg/zirimbo");
+    std::ofstream(root_ / "xdg/zirimbo/.media-stamp") << "Grafica/file.txt\t7\t1\nMusiche/file.txt\t7\t1\n";
+    std::ofstream(root_ / "xdg/zirimbo/Musiche/file.txt") << "mia";
+    ::testing::internal::CaptureStderr();
+    folder = prepare(root_ / "xdg/zirimbo");
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(folder);
+    EXPECT_EQ(folder->folder, (root_ / "prefix/bin/gamefolder").string());
+    EXPECT_FALSE(fs::exists(root_ / "xdg/zirimbo/Grafica"));
+    EXPECT_EQ(firstLine(root_ / "xdg/zirimbo/Musiche/file.txt"), "mia");
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 2) << said;
+    EXPECT_NE(said.find("(1 files)"), std::string::npos) << said;
+    EXPECT_NE(said.find((root_ / "xdg/zirimbo/Musiche/file.txt").string()), std::string::npos) << said;
 }
 
 TEST_F(PrepareGameFolder, NoMediaAnywhereSaysWhereItLooked) {
@@ -127,6 +146,9 @@ TEST_F(PrepareGameFolder, NoMediaAnywhereSaysWhereItLooked) {
     makeGameFolder(root_ / "xdg/zirimbo");
     fs::create_directories(root_ / "prefix/share/zirimbo/Dati");
     ::testing::internal::CaptureStderr();
-    EXPECT_EQ(prepare(root_ / "empty"), (root_ / "xdg/zirimbo").string());
+    const auto folder = prepare(root_ / "empty");
     EXPECT_NE(::testing::internal::GetCapturedStderr().find("no game media"), std::string::npos);
+    ASSERT_TRUE(folder);
+    EXPECT_EQ(folder->folder, (root_ / "xdg/zirimbo").string());
+    EXPECT_EQ(folder->data, "");
 }
