@@ -33,7 +33,8 @@ struct Player {
     const char* voiceFolder;
     Color dieBody;
     Color diePips;
-    Color light;              // the message area while the character acts or speaks; red's during a refusal or a skip
+    Color light;              // the message area while the character acts or speaks; red's during a refusal or a
+                              // skip, and the name box's flash
     Color winner;             // the window's background when it wins; also its scoreboard row's colour
     Color winnerArea;         // the message area when it wins
     Color developerLight;     // its cells, totals and columns in the hidden developer views

@@ -500,6 +500,8 @@ public:
     Label lblTobelio{*this, "lblTobelio"};
     Timer TmrTobelioZanvuti{*this, "TmrTobelioZanvuti"};
     Timer TimerEntra{*this, "TimerEntra"};
+    // The name box's short flash when it refuses a character.
+    Timer TmrLampeggiaNome{*this, "TmrLampeggiaNome"};
     // The music lists (in FraCasuale): element 0 the index of the piece last
     // started (the count left while shuffling), then the pieces' codes.
     ControlArray<Label> lblMusVeloci{*this, "lblMusVeloci", 0, 11};
@@ -516,6 +518,9 @@ public:
     // Start-up and the name entry (shell/frmZirimbo2012.cpp, shell/startup.cpp).
     void Form_KeyDown(int KeyCode, int Shift);
     void TimerEntra_Timer();
+    // Every character the name box refuses: the refusal sound and a flash of the box.
+    void RefuseNameCharacter();
+    void TmrLampeggiaNome_Timer();
     void PlacePanels();
     void WriteExitPanelTexts();
     void LoadPanelPictures();

@@ -1,4 +1,5 @@
 // Start-up pieces, the name entry and the start of the game after it.
+#include "board/players.h"
 #include "form/frmLumo2012.h"
 #include "form/frmZirimbo2012.h"
 #include "form/various.h"
@@ -81,6 +82,21 @@ void frmZirimbo2012::Form_KeyDown(int KeyCode, int /*Shift*/) {
     // The focus stays on the splash, so that this Enter presses no button as well.
     SetFocus(FraSplash);
     TimerEntra.Enabled = true;
+}
+
+// A character the name box cannot take (one the name file cannot hold, or one past the
+// longest name): the refusal sound, with the sound effects on, and the box flashes in
+// the refusal's colour, so that the refusal shows with the sound off too.
+void frmZirimbo2012::RefuseNameCharacter() {
+    ReplayEffect(mmcDeng);
+    txtPassword.BackColor = players::kPlayers[players::kRed].light;
+    TmrLampeggiaNome.Enabled = false;  // a refusal during the flash makes it last again
+    TmrLampeggiaNome.Enabled = true;
+}
+
+void frmZirimbo2012::TmrLampeggiaNome_Timer() {
+    TmrLampeggiaNome.Enabled = false;
+    txtPassword.BackColor = colour::White;
 }
 
 // The game begins: the splash goes, the comment orders and the music lists are

@@ -144,8 +144,9 @@ void frmZirimbo2012::DesignStartUp() {
     TmrTobelioZanvuti.onTimer = [this](int) { TmrTobelioZanvuti_Timer(); };
     TimerEntra.onTimer = [this](int) { TimerEntra_Timer(); };
     onKeyDown = [this](int keyCode, int shift) { Form_KeyDown(keyCode, shift); };
-    // A character the name box cannot store sounds the refusal, whatever the options say.
-    txtPassword.onRefused = [this](int) { ReplayEffectAlways(mmcDeng); };
+    txtPassword.onRefused = [this](int) { RefuseNameCharacter(); };
+    TmrLampeggiaNome.Interval = 300;
+    TmrLampeggiaNome.onTimer = [this](int) { TmrLampeggiaNome_Timer(); };
 
     DesignMusicLists(*this);
     TmrRipetiMusiche.Interval = 25000;

@@ -205,18 +205,40 @@ TEST_F(StartUpTest, WithTheMusicOffTheListsAreStillShuffledButNothingPlays) {
     EXPECT_EQ(plays("mmcMusiche"), 0);
 }
 
-TEST_F(StartUpTest, ANewPlayerTypesOverTheLastNameAndAnUnstorableCharacterSoundsTheRefusal) {
-    folder.write("ZirOpz.txt", OptionsFile("No", "No", "No"));  // even with the sound effects off
+TEST_F(StartUpTest, ANewPlayerTypesOverTheLastNameAndEveryRefusedCharacterFlashesTheBox) {
+    folder.write("ZirOpz.txt", OptionsFile("No", "No", "No"));  // the sound effects off
     load();
     auto& w = *f;
     h.advance(test_startup::kIntroMs);
+    const tk::Color white = 0xFFFFFF, flash = 0x8080FF;
+    auto box = [&w] { return w.txtPassword.BackColor.get(); };
     // The last player's name is selected: typing replaces it at once.
     EXPECT_EQ(w.txtPassword.SelText(), "Doduru");
     w.textInput("Gianni");
-    w.textInput("你");
-    EXPECT_EQ(plays("mmcDeng"), 1);
+    EXPECT_EQ(box(), white);
+    // Characters the name file cannot hold flash the box, silently while the effects are off.
+    for (const char* refused : {"ł", "中", "😀"}) {
+        w.textInput(refused);
+        EXPECT_EQ(box(), flash) << refused;
+        h.advance(300);
+        EXPECT_EQ(box(), white) << refused;
+    }
+    EXPECT_EQ(plays("mmcDeng"), 0);
     w.keyDown(tk::vbKeyLeft, tk::vbShiftMask);
     w.textInput("a");
+    // With the effects on a refusal sounds too; a letter past the 40th is refused like the
+    // others, and a refusal during the flash makes it last again.
+    w.lblVoceOpzione(1).Caption = "Sì";
+    const std::string name = "Gianna" + std::string(34, 'x');
+    w.textInput(std::string(34, 'x') + "y");
+    EXPECT_EQ(box(), flash);
+    h.advance(200);
+    w.textInput("z");
+    h.advance(299);
+    EXPECT_EQ(box(), flash);
+    h.advance(1);
+    EXPECT_EQ(box(), white);
+    EXPECT_EQ(plays("mmcDeng"), 2);
     w.keyDown(tk::vbKeyReturn);
-    EXPECT_EQ(w.lblNomeGiocatore.Caption.get(), "Gianna");
+    EXPECT_EQ(w.lblNomeGiocatore.Caption.get(), name);
 }
