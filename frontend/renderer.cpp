@@ -789,10 +789,19 @@ void Renderer::drawOneLineText(tk::TextBox& c, const BoxLayout& b, SDL_Color for
     if (c.Alignment == 1) x = b.inner.x + b.inner.w - tw - 1;
     else if (c.Alignment == 2) x = b.inner.x + (b.inner.w - tw) / 2;
     if (editing) {
-        // Keep the caret, where typing goes, in view.
-        int cx = x + offsetOf(c.caret());
-        if (cx + 1 > b.inner.x + b.inner.w) x -= cx + 1 - (b.inner.x + b.inner.w);
-        else if (cx < b.inner.x) x += b.inner.x - cx;
+        // Keep the caret, where typing goes, in view; a selection as much as fits of it
+        // from its start, so that a text selected whole shows its beginning.
+        auto keepInView = [&](int index) {
+            const int cx = x + offsetOf(index);
+            if (cx + 1 > b.inner.x + b.inner.w) x -= cx + 1 - (b.inner.x + b.inner.w);
+            else if (cx < b.inner.x) x += b.inner.x - cx;
+        };
+        if (c.SelLength() > 0) {
+            keepInView(c.SelStart() + c.SelLength());
+            keepInView(c.SelStart());
+        } else {
+            keepInView(c.caret());
+        }
     }
     if (TextPic* pic = textPicture(b.font, text, fore)) {
         SDL_Rect dst{x, b.inner.y, pic->w, pic->h};

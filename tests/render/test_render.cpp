@@ -289,6 +289,18 @@ TEST_F(RenderTest, TheFocusedTextBoxShowsItsSelectionAndKeepsTheCaretInView) {
     box.setSelStart(99);
     pic = render("caret-end");
     EXPECT_TRUE(caretAt(*pic, 105));
+
+    // Selected whole, as the focus leaves it, a long text shows its beginning: its
+    // first word lies as it does alone.
+    box.selectAll();
+    pic = render("selected-long");
+    box.Text = "Wolfgang";
+    box.selectAll();
+    auto alone = render("selected-word");
+    int differ = 0;
+    for (int y = 62; y < 83; ++y)
+        for (int x = 12; x < 50; ++x) differ += !(pic->at(x, y) == alone->at(x, y));
+    EXPECT_EQ(differ, 0);
 }
 
 TEST_F(RenderTest, MultiLineTextBoxScrollsWithinItsText) {
