@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -16,6 +17,7 @@
 #include "frontend/media_loader.h"
 #include "frontend/renderer.h"
 #include "frontend/sdl_audio.h"
+#include "frontend/window_manager.h"
 #include "toolkit/controls.h"
 #include "toolkit/log.h"
 #include "toolkit/paths.h"
@@ -25,6 +27,9 @@ namespace zirimbo::frontend {
 namespace {
 
 constexpr int kDesignW = 1024, kDesignH = 768;
+// The smallest layout: on a smaller one the texts no longer fit their places. A
+// smaller display shows this layout shrunk.
+constexpr int kSmallestW = 640, kSmallestH = 480;
 constexpr int kTitleBarAllowance = 32;  // room kept for a title bar when the frame is not known
 constexpr int kWheelLines = 3;
 
@@ -121,24 +126,15 @@ bool App::openWindow() {
     if (requested_) {
         size = *requested_;
     } else {
-        int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
-        SDL_Rect usable{0, 0, kDesignW, kDesignH + kTitleBarAllowance};
-        if (SDL_GetDisplayUsableBounds(display, &usable) != 0)
-            usable = SDL_Rect{0, 0, kDesignW, kDesignH + kTitleBarAllowance};
-        // The frame the window manager puts around the window, when it says.
-        int top = 0, left = 0, bottom = 0, right = 0;
-        if (SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) != 0 || top + left + bottom + right == 0) {
-            top = kTitleBarAllowance;
-            left = bottom = right = 0;
-        }
-        size = clientSizeFor(usable.w, usable.h, left + right, top + bottom);
+        const SDL_Rect usable = usableArea();
+        const Frame f = frame();
+        size = clientSizeFor(usable.w, usable.h, f.left + f.right, f.top + f.bottom);
+        if (size.x < kSmallestW) size = SDL_Point{kSmallestW, kSmallestH};
     }
     maxW_ = size.x;
     maxH_ = size.y;
     rt_->screen.Width = maxW_ * rt_->screen.TwipsPerPixelX;
     rt_->screen.Height = maxH_ * rt_->screen.TwipsPerPixelY;
-    SDL_SetWindowSize(window_, maxW_, maxH_);
-    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
 
     std::string icon = tk::resolvePath(folder_ + "/Grafica/Icona.gif");
     if (tk::pathExists(icon)) {
@@ -154,71 +150,187 @@ bool App::openWindow() {
     return true;
 }
 
+SDL_Rect App::usableArea() const {
+    SDL_Rect usable{0, 0, kDesignW, kDesignH + kTitleBarAllowance};
+    if (SDL_GetDisplayUsableBounds(std::max(0, SDL_GetWindowDisplayIndex(window_)), &usable) != 0 || usable.w <= 0 ||
+        usable.h <= 0)
+        usable = SDL_Rect{0, 0, kDesignW, kDesignH + kTitleBarAllowance};
+    return usable;
+}
+
+App::Frame App::frame() const {
+    // Until the window shows, no window manager has told its frame: room is kept for a title bar.
+    if (!shown_) return Frame{0, kTitleBarAllowance, 0, 0};
+    Frame f;
+    if (SDL_GetWindowBordersSize(window_, &f.top, &f.left, &f.bottom, &f.right) != 0) f = Frame{};
+    return f;
+}
+
+void App::placeWindow() {
+    const SDL_Rect usable = usableArea();
+    const Frame f = frame();
+    placedWith_ = f;
+    // The front window at its size, no larger than the layout chosen for the display
+    // (a larger one is shrunk as a whole), and no larger than the display holds below
+    // the title bar. The frame's thin sides and bottom may run off a display the
+    // window fills, so that a picture is not blurred for a pixel or two of frame.
+    const double chosen = std::min({1.0, double(maxW_) / canvasW_, double(maxH_) / canvasH_});
+    const double fits = std::min(double(usable.w) / canvasW_, double(usable.h - f.top) / canvasH_);
+    const double scale = std::max(0.0, std::min(chosen, fits));
+    const int w = std::max(1, int(canvasW_ * scale)), h = std::max(1, int(canvasH_ * scale));
+    if (fits < chosen && shown_ && !shrinkReported_) {
+        shrinkReported_ = true;
+        tk::logLine("the display's free area of " + std::to_string(usable.w) + "x" + std::to_string(usable.h) +
+                    " is too small for the window of " + std::to_string(int(canvasW_ * chosen)) + "x" +
+                    std::to_string(int(canvasH_ * chosen)) + " and its title bar: it is shown at " + std::to_string(w) +
+                    "x" + std::to_string(h));
+    }
+    int cw = 0, ch = 0;
+    SDL_GetWindowSize(window_, &cw, &ch);
+    if (cw != w || ch != h) SDL_SetWindowSize(window_, w, h);
+    // Centred with its frame, the client area and the title bar kept on the display.
+    const int x = usable.x + f.left + (usable.w - f.left - f.right - w) / 2;
+    const int y = usable.y + f.top + (usable.h - f.top - f.bottom - h) / 2;
+    asked_ = SDL_Rect{std::clamp(x, usable.x, std::max(usable.x, usable.x + usable.w - w)),
+                      std::clamp(y, usable.y + f.top, std::max(usable.y + f.top, usable.y + usable.h - h)), w, h};
+    SDL_SetWindowPosition(window_, asked_.x, asked_.y);
+}
+
 void App::fitTo(tk::Window& w) {
-    // The window at its design size, or drawn at that size and shrunk as a whole
-    // when the screen is smaller. In full screen the picture keeps its proportions,
-    // with bars at the sides.
-    int dw = std::max(1, (w.Width + rt_->screen.TwipsPerPixelX / 2) / rt_->screen.TwipsPerPixelX);
-    int dh = std::max(1, (w.Height + rt_->screen.TwipsPerPixelY / 2) / rt_->screen.TwipsPerPixelY);
-    int pw = dw, ph = dh;
-    if (canvas_) SDL_DestroyTexture(canvas_);
-    canvas_ = nullptr;
-    SDL_RenderSetLogicalSize(renderer_, 0, 0);
-    if (fullscreen_) {
-        SDL_RenderSetLogicalSize(renderer_, dw, dh);
-    } else if (dw > maxW_ || dh > maxH_) {
-        double scale = std::min(double(maxW_) / dw, double(maxH_) / dh);
-        pw = std::max(1, int(dw * scale));
-        ph = std::max(1, int(dh * scale));
-        canvas_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, dw, dh);
-        if (canvas_) SDL_SetTextureScaleMode(canvas_, SDL_ScaleModeLinear);
-        else SDL_RenderSetLogicalSize(renderer_, dw, dh);  // no drawing into textures: let SDL scale
+    // The window at the front window's size, or smaller with its picture shrunk where
+    // the display is too small. In full screen the picture keeps its proportions, with
+    // bars at the sides.
+    const int dw = std::max(1, (w.Width + rt_->screen.TwipsPerPixelX / 2) / rt_->screen.TwipsPerPixelX);
+    const int dh = std::max(1, (w.Height + rt_->screen.TwipsPerPixelY / 2) / rt_->screen.TwipsPerPixelY);
+    if (dw != canvasW_ || dh != canvasH_) {
+        if (canvas_) SDL_DestroyTexture(canvas_);
+        canvas_ = nullptr;
+        if (sdlScales_) SDL_RenderSetLogicalSize(renderer_, 0, 0);
+        sdlScales_ = false;
     }
     canvasW_ = dw;
     canvasH_ = dh;
-    int cw = 0, ch = 0;
-    SDL_GetWindowSize(window_, &cw, &ch);
-    if (!fullscreen_ && (cw != pw || ch != ph)) {
-        SDL_SetWindowSize(window_, pw, ph);
-        SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    if (!fullscreen_) placeWindow();
+    if (!shown_) {
+        SDL_ShowWindow(window_);
+        shown_ = true;
+        // Shown, the window has its frame, when there is a window manager: centred again with it.
+        SDL_PumpEvents();
+        if (!fullscreen_) placeWindow();
     }
-    SDL_ShowWindow(window_);
     SDL_RaiseWindow(window_);
     redraw_ = true;
 }
 
-void App::toggleFullscreen() {
-    const bool on = !fullscreen_;
-    if (SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
-        tk::logLine(std::string("cannot switch full screen: ") + SDL_GetError());
+void App::windowChanged(const SDL_WindowEvent& e) {
+    if (e.event != SDL_WINDOWEVENT_SIZE_CHANGED && e.event != SDL_WINDOWEVENT_MOVED) return;
+    if (fullscreen_ || !shown_ || (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN)) return;
+    // Back from full screen, or a frame that came or changed after the window was placed.
+    if (placeWhenBack_ || frame() != placedWith_) {
+        placeWhenBack_ = false;
+        placeWindow();
         return;
     }
+    // A window manager may keep another size or place than the one asked for: the
+    // picture follows the size; a place off the display can only be told.
+    SDL_Rect now{0, 0, 0, 0};
+    SDL_GetWindowPosition(window_, &now.x, &now.y);
+    SDL_GetWindowSize(window_, &now.w, &now.h);
+    const SDL_Rect usable = usableArea();
+    const bool inside = now.x >= usable.x && now.y >= usable.y && now.x + now.w <= usable.x + usable.w &&
+                        now.y + now.h <= usable.y + usable.h;
+    const std::string where =
+        std::to_string(now.w) + "x" + std::to_string(now.h) + "+" + std::to_string(now.x) + "+" + std::to_string(now.y);
+    if ((now.w != asked_.w || now.h != asked_.h) && !sizeReported_) {
+        sizeReported_ = true;
+        tk::logLine("the window manager gave the window " + where + " instead of " + std::to_string(asked_.w) + "x" +
+                    std::to_string(asked_.h) + ": the picture is fitted to it");
+    } else if (!inside && !placeReported_) {
+        placeReported_ = true;
+        tk::logLine("the window manager keeps the window at " + where + ", partly off the display's free area");
+    }
+}
+
+void App::toggleFullscreen() {
+    const bool on = !fullscreen_;
+    if (on) managedFullscreen_ = windowManagerDoesFullScreen(window_);
+    if (managedFullscreen_) {
+        if (SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+            tk::logLine(std::string("cannot switch full screen: ") + SDL_GetError());
+            return;
+        }
+        // The window manager gives the window its size back later: it is centred then.
+        placeWhenBack_ = !on;
+    } else if (on) {
+        // No window manager to ask: the window covers its display itself.
+        SDL_Rect bounds;
+        if (SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(window_)), &bounds) != 0) {
+            tk::logLine(std::string("cannot switch full screen: ") + SDL_GetError());
+            return;
+        }
+        SDL_SetWindowPosition(window_, bounds.x, bounds.y);
+        SDL_SetWindowSize(window_, bounds.w, bounds.h);
+    }
     fullscreen_ = on;
-    if (tk::Window* w = rt_->activeWindow()) fitTo(*w);
+    if (!on && !managedFullscreen_) placeWindow();
+    redraw_ = true;
+}
+
+SDL_Rect App::pictureRect() const {
+    int ow = 1, oh = 1;
+    SDL_GetRendererOutputSize(renderer_, &ow, &oh);
+    if (ow == canvasW_ && oh == canvasH_) return SDL_Rect{0, 0, ow, oh};
+    const double scale = std::min(double(ow) / std::max(1, canvasW_), double(oh) / std::max(1, canvasH_));
+    const int w = std::max(1, int(std::lround(canvasW_ * scale))), h = std::max(1, int(std::lround(canvasH_ * scale)));
+    return SDL_Rect{(ow - w) / 2, (oh - h) / 2, w, h};
+}
+
+bool App::pictureScaled() const {
+    if (sdlScales_) return false;
+    int ow = 0, oh = 0;
+    SDL_GetRendererOutputSize(renderer_, &ow, &oh);
+    return ow != canvasW_ || oh != canvasH_;
 }
 
 SDL_Point App::toTwips(int x, int y) const {
-    // With a shrunk picture, window pixels stand for more of the design's pixels.
-    if (canvas_) {
-        int ww = 1, wh = 1;
+    // A scaled picture: window points to the picture's own pixels.
+    if (pictureScaled()) {
+        int ww = 1, wh = 1, ow = 1, oh = 1;
         SDL_GetWindowSize(window_, &ww, &wh);
-        x = int(long(x) * canvasW_ / std::max(1, ww));
-        y = int(long(y) * canvasH_ / std::max(1, wh));
+        SDL_GetRendererOutputSize(renderer_, &ow, &oh);
+        const SDL_Rect pic = pictureRect();
+        const double px = double(x) * ow / std::max(1, ww), py = double(y) * oh / std::max(1, wh);
+        x = int(std::floor((px - pic.x) * canvasW_ / pic.w));
+        y = int(std::floor((py - pic.y) * canvasH_ / pic.h));
     }
     return SDL_Point{x * rt_->screen.TwipsPerPixelX, y * rt_->screen.TwipsPerPixelY};
 }
 
 void App::present(tk::Window* w) {
-    if (canvas_) SDL_SetRenderTarget(renderer_, canvas_);
+    const bool scaled = w && pictureScaled();
+    if (scaled && !canvas_) {
+        canvas_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, canvasW_, canvasH_);
+        if (canvas_) {
+            SDL_SetTextureScaleMode(canvas_, SDL_ScaleModeLinear);
+        } else {
+            // No drawing into textures: SDL scales every drawing, and the clicks.
+            SDL_RenderSetLogicalSize(renderer_, canvasW_, canvasH_);
+            sdlScales_ = true;
+        }
+    }
+    if (scaled && canvas_) SDL_SetRenderTarget(renderer_, canvas_);
     if (w) {
         painter_->draw(*w);
     } else {
         SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
         SDL_RenderClear(renderer_);
     }
-    if (canvas_) {
+    if (scaled && canvas_) {
         SDL_SetRenderTarget(renderer_, nullptr);
-        SDL_RenderCopy(renderer_, canvas_, nullptr, nullptr);
+        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+        SDL_RenderClear(renderer_);
+        const SDL_Rect pic = pictureRect();
+        SDL_RenderCopy(renderer_, canvas_, nullptr, &pic);
     }
 }
 
@@ -255,6 +367,7 @@ void App::handle(const SDL_Event& e) {
                 case SDL_WINDOWEVENT_SIZE_CHANGED: redraw_ = true; break;
                 default: break;
             }
+            windowChanged(e.window);
             return;
         default: break;
     }

@@ -51,9 +51,28 @@ public:
     void setClientSize(int width, int height);
 
 private:
+    // The frame a window manager puts around the window, pixels.
+    struct Frame {
+        int left = 0, top = 0, right = 0, bottom = 0;
+        bool operator==(const Frame&) const = default;
+    };
+
     bool openWindow();
     void fitTo(tk::Window& w);
     void toggleFullscreen();
+    // The window's display's area left free by panels and docks.
+    SDL_Rect usableArea() const;
+    // The window's frame: the real one once the window shows, until then room for a title bar.
+    Frame frame() const;
+    // The window at the front window's size (shrunk as a whole where the display is too
+    // small), centred in the usable area with its frame.
+    void placeWindow();
+    // Where the front window's picture lies in the renderer's output: all of it, or
+    // scaled with its proportions kept and bars around it when the sizes differ.
+    SDL_Rect pictureRect() const;
+    bool pictureScaled() const;
+    // Window events: the frame coming or changing, the window back from full screen.
+    void windowChanged(const SDL_WindowEvent& e);
     void present(tk::Window* w);
     void handle(const SDL_Event& e);
     void unloadAll();
@@ -79,12 +98,20 @@ private:
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     std::unique_ptr<Renderer> painter_;
-    int maxW_ = 1024, maxH_ = 768;  // the client size chosen for the display
+    int maxW_ = 1024, maxH_ = 768;  // the client size chosen for the display: the layout's size
     std::optional<SDL_Point> requested_;
     bool fullscreen_ = false;
-    // A window larger than that is drawn here at its own size and shrunk onto the screen.
+    bool managedFullscreen_ = false;  // full screen through the window manager, not by covering the display
+    bool placeWhenBack_ = false;      // centre the window once the window manager has it back from full screen
+    bool shown_ = false;
+    Frame placedWith_;            // the frame the window was last centred with
+    SDL_Rect asked_{0, 0, 0, 0};  // the window's place and size last asked for
+    bool shrinkReported_ = false, sizeReported_ = false, placeReported_ = false;
+    // When the window's output is not the front window's size, its picture is drawn here
+    // at its own size and scaled onto the output; without drawing into textures SDL scales it.
     SDL_Texture* canvas_ = nullptr;
-    int canvasW_ = 0, canvasH_ = 0;
+    bool sdlScales_ = false;
+    int canvasW_ = 0, canvasH_ = 0;  // the front window's size
     bool redraw_ = true;
     tk::Window* front_ = nullptr;  // the window last fitted
     bool closing_ = false;

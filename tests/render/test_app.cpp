@@ -6,6 +6,7 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -15,11 +16,15 @@
 
 #include <unistd.h>
 
+#include "form/frmLumo2012.h"
 #include "frontend/app.h"
+#include "png_picture.h"
 #include "toolkit/controls.h"
 #include "toolkit/window.h"
 
 namespace fs = std::filesystem;
+using render_test::Picture;
+using render_test::Rgb;
 using zirimbo::frontend::App;
 
 namespace {
@@ -82,6 +87,11 @@ void pushText(const char* utf8) {
     e.type = SDL_TEXTINPUT;
     SDL_strlcpy(e.text.text, utf8, sizeof e.text.text);
     SDL_PushEvent(&e);
+}
+
+void click(int x, int y) {
+    pushMouse(SDL_MOUSEBUTTONDOWN, x, y);
+    pushMouse(SDL_MOUSEBUTTONUP, x, y);
 }
 
 void pushQuit() {
@@ -275,11 +285,10 @@ TEST_F(AppTest, F11AndAltEnterSwitchFullScreenKeepingTheProportions) {
     app.setClientSize(800, 600);
     std::vector<std::string> states;
     auto note = [&] {
-        SDL_Renderer* r = SDL_GetRenderer(app.sdlWindow());
-        int lw = 0, lh = 0;
-        SDL_RenderGetLogicalSize(r, &lw, &lh);
+        int w = 0, h = 0;
+        SDL_GetRendererOutputSize(SDL_GetRenderer(app.sdlWindow()), &w, &h);
         const bool full = (SDL_GetWindowFlags(app.sdlWindow()) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
-        states.push_back(std::string(full ? "full " : "window ") + std::to_string(lw) + "x" + std::to_string(lh));
+        states.push_back(std::string(full ? "full " : "window ") + std::to_string(w) + "x" + std::to_string(h));
     };
     app.run([&](tk::Runtime& rt) {
         auto win = std::make_unique<ScriptWindow>(rt, log, 800, 600);
@@ -300,8 +309,122 @@ TEST_F(AppTest, F11AndAltEnterSwitchFullScreenKeepingTheProportions) {
         };
         return win;
     });
-    EXPECT_EQ(states, (std::vector<std::string>{"window 0x0", "full 800x600", "window 0x0", "full 800x600",
-                                                "window 0x0"}));
+    EXPECT_EQ(states, (std::vector<std::string>{"window 800x600", "full 1024x768", "window 800x600", "full 1024x768",
+                                                "window 800x600"}));
     // The click reached the button under it; the window never saw the keys.
     EXPECT_EQ(log, (std::vector<std::string>{"click", "unload frmProva"}));
+}
+
+TEST_F(AppTest, ThePictureAndTheClicksFollowTheSizeTheWindowReallyHas) {
+    // A window manager may give the window another size than the one asked for: the
+    // picture fits into the window as it is, with bars, and clicks land where it shows.
+    const fs::path png = folder / "ridotta.png";
+    setenv("ZIRIMBO_SCREENSHOT", png.c_str(), 1);
+    setenv("ZIRIMBO_SCREENSHOT_DELAY_MS", "300", 1);
+    {
+        App app(folder.string());
+        app.setClientSize(800, 600);
+        app.run([&](tk::Runtime& rt) {
+            auto w = std::make_unique<ScriptWindow>(rt, log, 800, 600);
+            w->steps = {
+                [&] { SDL_SetWindowSize(app.sdlWindow(), 600, 300); },
+                [] { click(100 + 140 / 2, 115 / 2); },  // shown at half its size, 100 pixels from the left
+            };
+            return w;
+        });
+    }
+    Picture pic(png);
+    ASSERT_TRUE(pic.ok());
+    EXPECT_EQ(pic.width(), 600);
+    EXPECT_EQ(pic.height(), 300);
+    EXPECT_EQ(pic.at(50, 150), (Rgb{0, 0, 0}));  // a bar
+    EXPECT_EQ(pic.at(110, 10), render_test::kGreen);
+    EXPECT_EQ(pic.at(100 + 150 / 2, 115 / 2), render_test::kGrey);  // the button
+    EXPECT_EQ(pic.at(560, 150), (Rgb{0, 0, 0}));
+    EXPECT_EQ(log, (std::vector<std::string>{"click", "unload frmProva"}));
+}
+
+TEST_F(AppTest, AWindowLargerThanTheDisplayIsShrunkOntoItWithOneLogLine) {
+    App app(folder.string());
+    app.setClientSize(1600, 1200);
+    SDL_Rect placed{};
+    testing::internal::CaptureStderr();
+    app.run([&](tk::Runtime& rt) {
+        auto w = std::make_unique<ScriptWindow>(rt, log, 1600, 1200);
+        ScriptWindow* self = w.get();
+        w->steps = {
+            [&] {
+                SDL_GetWindowPosition(app.sdlWindow(), &placed.x, &placed.y);
+                SDL_GetWindowSize(app.sdlWindow(), &placed.w, &placed.h);
+                click(140 * 64 / 100, 115 * 64 / 100);
+            },
+            [self] { self->Unload(); },
+        };
+        return w;
+    });
+    const std::string said = testing::internal::GetCapturedStderr();
+    // The dummy display is 1024 x 768, and the window has no frame there.
+    EXPECT_EQ(placed.x, 0);
+    EXPECT_EQ(placed.y, 0);
+    EXPECT_EQ(placed.w, 1024);
+    EXPECT_EQ(placed.h, 768);
+    EXPECT_EQ(log, (std::vector<std::string>{"click", "unload frmProva"}));
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+}
+
+namespace {
+
+// The information window, which switches full screen on by itself once it shows.
+struct FullScreenInfo : zirimbo::frmLumo2012 {
+    FullScreenInfo(tk::Runtime& rt, std::vector<SDL_Rect>& boxes)
+        : frmLumo2012(rt, ZIRIMBO_GAME_FOLDER), boxes(boxes) {}
+    tk::Timer tmrProva{*this, "tmrProva"};
+    std::vector<SDL_Rect>& boxes;  // the three bordered boxes: left, top, right, bottom in pixels
+
+    void Form_Load() override {
+        frmLumo2012::Form_Load();
+        for (int i = 0; i <= 2; ++i) {
+            const tk::Shape& s = ShpLumo(i);
+            boxes.push_back(SDL_Rect{s.Left / 15, s.Top / 15, (s.Left + s.Width) / 15, (s.Top + s.Height) / 15});
+        }
+        tmrProva.Interval = 10;
+        tmrProva.onTimer = [this](int) {
+            tmrProva.Enabled = false;
+            pushKey(SDLK_F11);
+        };
+        tmrProva.Enabled = true;
+    }
+};
+
+bool dark(Rgb c) { return c.r < 128 && c.g < 128 && c.b < 128; }
+
+}  // namespace
+
+TEST_F(AppTest, TheInformationWindowInFullScreenKeepsEveryBorder) {
+    const fs::path png = folder / "informazioni.png";
+    setenv("ZIRIMBO_SCREENSHOT", png.c_str(), 1);
+    setenv("ZIRIMBO_SCREENSHOT_DELAY_MS", "300", 1);
+    std::vector<SDL_Rect> boxes;
+    int width = 0;
+    {
+        App app(folder.string());
+        app.run([&](tk::Runtime& rt) {
+            width = rt.screen.Width / 15;
+            return std::make_unique<FullScreenInfo>(rt, boxes);
+        });
+    }
+    Picture pic(png);
+    ASSERT_TRUE(pic.ok());
+    ASSERT_EQ(boxes.size(), 3u);
+    // The dummy display is 1024 x 768; the window's 4:3 picture fills it.
+    ASSERT_EQ(pic.width(), 1024);
+    const double scale = 1024.0 / width;
+    for (const SDL_Rect& b : boxes) {
+        const int right = int((b.w - 0.5) * scale);  // b.w holds the right edge
+        for (int y = int(b.y * scale) + 10; y < int(b.h * scale) - 10; y += 7) {
+            bool line = false;
+            for (int x = right - 2; x <= right + 2; ++x) line = line || dark(pic.at(x, y));
+            ASSERT_TRUE(line) << "no right border at " << right << "," << y;
+        }
+    }
 }
