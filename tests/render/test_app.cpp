@@ -318,9 +318,11 @@ TEST_F(AppTest, F11AndAltEnterSwitchFullScreenKeepingTheProportions) {
 TEST_F(AppTest, ThePictureAndTheClicksFollowTheSizeTheWindowReallyHas) {
     // A window manager may give the window another size than the one asked for: the
     // picture fits into the window as it is, with bars, and clicks land where it shows.
+    // It is told once.
     const fs::path png = folder / "ridotta.png";
     setenv("ZIRIMBO_SCREENSHOT", png.c_str(), 1);
     setenv("ZIRIMBO_SCREENSHOT_DELAY_MS", "300", 1);
+    testing::internal::CaptureStderr();
     {
         App app(folder.string());
         app.setClientSize(800, 600);
@@ -329,10 +331,14 @@ TEST_F(AppTest, ThePictureAndTheClicksFollowTheSizeTheWindowReallyHas) {
             w->steps = {
                 [&] { SDL_SetWindowSize(app.sdlWindow(), 600, 300); },
                 [] { click(100 + 140 / 2, 115 / 2); },  // shown at half its size, 100 pixels from the left
+                [&] { SDL_SetWindowSize(app.sdlWindow(), 500, 300); },
+                [&] { SDL_SetWindowSize(app.sdlWindow(), 600, 300); },
             };
             return w;
         });
     }
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
     Picture pic(png);
     ASSERT_TRUE(pic.ok());
     EXPECT_EQ(pic.width(), 600);

@@ -5,7 +5,7 @@
 # they show; F11 fills the display, where a button still answers at its place in the
 # scaled picture, and F11 again brings the window back centred; a click on the die
 # starts a roll. A display smaller than the smallest layout shows it shrunk, with one
-# log line.
+# log line; a window put partly off the display by someone else is told once.
 #
 #   tests/x11/window_placement.sh ZIRIMBO_PROGRAM
 set -u
@@ -171,13 +171,16 @@ one_display() {
     before=$(face)
     click 7757 10882
     until_seen 30 face_changed || fail "a click on the die does not roll it"
+    xdotool windowmove "$id" -300 0
+    sleep 0.5
 
     kill -KILL "$game" 2>/dev/null
     wait "$game" 2>/dev/null
     x11_stop
-    # What the game said of its window: one line where the display is too small, else nothing.
-    local lines expected=0
-    [ "$size" = 640x400 ] && expected=1
+    # What the game said of its window: the move, and where the display is too small, that.
+    local lines expected=1
+    [ "$size" = 640x400 ] && expected=2
+    grep -q "partly off the display" "$scratch/$case.log" || fail "the move off the display is not told"
     lines=$(grep -c -E 'window|display|full screen' "$scratch/$case.log")
     [ "$lines" -eq "$expected" ] || fail "$lines lines about the window, not $expected: $(cat "$scratch/$case.log")"
     echo "ok $case"
