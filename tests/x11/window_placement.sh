@@ -8,6 +8,7 @@
 # log line; a window put partly off the display by someone else is told once.
 #
 #   tests/x11/window_placement.sh ZIRIMBO_PROGRAM
+# shellcheck disable=SC2317  # the conditions are called through until_seen
 set -u
 
 program=${1:?usage: window_placement.sh ZIRIMBO_PROGRAM}
@@ -142,7 +143,7 @@ one_display() {
     width=${size%x*} height=${size#*x}
     # shellcheck source=tests/x11/display.sh
     . "$here/display.sh"
-    x11_start "$size" $wm || fail "no display"
+    x11_start "$size" "$wm" || fail "no display"
     # A data home of its own; the media come from beside the program.
     mkdir -p "$scratch/$case-home"
     (cd "$scratch/$case-home" && HOME=$PWD XDG_DATA_HOME=$PWD exec "$program" 2>"$scratch/$case.log") &
