@@ -138,6 +138,15 @@ void frmZirimbo2012::ReadPlayerName() {
         tk::logLine(path + ": the name is longer than " + tk::Str(kNameLength) +
                     " characters; only its start is kept");
         nameFileDamaged_ = true;
+    } else {
+        // A file the next save would write otherwise (a byte-order mark, a double quote
+        // or a character the code page cannot hold, other lines) is kept before then.
+        tk::SequentialWriter same(path);
+        same.writeString(name);
+        if (same.bytes() != file.bytes) {
+            tk::logLine(path + ": not as the game writes a name; the file is kept aside before the name is saved");
+            nameFileDamaged_ = true;
+        }
     }
     txtPassword.Text = name;
 }

@@ -219,6 +219,36 @@ TEST_F(FilesTest, WinsAreWholeNumbersTheSortCanHold) {
     EXPECT_EQ(folder.kept("ZirCla.txt"), std::vector<std::string>{file});
 }
 
+TEST_F(FilesTest, ANameFileTheSaveWouldChangeIsKeptFirst) {
+    // A byte-order mark before the name is not part of it.
+    folder.write("ZirNom.txt", "\xEF\xBB\xBF\"Doduru\"\r\n");
+    ::testing::internal::CaptureStderr();
+    load();
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(f->txtPassword.Text.get(), "Doduru");
+    EXPECT_NE(said.find(folder.path() + "/Dati/ZirNom.txt: "), std::string::npos) << said;
+    passStartUp();
+    f->SaveOptionsAndName();
+    EXPECT_EQ(folder.read("ZirNom.txt"), Shipped("ZirNom.txt"));
+    EXPECT_EQ(folder.kept("ZirNom.txt"), std::vector<std::string>{"\xEF\xBB\xBF\"Doduru\"\r\n"});
+
+    // A double quote, which the file cannot hold inside a name.
+    const std::string quoted = "\"Pino \"il\" Re\"\r\n";
+    folder.write("ZirNom.txt", quoted);
+    load();
+    passStartUp();
+    f->SaveOptionsAndName();
+    EXPECT_EQ(folder.read("ZirNom.txt"), "\"Pino 'il' Re\"\r\n");
+    EXPECT_EQ(folder.kept("ZirNom.txt").size(), 2u);
+    EXPECT_EQ(folder.kept("ZirNom.txt").back(), quoted);
+
+    // A file as the game writes it is not kept.
+    load();
+    passStartUp();
+    f->SaveOptionsAndName();
+    EXPECT_EQ(folder.kept("ZirNom.txt").size(), 2u);
+}
+
 TEST_F(FilesTest, AnOldNameHoldingAQuoteAndACommaShiftsNothing) {
     std::string file = Shipped("ZirCla.txt");
     file.replace(file.find("\"Giocatore\""), 11, "\"Pino \"il\", Re\"");

@@ -57,6 +57,8 @@ TEST_F(SeqFileTest, ReadsOneValuePerLine) {
     const tk::FileValues c = tk::readValues(root_.string() + "\\C.TXT");
     EXPECT_EQ(c.status, tk::FileValues::Read);
     EXPECT_EQ(c.values, (Values{"1", "2"}));
+    put("bom.txt", "\xEF\xBB\xBF\"S\xEC\"\r\n\xEF\xBB\xBF\r\n");  // a mark only at the start is not text
+    EXPECT_EQ(tk::readValues(path("bom.txt")).values, (Values{"Sì", "ï»¿"}));
     put("d.txt", "");
     EXPECT_EQ(tk::readValues(path("d.txt")).status, tk::FileValues::Read);
     EXPECT_EQ(tk::readValues(path("d.txt")).values, Values{});

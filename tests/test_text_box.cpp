@@ -124,7 +124,7 @@ TEST_F(TextBoxTest, PasteFiltersWhatTheBoxCannotStoreAndGivesTheSign) {
     // No clipboard: nothing happens.
     key(tk::vbKeyV, tk::vbCtrlMask);
     EXPECT_EQ(text(), "Doduru");
-    std::string clip = "Zoë 你好\r\n€";
+    std::string clip = "Zoë \"你好\"\r\n€";
     h.rt.clipboardText = [&] { return clip; };
     key(tk::vbKeyV, tk::vbCtrlMask);
     EXPECT_EQ(text(), "Zoë €");
@@ -136,17 +136,20 @@ TEST_F(TextBoxTest, PasteFiltersWhatTheBoxCannotStoreAndGivesTheSign) {
     EXPECT_EQ(refusals, 1);
 }
 
-TEST_F(TextBoxTest, ACharacterTheCodePageCannotHoldIsRefusedWithTheSign) {
+TEST_F(TextBoxTest, ACharacterTheFileCannotHoldIsRefusedWithTheSign) {
     w.name.setSelStart(6);
     w.textInput("你");
     w.textInput("\xC3");  // a broken character
+    w.textInput("\"");     // would end the name in the file
     EXPECT_EQ(text(), "Doduru");
-    EXPECT_EQ(refusals, 2);
+    EXPECT_EQ(refusals, 3);
+    w.textInput("'");
+    EXPECT_EQ(text(), "Doduru'");
     // A selection is kept when nothing could be typed over it.
     w.name.selectAll();
     w.textInput("ğ");
-    EXPECT_EQ(w.name.SelText(), "Doduru");
-    EXPECT_EQ(refusals, 3);
+    EXPECT_EQ(w.name.SelText(), "Doduru'");
+    EXPECT_EQ(refusals, 4);
 }
 
 TEST_F(TextBoxTest, MaxLengthCountsCharactersAndRefusesTypingAndPastingBeyondIt) {

@@ -94,6 +94,7 @@ std::vector<std::string> characters(const std::string& s) {
 bool storable(const std::string& ch) {
     unsigned char first = static_cast<unsigned char>(ch[0]);
     if (first < 0x20 || first == 0x7F) return false;  // line breaks, tabs and other controls
+    if (ch == "\"") return false;                     // a data file's text ends at a double quote
     return fitsCp1252(ch);
 }
 }  // namespace

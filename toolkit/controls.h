@@ -174,9 +174,10 @@ public:
     // Where the caret stands, in characters from the start.
     int caret() const { return caret_; }
 
-    // Typing and pasting replace the selection with the text. A character the 8-bit code
-    // page cannot hold, a control character, or one beyond MaxLength is left out and
-    // onRefused tells so; the rest goes in. True when every character went in.
+    // Typing and pasting replace the selection with the text. A character a data file
+    // cannot hold (one outside the 8-bit code page, a control character or a double
+    // quote), or one beyond MaxLength, is left out and onRefused tells so; the rest goes
+    // in. True when every character went in.
     bool typeText(const std::string& utf8);
     bool paste(const std::string& utf8) { return typeText(utf8); }
     // The editing keys: Left, Right, Home and End move the caret (with Shift they stretch

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -92,9 +93,13 @@ FileValues readValues(const std::string& mixedPath) {
         return result;
     }
     result.status = FileValues::Read;
+    result.bytes = file.bytes;
 
-    // Line ends and quotes are ASCII and look the same after conversion.
-    const std::string text = cp1252ToUtf8(file.bytes);
+    // Line ends and quotes are ASCII and look the same after conversion. A byte-order
+    // mark left by an editor saving in UTF-8 is not text of the file.
+    const std::string_view bom = "\xEF\xBB\xBF";
+    const bool marked = file.bytes.compare(0, bom.size(), bom) == 0;
+    const std::string text = cp1252ToUtf8(marked ? file.bytes.substr(bom.size()) : file.bytes);
     std::size_t start = 0;
     while (start < text.size()) {
         // A line ends at CR LF, LF, or a lone CR; a last line without an end counts too.

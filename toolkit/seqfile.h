@@ -19,13 +19,15 @@ struct FileValues {
     Status status = Missing;
     std::string problem;              // why it was refused, for the log
     std::vector<std::string> values;  // one per line, in order
+    std::string bytes;                // the file as it is on disk, when Read
 };
 
 // Reads a file of one value per line (paths as for resolvePath), as the writer below
 // writes them: a line between double quotes gives what lies between the first and
 // the last quote, so quotes and commas inside stay; a line opened by a quote that is
 // never closed gives the rest of the line; any other line gives itself without its
-// surrounding blanks. Something that is not a regular file (a pipe, a device) or is
+// surrounding blanks. A UTF-8 byte-order mark at the start is not part of the first
+// line. Something that is not a regular file (a pipe, a device) or is
 // larger than kMaxValueFileBytes is refused without being read.
 FileValues readValues(const std::string& mixedPath);
 
@@ -51,6 +53,7 @@ public:
     void writeString(const std::string& utf8Text);  // "text" CR LF
     void writeNumber(long value);                    // 42 CR LF
     bool commit();                                   // false when the file could not be saved
+    const std::string& bytes() const { return bytes_; }  // what commit() would write
 
 private:
     std::string path_;
