@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -44,14 +45,23 @@ protected:
         std::sort(out.begin(), out.end());
         return out;
     }
-    // An earlier version's copy of the media: the files, and its record of them.
+    // An earlier version's copy of the media: the files, and its record of them written
+    // after them, an hour ago.
     void copyAsBefore(const std::vector<std::string>& files) {
         fs::create_directories(target());
-        std::ofstream stamp(target() / ".media-stamp", std::ios::binary);
-        for (const std::string& f : files) {
-            write(target() / f, read(source() / f));
-            stamp << f << '\t' << fs::file_size(source() / f) << "\t1234567\n";
+        {
+            std::ofstream stamp(target() / ".media-stamp", std::ios::binary);
+            for (const std::string& f : files) {
+                write(target() / f, read(source() / f));
+                fs::last_write_time(target() / f, recorded() - std::chrono::minutes(1));
+                stamp << f << '\t' << fs::file_size(source() / f) << "\t1234567\n";
+            }
         }
+        fs::last_write_time(target() / ".media-stamp", recorded());
+    }
+    static fs::file_time_type recorded() {
+        static const fs::file_time_type at = fs::file_time_type::clock::now() - std::chrono::hours(1);
+        return at;
     }
 
     fs::path root_;
@@ -99,27 +109,32 @@ TEST_F(FolderCopyTest, OnlyTheGamesOwnUnchangedCopyGoesAndThePlayersFilesStay) {
     write(target() / "Grafica/holiday.jpg", "sea");
     fs::create_directories(target() / "Pedine/Vuota");
     write(target() / "Rumori/Tic.WAV", "my own tic");
+    write(target() / "Grafica/Sub/Deep.gif", std::string(fs::file_size(source() / "Grafica/Sub/Deep.gif"), 'm'));
     write(target() / "Dati/ZirNom.txt", "\"Mia\"\r\n");
+    // Shipped anew since the copy was made: the copy as recorded is the game's all the same.
+    write(source() / "Musiche/1a.ogg", "a newer tune");
     // A record naming the data folder or a way out of the folder is not followed.
     write(target() / "fuori.txt", "shipped fuori.txt");
     write(source() / "fuori.txt", "shipped fuori.txt");
     std::ofstream(target() / ".media-stamp", std::ios::app) << "Dati/ZirNom.txt\t8\t1\nGrafica/../fuori.txt\t17\t1\n";
+    fs::last_write_time(target() / ".media-stamp", recorded());
     // The half-made folders of an interrupted copy.
     write(target() / ".Grafica.part/Logo.gif", read(source() / "Grafica/Logo.gif"));
     write(target() / ".Rumori.old/Tic.WAV", read(source() / "Rumori/Tic.WAV"));
 
     const tk::OldCopyResult result = tk::removeUnchangedCopy(source().string(), target().string(), ".media-stamp");
     EXPECT_TRUE(result.errors.empty());
-    EXPECT_EQ(result.removed, 6);
-    EXPECT_EQ(result.kept, std::vector<std::string>{(target() / "Rumori/Tic.WAV").string()});
+    EXPECT_EQ(result.removed, 5);
+    EXPECT_EQ(result.kept, (std::vector<std::string>{(target() / "Grafica/Sub/Deep.gif").string(),
+                                                     (target() / "Rumori/Tic.WAV").string()}));
     EXPECT_EQ(names(target()),
               (std::vector<std::string>{"Dati", "Grafica", "Musiche", "Pedine", "Rumori", "fuori.txt"}));
-    EXPECT_EQ(names(target() / "Grafica"), std::vector<std::string>{"holiday.jpg"});
+    EXPECT_EQ(names(target() / "Grafica"), (std::vector<std::string>{"Sub", "holiday.jpg"}));
     EXPECT_EQ(names(target() / "Musiche"), std::vector<std::string>{"mysong.mp3"});
     EXPECT_EQ(names(target() / "Pedine"), std::vector<std::string>{"Vuota"});
     EXPECT_EQ(read(target() / "Rumori/Tic.WAV"), "my own tic");
     EXPECT_EQ(read(target() / "Dati/ZirNom.txt"), "\"Mia\"\r\n");
-    for (const char* f : {"Grafica/Logo.gif", "Musiche/1a.ogg", "Pedine/R1.gif"})
+    for (const char* f : {"Grafica/Logo.gif", "Pedine/R1.gif"})
         EXPECT_EQ(read(source() / f), std::string("shipped ") + f);
 
     // Done once: nothing more goes later.

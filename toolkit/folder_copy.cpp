@@ -131,14 +131,19 @@ OldCopyResult removeUnchangedCopy(const std::string& sourceFolder, const std::st
         fs::equivalent(source, target, ec))
         return result;
 
+    // The record is written after the copies it lists.
+    const fs::file_time_type recorded = fs::last_write_time(stampFile, ec);
+    if (ec) return result;
     // The folders the record names something in, deepest first, so that a folder is
     // looked at after what it holds.
     std::set<fs::path, std::greater<>> folders;
     bool originalMissing = false;
     std::ifstream in(stampFile, std::ios::binary);
     for (std::string line; std::getline(in, line);) {
-        const fs::path relative = fs::path(line.substr(0, line.find('\t'))).lexically_normal();
-        if (!clearable(relative)) continue;
+        const std::size_t tab = line.find('\t');
+        const fs::path relative = fs::path(line.substr(0, tab)).lexically_normal();
+        if (!clearable(relative) || tab == std::string::npos) continue;
+        const std::string size = line.substr(tab + 1, line.find('\t', tab + 1) - tab - 1);
         const fs::path original = source / relative;
         // An interrupted copy of the earlier version left its half-made folders beside the finished one.
         const std::string top = relative.begin()->string();
@@ -152,10 +157,14 @@ OldCopyResult removeUnchangedCopy(const std::string& sourceFolder, const std::st
                 inRealFolders = inRealFolders && fs::is_directory(fs::symlink_status(up, ec));
             }
             if (!inRealFolders || !fs::is_regular_file(fs::symlink_status(copy, ec))) continue;
+            // The game's own copy: as the record left it (its size, and not written
+            // since), or else byte for byte what is shipped now.
+            const bool asRecorded = std::to_string(fs::file_size(copy, ec)) == size && !ec &&
+                                    fs::last_write_time(copy, ec) <= recorded && !ec;
             if (!fs::is_regular_file(original, ec)) {
                 originalMissing = true;
                 result.kept.push_back(copy.string());
-            } else if (fs::equivalent(copy, original, ec) || !sameBytes(copy, original)) {
+            } else if (fs::equivalent(copy, original, ec) || (!asRecorded && !sameBytes(copy, original))) {
                 result.kept.push_back(copy.string());
             } else if (fs::remove(copy, ec)) {
                 ++result.removed;

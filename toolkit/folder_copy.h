@@ -29,13 +29,15 @@ struct OldCopyResult {
 
 // Clears what an earlier version copied of `source` into `target`, as its record
 // `target`/`stampName` lists it (a line per file: its path below the folder, a tab,
-// its size, a tab, its time). A file goes only when the record names it and it holds
-// byte for byte what its original in `source` holds now, and a folder only when that
-// left it empty and the record names something in it; the half-made copies of an
-// interrupted copy (`.<folder>.part`, `.<folder>.old`) are cleared the same way.
-// Anything else in `target` stays. The record goes last, unless a file it names
-// is still there while its original is missing: that is looked at again next time.
-// Nothing happens without a record, or when `target` and `source` are one folder.
+// its size, a tab, its time), written after the copies. A file goes only when the
+// record names it, its original is in `source`, and it is still the copy: of the
+// recorded size and not written since the record, or else byte for byte what the
+// original holds now. A folder goes only when that left it empty and the record
+// names something in it; the half-made copies of an interrupted copy
+// (`.<folder>.part`, `.<folder>.old`) are cleared the same way. Anything else in
+// `target` stays. The record goes last, unless a file it names is still there while
+// its original is missing: that is looked at again next time. Nothing happens
+// without a record, or when `target` and `source` are one folder.
 OldCopyResult removeUnchangedCopy(const std::string& source, const std::string& target, const std::string& stampName);
 
 }  // namespace tk
