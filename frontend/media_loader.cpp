@@ -5,6 +5,7 @@
 #include <gif_lib.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
@@ -120,17 +121,14 @@ SDL_Surface* decodeGif(const MediaBytes& b) {
 }
 
 // ---------------------------------------------------------------------------
-// JPEG and PNG: their size read from the header before SDL2_image sees them.
+// JPEG: its size read from the header before SDL2_image sees it.
 
 bool sideOk(std::uint32_t w, std::uint32_t h) {
     return w > 0 && h > 0 && w <= std::uint32_t(kMaxPictureSide) && h <= std::uint32_t(kMaxPictureSide);
 }
 
-bool pngSizeOk(const MediaBytes& b) {
-    return b.size() >= 24 && tagIs(b, 12, "IHDR") && sideOk(be32(b, 16), be32(b, 20));
-}
-
 bool jpegSizeOk(const MediaBytes& b) {
+    if (b.size() < 3 || b[0] != 0xFF || b[1] != 0xD8 || b[2] != 0xFF) return false;
     std::size_t pos = 2;
     while (pos + 4 <= b.size()) {
         if (b[pos] != 0xFF) return false;
@@ -152,9 +150,13 @@ bool jpegSizeOk(const MediaBytes& b) {
     return false;
 }
 
-SDL_Surface* decodeWithSdlImage(const MediaBytes& b, const char* type) {
+SDL_Surface* decodeJpeg(const MediaBytes& b) {
+    if (!jpegSizeOk(b)) return nullptr;
     SDL_RWops* rw = SDL_RWFromConstMem(b.data(), int(b.size()));
-    return rw ? IMG_LoadTyped_RW(rw, 1, type) : nullptr;
+    if (!rw) return nullptr;
+    SDL_Surface* s = IMG_LoadJPG_RW(rw);
+    SDL_RWclose(rw);
+    return s;
 }
 
 // ---------------------------------------------------------------------------
@@ -322,14 +324,18 @@ bool oggLooksSound(const MediaBytes& b) {
     return pos > 0;
 }
 
-SDL_Surface* decodePicture(const MediaBytes& b) {
-    if (b.size() >= 6 && (std::memcmp(b.data(), "GIF87a", 6) == 0 || std::memcmp(b.data(), "GIF89a", 6) == 0))
-        return decodeGif(b);
-    if (b.size() >= 3 && b[0] == 0xFF && b[1] == 0xD8 && b[2] == 0xFF)
-        return jpegSizeOk(b) ? decodeWithSdlImage(b, "JPG") : nullptr;
-    if (b.size() >= 8 && std::memcmp(b.data(), "\x89PNG\r\n\x1a\n", 8) == 0)
-        return pngSizeOk(b) ? decodeWithSdlImage(b, "PNG") : nullptr;
-    return nullptr;
+std::optional<PictureKind> pictureKindOf(const std::string& path) {
+    std::string ext = std::filesystem::path(path).extension().string();
+    for (char& c : ext) c = char(std::tolower(static_cast<unsigned char>(c)));
+    if (ext == ".gif") return PictureKind::Gif;
+    if (ext == ".jpg" || ext == ".jpeg") return PictureKind::Jpeg;
+    return std::nullopt;
+}
+
+SDL_Surface* decodePicture(const MediaBytes& b, PictureKind kind) {
+    // Each kind goes to its own decoder only (giflib checks the GIF signature
+    // itself), so bytes of another kind are refused as damage.
+    return kind == PictureKind::Gif ? decodeGif(b) : decodeJpeg(b);
 }
 
 Mix_Chunk* decodeSound(const MediaBytes& b) {
@@ -347,8 +353,9 @@ Mix_Music* decodeMusic(MediaBytes b) {
 }
 
 SDL_Surface* loadPicture(const std::string& path) {
-    auto b = readMediaFile(path);
-    SDL_Surface* s = b ? decodePicture(*b) : nullptr;
+    const std::optional<PictureKind> kind = pictureKindOf(path);
+    auto b = kind ? readMediaFile(path) : std::nullopt;
+    SDL_Surface* s = b ? decodePicture(*b, *kind) : nullptr;
     if (!s) logUnusable(path);
     return s;
 }

@@ -1,7 +1,9 @@
 // Loading pictures and sounds from the game folder, which the player may have
 // changed: any bytes at all give either the picture or sound, or nothing with
-// one log line naming the file. GIF pictures are decoded with giflib; JPEG and
-// PNG pictures, WAV sounds and MIDI or Ogg music are handed to SDL2_image and
+// one log line naming the file. A picture is decoded as the kind its name says,
+// and bytes of another kind are a damaged picture: GIF pictures by giflib, JPEG
+// pictures by SDL2_image after their structure has been checked, and no other
+// kind at all (the game has none). WAV sounds and MIDI or Ogg music are handed to
 // SDL2_mixer only after their structure has been checked.
 #pragma once
 
@@ -33,10 +35,15 @@ bool wavLooksSound(const MediaBytes& b);   // RIFF/WAVE, PCM 8 or 16 bits, 1 or 
 bool midiLooksSound(const MediaBytes& b);  // standard MIDI file, every event inside its track
 bool oggLooksSound(const MediaBytes& b);   // a chain of Ogg pages, each inside the file
 
+// The game's kinds of picture, told by the name's ending in any letter case
+// (".gif", ".jpg" or ".jpeg"); nothing for any other name.
+enum class PictureKind { Gif, Jpeg };
+std::optional<PictureKind> pictureKindOf(const std::string& path);
+
 // Decoders of bytes already in memory; nullptr when the bytes are not a sound
-// picture or sound. A GIF comes back as a 32-bit surface whose transparent
-// colour has alpha 0. Music keeps its bytes for as long as it lives.
-SDL_Surface* decodePicture(const MediaBytes& b);
+// picture of that kind or a sound. A GIF comes back as a 32-bit surface whose
+// transparent colour has alpha 0. Music keeps its bytes for as long as it lives.
+SDL_Surface* decodePicture(const MediaBytes& b, PictureKind kind);
 Mix_Chunk* decodeSound(const MediaBytes& b);
 Mix_Music* decodeMusic(MediaBytes b);
 

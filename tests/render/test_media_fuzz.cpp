@@ -9,10 +9,20 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <array>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
+
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "mutations.h"
 #include "frontend/media_loader.h"
@@ -21,6 +31,7 @@
 namespace fs = std::filesystem;
 using render_test::Bytes;
 using zirimbo::frontend::kMaxPictureSide;
+using zirimbo::frontend::PictureKind;
 
 namespace {
 
@@ -43,6 +54,107 @@ int decodeDamaged(const std::vector<Bytes>& originals, Decode decode) {
     return decoded;
 }
 
+// A PNG as picture editors write it, with a colour chunk before its pixels.
+Bytes pngWithColourChunk() {
+    auto be32 = [](Bytes& b, std::uint32_t v) {
+        for (int i = 3; i >= 0; --i) b.push_back(static_cast<unsigned char>(v >> (8 * i)));
+    };
+    auto chunk = [&](Bytes& out, const char* type, const Bytes& data) {
+        static const auto table = [] {
+            std::array<std::uint32_t, 256> t{};
+            for (std::uint32_t i = 0; i < 256; ++i) {
+                std::uint32_t c = i;
+                for (int k = 0; k < 8; ++k) c = c & 1 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+                t[i] = c;
+            }
+            return t;
+        }();
+        Bytes body(type, type + 4);
+        body.insert(body.end(), data.begin(), data.end());
+        std::uint32_t crc = 0xFFFFFFFFu;
+        for (unsigned char c : body) crc = table[(crc ^ c) & 0xFF] ^ (crc >> 8);
+        be32(out, std::uint32_t(data.size()));
+        out.insert(out.end(), body.begin(), body.end());
+        be32(out, ~crc);
+    };
+    // 24 x 16 pixels, stored without compression in one zlib block.
+    Bytes rows;
+    for (int y = 0; y < 16; ++y) {
+        rows.push_back(0);
+        for (int x = 0; x < 24; ++x) rows.insert(rows.end(), {Uint8(x * 10), 0, Uint8(y * 15), 0xFF});
+    }
+    Bytes header, chroma, pixels = {0x78,
+                                    0x01,
+                                    0x01,
+                                    Uint8(rows.size()),
+                                    Uint8(rows.size() >> 8),
+                                    Uint8(~rows.size()),
+                                    Uint8(~rows.size() >> 8)};
+    be32(header, 24), be32(header, 16), header.insert(header.end(), {8, 6, 0, 0, 0});
+    for (std::uint32_t v : {31270u, 32900u, 64000u, 33000u, 30000u, 60000u, 15000u, 6000u}) be32(chroma, v);
+    pixels.insert(pixels.end(), rows.begin(), rows.end());
+    std::uint32_t a = 1, b = 0;  // Adler-32
+    for (unsigned char c : rows) a = (a + c) % 65521, b = (b + a) % 65521;
+    be32(pixels, b << 16 | a);
+    Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    chunk(png, "IHDR", header);
+    chunk(png, "cHRM", chroma);
+    chunk(png, "IDAT", pixels);
+    chunk(png, "IEND", {});
+    return png;
+}
+
+// `body` run in a child process whose error output is counted here: a decoder
+// that loops for good, or writes without end, is stopped rather than hanging
+// the test.
+struct ChildRun {
+    bool ended = false, passed = false;
+    std::string log;  // the first part of it
+    std::size_t logLines = 0;
+};
+ChildRun runGuarded(std::chrono::seconds limit, const std::function<bool()>& body) {
+    constexpr std::size_t kLogLimit = 1 << 20;
+    int out[2];
+    if (pipe(out) != 0) return {};
+    std::fflush(nullptr);
+    pid_t pid = fork();
+    if (pid == 0) {
+        dup2(out[1], 2);
+        close(out[0]);
+        _exit(body() ? 0 : 1);
+    }
+    close(out[1]);
+    ChildRun run;
+    std::size_t bytes = 0;
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    bool closed = false;
+    while (!closed && bytes <= kLogLimit && std::chrono::steady_clock::now() < deadline) {
+        pollfd p{out[0], POLLIN, 0};
+        if (poll(&p, 1, 50) <= 0) continue;
+        char buf[4096];
+        ssize_t n = read(out[0], buf, sizeof buf);
+        if (n <= 0)
+            closed = true;
+        else
+            bytes += std::size_t(n), run.logLines += std::size_t(std::count(buf, buf + n, '\n'));
+        if (n > 0 && run.log.size() < 4096) run.log.append(buf, std::size_t(n));
+    }
+    // The child closes its output by ending: a moment to see it gone, else it is stopped.
+    int status = 0;
+    pid_t gone = 0;
+    for (int i = 0; i < 40 && closed && (gone = waitpid(pid, &status, WNOHANG)) == 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    close(out[0]);
+    if (gone != pid) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+        return run;
+    }
+    run.ended = true;
+    run.passed = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return run;
+}
+
 // Pictures become textures on a software renderer, as in the game.
 struct PictureFuzz : ::testing::Test {
     SDL_Window* window = nullptr;
@@ -59,8 +171,8 @@ struct PictureFuzz : ::testing::Test {
         if (window) SDL_DestroyWindow(window);
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
-    bool draw(const Bytes& b) {
-        SDL_Surface* s = zirimbo::frontend::decodePicture(b);
+    bool draw(const Bytes& b, PictureKind kind) {
+        SDL_Surface* s = zirimbo::frontend::decodePicture(b, kind);
         if (!s) return false;
         EXPECT_TRUE(s->w > 0 && s->h > 0 && s->w <= kMaxPictureSide && s->h <= kMaxPictureSide);
         SDL_Texture* t = SDL_CreateTextureFromSurface(renderer, s);
@@ -71,10 +183,10 @@ struct PictureFuzz : ::testing::Test {
         }
         return true;
     }
-    void fuzz(const std::vector<Bytes>& originals) {
+    void fuzz(const std::vector<Bytes>& originals, PictureKind kind) {
         ASSERT_FALSE(originals.empty());
-        for (const Bytes& b : originals) ASSERT_TRUE(draw(b));
-        int drawn = decodeDamaged(originals, [&](const Bytes& b) { return draw(b); });
+        for (const Bytes& b : originals) ASSERT_TRUE(draw(b, kind));
+        int drawn = decodeDamaged(originals, [&](const Bytes& b) { return draw(b, kind); });
         EXPECT_GT(drawn, 0) << "every damaged copy refused: the decoder was never reached";
         RecordProperty("decoded", drawn);
     }
@@ -98,21 +210,40 @@ struct SoundFuzz : ::testing::Test {
 
 }  // namespace
 
-TEST_F(PictureFuzz, DamagedGifs) { fuzz(gameMedia(".gif")); }
+TEST_F(PictureFuzz, DamagedGifs) { fuzz(gameMedia(".gif"), PictureKind::Gif); }
 
-TEST_F(PictureFuzz, DamagedJpegs) { fuzz(gameMedia(".jpg")); }
+TEST_F(PictureFuzz, DamagedJpegs) { fuzz(gameMedia(".jpg"), PictureKind::Jpeg); }
 
-TEST_F(PictureFuzz, DamagedPngs) {
-    // No PNG in the game folder: a small one with see-through pixels.
+// The game's pictures are GIFs and JPEGs. Bytes of another kind under such a name
+// (PNG above all, whose decoder loops for good on some damaged files) are a
+// damaged picture: nothing drawn, one line in the log, and the game goes on.
+TEST_F(PictureFuzz, PicturesOfAnotherKindUnderTheGamesNames) {
+    const Bytes png = pngWithColourChunk();
+    std::vector<Bytes> pngs = {png};
+    for (std::size_t n = 0; n < png.size(); ++n) pngs.emplace_back(png.begin(), png.begin() + std::ptrdiff_t(n));
+    for (int i = 0; i < render_test::fuzzIterations(kCopiesInCi); ++i)
+        pngs.push_back(render_test::mutate(png, std::uint32_t(i)));
+
     render_test::ScratchFolder scratch;
-    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, 24, 16, 32, SDL_PIXELFORMAT_ARGB8888);
-    for (int y = 0; y < s->h; ++y)
-        for (int x = 0; x < s->w; ++x)
-            static_cast<Uint32*>(s->pixels)[y * s->pitch / 4 + x] = Uint32(x * 10) << 24 | Uint32(y * 15) << 8 | 0xFF;
-    fs::path png = scratch.dir / "prova.png";
-    ASSERT_EQ(IMG_SavePNG(s, png.c_str()), 0);
-    SDL_FreeSurface(s);
-    fuzz({render_test::readBytes(png)});
+    std::vector<fs::path> files;
+    for (const char* ext : {".gif", ".jpg"})
+        for (std::size_t i = 0; i < pngs.size(); ++i)
+            files.push_back(scratch.write("png" + std::to_string(i) + ext, pngs[i]));
+    files.push_back(scratch.write("gif.jpg", gameMedia(".gif", 1).front()));
+    files.push_back(scratch.write("jpeg.gif", gameMedia(".jpg", 1).front()));
+
+    const ChildRun run = runGuarded(std::chrono::seconds(30), [&] {
+        int drawn = 0;
+        for (const fs::path& f : files)
+            if (SDL_Surface* s = zirimbo::frontend::loadPicture(f.string())) ++drawn, SDL_FreeSurface(s);
+        return drawn == 0;
+    });
+    ASSERT_TRUE(run.ended) << "the loader hung or wrote without end (" << run.logLines << " lines); its log began:\n"
+                           << run.log.substr(0, 800);
+    EXPECT_TRUE(run.passed) << "a picture of another kind was drawn";
+    EXPECT_EQ(run.logLines, files.size()) << run.log.substr(0, 400);
+    EXPECT_EQ(run.log.rfind("zirimbo: damaged file: ", 0), 0u) << run.log.substr(0, 400);
+    RecordProperty("variants", int(files.size()));
 }
 
 TEST_F(SoundFuzz, DamagedWavs) {

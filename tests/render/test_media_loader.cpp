@@ -196,7 +196,7 @@ TEST(GameFolderMedia, EveryPictureLoadsAndGifsMatchTheSystemDecoder) {
 
 TEST(GifPictures, FramesSitOnTheirScreenInterlacedOrNot) {
     for (bool interlaced : {false, true}) {
-        SDL_Surface* s = zirimbo::frontend::decodePicture(gif(6, 12, 4, 10, interlaced));
+        SDL_Surface* s = zirimbo::frontend::decodePicture(gif(6, 12, 4, 10, interlaced), zirimbo::frontend::PictureKind::Gif);
         ASSERT_NE(s, nullptr);
         ASSERT_EQ(s->w, 6);
         ASSERT_EQ(s->h, 12);
@@ -211,7 +211,7 @@ TEST(GifPictures, FramesSitOnTheirScreenInterlacedOrNot) {
         SDL_FreeSurface(s);
     }
     // A frame reaching past its screen is cut at the screen's edge.
-    SDL_Surface* s = zirimbo::frontend::decodePicture(gif(3, 3, 4, 10, false));
+    SDL_Surface* s = zirimbo::frontend::decodePicture(gif(3, 3, 4, 10, false), zirimbo::frontend::PictureKind::Gif);
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(s->w, 3);
     EXPECT_EQ(s->h, 3);

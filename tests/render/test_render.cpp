@@ -163,14 +163,11 @@ TEST_F(RenderTest, LabelsFillTheirBackgroundAndAlignTheirText) {
 }
 
 TEST_F(RenderTest, ImagesStretchKeepTransparencyAndSurviveMissingFiles) {
-    // A 2x2 blue PNG, stretched to 40x40.
-    fs::path png = tempDir() / "blu.png";
-    {
-        SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, 2, 2, 24, SDL_PIXELFORMAT_RGB24);
-        SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 0, 0, 255));
-        ASSERT_EQ(IMG_SavePNG(s, png.c_str()), 0);
-        SDL_FreeSurface(s);
-    }
+    // A 1x1 blue GIF, stretched to 40x40.
+    fs::path blueGif = tempDir() / "blu.gif";
+    writeBytes(blueGif, {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80, 0x00,
+                         0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0x2C, 0x00, 0x00, 0x00, 0x00,
+                         0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3B});
     // A 1x1 GIF whose only pixel is transparent.
     fs::path gif = tempDir() / "vuota.gif";
     writeBytes(gif, {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00,
@@ -180,7 +177,7 @@ TEST_F(RenderTest, ImagesStretchKeepTransparencyAndSurviveMissingFiles) {
 
     tk::Image blue(w, "imgBlu");
     place(blue, 10, 10, 40, 40);
-    blue.Picture = png.string();
+    blue.Picture = blueGif.string();
     blue.BorderStyle = 1;
 
     tk::Shape red(w, "shpRosso");
