@@ -138,7 +138,7 @@ bool App::openWindow() {
 
     std::string icon = tk::resolvePath(folder_ + "/Grafica/Icona.gif");
     if (tk::pathExists(icon)) {
-        if (SDL_Surface* s = loadPicture(icon)) {
+        if (SDL_Surface* s = loadWindowIcon(icon)) {
             SDL_SetWindowIcon(window_, s);
             SDL_FreeSurface(s);
         }

@@ -360,6 +360,20 @@ SDL_Surface* loadPicture(const std::string& path) {
     return s;
 }
 
+SDL_Surface* loadWindowIcon(const std::string& path) {
+    SDL_Surface* s = loadPicture(path);
+    if (!s || (s->w <= kMaxIconSide && s->h <= kMaxIconSide)) return s;
+    const double scale = double(kMaxIconSide) / std::max(s->w, s->h);
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormat(0, std::max(1, int(s->w * scale)),
+                                                       std::max(1, int(s->h * scale)), 32, SDL_PIXELFORMAT_ARGB8888);
+    if (icon) {
+        SDL_SetSurfaceBlendMode(s, SDL_BLENDMODE_NONE);
+        if (SDL_BlitScaled(s, nullptr, icon, nullptr) != 0) SDL_FreeSurface(icon), icon = nullptr;
+    }
+    SDL_FreeSurface(s);
+    return icon;
+}
+
 Mix_Chunk* loadSound(const std::string& path) {
     auto b = readMediaFile(path);
     Mix_Chunk* c = b ? decodeSound(*b) : nullptr;

@@ -25,6 +25,9 @@ using MediaBytes = std::vector<unsigned char>;
 constexpr std::size_t kMaxMediaBytes = 16 * 1024 * 1024;
 // Pictures wider or taller than this, in pixels, are refused.
 constexpr int kMaxPictureSide = 4096;
+// The window icon is at most this many pixels a side: X servers refuse a larger
+// icon property, and Xlib then ends the program.
+constexpr int kMaxIconSide = 256;
 
 // The whole content of a regular file of at most kMaxMediaBytes; nothing for a
 // missing file, a directory, a device or a pipe (never waits on one).
@@ -51,5 +54,9 @@ Mix_Music* decodeMusic(MediaBytes b);
 SDL_Surface* loadPicture(const std::string& path);
 Mix_Chunk* loadSound(const std::string& path);
 Mix_Music* loadMusic(const std::string& path);
+
+// The window icon from a picture file, shrunk to at most kMaxIconSide pixels a
+// side with its proportions kept.
+SDL_Surface* loadWindowIcon(const std::string& path);
 
 }  // namespace zirimbo::frontend

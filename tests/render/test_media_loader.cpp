@@ -220,6 +220,27 @@ TEST(GifPictures, FramesSitOnTheirScreenInterlacedOrNot) {
     SDL_FreeSurface(s);
 }
 
+TEST(WindowIcon, ALargePictureIsShrunkToAnIconKeepingItsProportions) {
+    ScratchFolder scratch;
+    // 35 bytes: one pixel on a screen that declares itself 2048 x 2048, or 4000 x 100.
+    auto screen = [](unsigned w, unsigned h) {
+        return Bytes{'G', 'I', 'F', '8', '9', 'a', Uint8(w), Uint8(w >> 8), Uint8(h), Uint8(h >> 8), 0x80, 0,
+                     0, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 1, 0, 0x3B};
+    };
+    const struct {
+        unsigned w, h;
+        int iconW, iconH;
+    } cases[] = {{2048, 2048, 256, 256}, {4000, 100, 256, 6}, {100, 4000, 6, 256}, {256, 200, 256, 200}};
+    for (const auto& c : cases) {
+        fs::path p = scratch.write("Icona" + std::to_string(c.w) + ".gif", screen(c.w, c.h));
+        SDL_Surface* icon = zirimbo::frontend::loadWindowIcon(p.string());
+        ASSERT_NE(icon, nullptr) << c.w << "x" << c.h;
+        EXPECT_EQ(icon->w, c.iconW) << c.w << "x" << c.h;
+        EXPECT_EQ(icon->h, c.iconH) << c.w << "x" << c.h;
+        SDL_FreeSurface(icon);
+    }
+}
+
 TEST_F(Mixer, EverySoundAndPieceOfTheGameFolderLoads) {
     std::vector<fs::path> wavs = gameFiles(".wav");
     ASSERT_GT(wavs.size(), 100u);
