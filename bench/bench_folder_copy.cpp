@@ -7,24 +7,18 @@
 #include <fstream>
 #include <string>
 
-#include <unistd.h>
-
+#include "tests/support/scratch_folder.h"
 #include "toolkit/folder_copy.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Scratch {
-    fs::path root = fs::temp_directory_path() / ("zirimbo-bench-copy-" + std::to_string(::getpid()));
-    ~Scratch() { fs::remove_all(root); }
-};
-
 const std::string kShippedData = std::string(ZIRIMBO_GAME_FOLDER) + "/Dati";
 
 void BM_DataFilesAllThere(benchmark::State& state) {
-    Scratch scratch;
-    const std::string target = (scratch.root / "zirimbo/Dati").string();
+    const scratch::Folder scratch{"zirimbo-bench-copy"};
+    const std::string target = (scratch.path() / "zirimbo/Dati").string();
     tk::seedFolder(kShippedData, target);
     for (auto _ : state) {
         auto result = tk::seedFolder(kShippedData, target);
@@ -34,8 +28,8 @@ void BM_DataFilesAllThere(benchmark::State& state) {
 BENCHMARK(BM_DataFilesAllThere)->Unit(benchmark::kMicrosecond);
 
 void BM_DataFilesFirstSeeded(benchmark::State& state) {
-    Scratch scratch;
-    const std::string target = (scratch.root / "zirimbo/Dati").string();
+    const scratch::Folder scratch{"zirimbo-bench-copy"};
+    const std::string target = (scratch.path() / "zirimbo/Dati").string();
     for (auto _ : state) {
         state.PauseTiming();
         fs::remove_all(target);
@@ -47,8 +41,8 @@ BENCHMARK(BM_DataFilesFirstSeeded)->Unit(benchmark::kMicrosecond);
 
 // An earlier version's copy of the whole media, with its record, cleared.
 void BM_EarlierMediaCopyCleared(benchmark::State& state) {
-    Scratch scratch;
-    const fs::path source(ZIRIMBO_GAME_FOLDER), target = scratch.root / "zirimbo";
+    const scratch::Folder scratch{"zirimbo-bench-copy"};
+    const fs::path source(ZIRIMBO_GAME_FOLDER), target = scratch.path() / "zirimbo";
     for (auto _ : state) {
         state.PauseTiming();
         fs::remove_all(target);

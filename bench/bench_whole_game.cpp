@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "form/frmZirimbo2012.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/support/whole_game_driver.h"
 #include "toolkit/runtime.h"
 
@@ -13,8 +14,8 @@ namespace {
 
 void BM_WholeGame(benchmark::State& state) {
     // An empty game folder: the pictures are only logged as missing, once each.
-    const std::string folder = (std::filesystem::temp_directory_path() / "zirimbo_bench_empty").string();
-    std::filesystem::create_directories(folder);
+    const scratch::Folder scratch{"zirimbo_bench_empty"};
+    const std::string folder = scratch.path().string();
     std::uint64_t seed = 1;
     double virtualMs = 0, moves = 0;
     for (auto _ : state) {

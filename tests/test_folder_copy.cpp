@@ -11,8 +11,7 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
+#include "tests/support/scratch_folder.h"
 #include "toolkit/folder_copy.h"
 
 namespace fs = std::filesystem;
@@ -21,12 +20,6 @@ namespace {
 
 class FolderCopyTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        root_ = fs::temp_directory_path() / ("zirimbo-folder-copy-" + std::to_string(::getpid()));
-        fs::remove_all(root_);
-    }
-    void TearDown() override { fs::remove_all(root_); }
-
     fs::path source() const { return root_ / "share"; }
     fs::path target() const { return root_ / "player"; }
     static void write(const fs::path& p, const std::string& text) {
@@ -64,7 +57,8 @@ protected:
         return at;
     }
 
-    fs::path root_;
+    scratch::Folder scratch_{"zirimbo-folder-copy"};
+    fs::path root_ = scratch_.path();
 };
 
 TEST_F(FolderCopyTest, SeedsEachMissingDataFileAndNeverOverwritesOne) {

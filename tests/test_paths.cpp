@@ -2,8 +2,8 @@
 #include <fstream>
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
+#include "tests/support/scratch_folder.h"
 #include "toolkit/paths.h"
 
 namespace fs = std::filesystem;
@@ -13,17 +13,14 @@ namespace {
 class PathsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() / ("zirimbo-paths-" + std::to_string(::getpid()));
-        fs::remove_all(root_);
         for (const char* f : {"Grafica/Logo.gif", "Suoni/tic.wav", "Dati/Partite/ZirNom.txt", "Città.txt"}) {
             fs::create_directories((root_ / f).parent_path());
             std::ofstream(root_ / f) << "x";
         }
         r_ = root_.string();
     }
-    void TearDown() override { fs::remove_all(root_); }
-
-    fs::path root_;
+    scratch::Folder scratch_{"zirimbo-paths"};
+    fs::path root_ = scratch_.path();
     std::string r_;
 };
 

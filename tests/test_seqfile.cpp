@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "tests/support/scratch_folder.h"
 #include "toolkit/seqfile.h"
 
 namespace fs = std::filesystem;
@@ -17,12 +18,6 @@ namespace {
 
 class SeqFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        root_ = fs::temp_directory_path() / ("zirimbo-seqfile-" + std::to_string(::getpid()));
-        fs::remove_all(root_);
-        fs::create_directories(root_);
-    }
-    void TearDown() override { fs::remove_all(root_); }
     void put(const std::string& name, const std::string& bytes) { std::ofstream(root_ / name, std::ios::binary) << bytes; }
     std::string get(const std::string& name) {
         std::ifstream in(root_ / name, std::ios::binary);
@@ -31,7 +26,8 @@ protected:
     std::string path(const std::string& name) const { return (root_ / name).string(); }
     long entries() const { return std::distance(fs::directory_iterator(root_), fs::directory_iterator()); }
 
-    fs::path root_;
+    scratch::Folder scratch_{"zirimbo-seqfile"};
+    fs::path root_ = scratch_.path();
 };
 
 TEST_F(SeqFileTest, WritesExactBytesAndReadsThemBack) {

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
+#include "tests/support/scratch_folder.h"
 
 namespace render_test {
 
@@ -33,19 +33,10 @@ inline std::vector<std::filesystem::path> gameFiles(const std::string& extension
     return files;
 }
 
-// A folder of this process's own under the temporary folder, removed at the end.
+// A scratch folder to write the damaged copies into.
 struct ScratchFolder {
-    std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                ("zirimbo_media_" + std::to_string(getpid()) + "_" + std::to_string(next()));
-    ScratchFolder() { std::filesystem::create_directories(dir); }
-    ~ScratchFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(dir, ec);
-    }
-    static int next() {
-        static int n = 0;
-        return n++;
-    }
+    scratch::Folder folder{"zirimbo_media"};
+    std::filesystem::path dir = folder.path();
     std::filesystem::path write(const std::string& name, const std::vector<unsigned char>& b) const {
         std::filesystem::path p = dir / name;
         std::ofstream f(p, std::ios::binary);

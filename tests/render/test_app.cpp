@@ -19,6 +19,7 @@
 #include "form/frmLumo2012.h"
 #include "frontend/app.h"
 #include "png_picture.h"
+#include "tests/support/scratch_folder.h"
 #include "toolkit/controls.h"
 #include "toolkit/window.h"
 
@@ -102,22 +103,19 @@ void pushQuit() {
 
 struct AppTest : ::testing::Test {
     std::vector<std::string> log;
-    fs::path folder;
+    scratch::Folder scratch{"zirimbo_app"};
+    fs::path folder = scratch.path();
     void SetUp() override {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         unsetenv("ZIRIMBO_SCREENSHOT");
         unsetenv("ZIRIMBO_SCREENSHOT_DELAY_MS");
         unsetenv("ZIRIMBO_EXIT_AFTER_MS");
-        folder = fs::temp_directory_path() / ("zirimbo_app_" + std::to_string(getpid()));
-        fs::create_directories(folder);
     }
     void TearDown() override {
         unsetenv("ZIRIMBO_SCREENSHOT");
         unsetenv("ZIRIMBO_SCREENSHOT_DELAY_MS");
         unsetenv("ZIRIMBO_EXIT_AFTER_MS");
-        std::error_code ec;
-        fs::remove_all(folder, ec);
     }
 };
 

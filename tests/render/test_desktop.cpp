@@ -8,10 +8,9 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include "frontend/command_line.h"
 #include "frontend/game_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace fs = std::filesystem;
 using namespace zirimbo::frontend;
@@ -58,13 +57,10 @@ namespace {
 class PrepareGameFolder : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() / ("zirimbo-prepare-" + std::to_string(::getpid()));
-        fs::remove_all(root_);
         fs::create_directories(root_ / "empty");
         fs::create_directories(root_ / "xdg");
         fs::create_directories(root_ / "prefix/bin");
     }
-    void TearDown() override { fs::remove_all(root_); }
 
     static void makeGameFolder(const fs::path& at) {
         for (const char* name : {"Bob", "Carla", "Dati", "Fumetti", "Giorgetto", "Grafica", "Musiche", "Pedine",
@@ -84,7 +80,8 @@ protected:
         return text;
     }
 
-    fs::path root_;
+    scratch::Folder scratch_{"zirimbo-prepare"};
+    fs::path root_ = scratch_.path();
 };
 
 }  // namespace

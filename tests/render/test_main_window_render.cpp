@@ -4,11 +4,10 @@
 #include <filesystem>
 #include <memory>
 
-#include <unistd.h>
-
 #include "frontend/renderer.h"
 #include "png_picture.h"
 #include "form/frmZirimbo2012.h"
+#include "tests/support/scratch_folder.h"
 #include "toolkit/runtime.h"
 
 using render_test::Picture;
@@ -37,11 +36,11 @@ TEST(MainWindowRender, BoardPawnsAndDieAppearWhereTheyBelong) {
     // The start-up splash, when there is one, is out of the way once the game begins.
     if (auto* splash = f->find("FraSplash")) splash->Visible = false;
 
-    auto png = std::filesystem::temp_directory_path() / ("zirimbo_main_" + std::to_string(getpid()) + ".png");
+    const scratch::Folder scratch{"zirimbo_main"};
+    const auto png = scratch.path() / "finestra.png";
     ASSERT_TRUE(zirimbo::frontend::renderToPng(*f, png.string(), 1024, 768));
     Picture pic(png);
     ASSERT_TRUE(pic.ok());
-    std::filesystem::remove(png);
 
     // The die: a red body (7300, 10425 twips) with a white top-left pip.
     EXPECT_EQ(pic.at(7300 / 15 + 4, 10425 / 15 + 30), (Rgb{255, 0, 0}));

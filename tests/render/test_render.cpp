@@ -12,12 +12,11 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include "png_picture.h"
 #include "frontend/app.h"
 #include "frontend/renderer.h"
 #include "frontend/sdl_audio.h"
+#include "tests/support/scratch_folder.h"
 #include "toolkit/controls.h"
 #include "toolkit/runtime.h"
 #include "toolkit/window.h"
@@ -35,21 +34,9 @@ using zirimbo::frontend::Renderer;
 namespace {
 
 // One scratch folder per test process, removed when the process ends.
-struct ScratchDir {
-    fs::path path;
-    ~ScratchDir() {
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
-};
-
 fs::path tempDir() {
-    static ScratchDir dir{[] {
-        fs::path d = fs::temp_directory_path() / ("zirimbo_render_" + std::to_string(getpid()));
-        fs::create_directories(d);
-        return d;
-    }()};
-    return dir.path;
+    static const scratch::Folder dir{"zirimbo_render"};
+    return dir.path();
 }
 
 // A white window on a headless runtime; controls are placed in pixels (15 twips each).

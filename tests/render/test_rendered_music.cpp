@@ -12,10 +12,9 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include "frontend/rendered_music.h"
 #include "frontend/sdl_audio.h"
+#include "tests/support/scratch_folder.h"
 
 namespace fs = std::filesystem;
 using zirimbo::frontend::cksumOf;
@@ -87,14 +86,11 @@ std::string midiBytes() {
 }
 
 struct RecordingFiles : ::testing::Test {
-    fs::path dir = fs::temp_directory_path() / ("zirimbo_recordings_" + std::to_string(getpid()));
+    scratch::Folder scratch{"zirimbo_recordings"};
+    fs::path dir = scratch.path();
     fs::path mid = dir / "1a.mid";
     fs::path ogg = dir / "1a.ogg";
-    void SetUp() override {
-        fs::create_directories(dir);
-        writeAll(mid, midiBytes());
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    void SetUp() override { writeAll(mid, midiBytes()); }
     void recordFrom(const std::string& midi) { writeAll(ogg, oggHead({"MIDI_CKSUM=" + cksumOf(midi)})); }
 };
 

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
@@ -16,9 +15,8 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include "form/frmZirimbo2012.h"
+#include "tests/support/scratch_folder.h"
 #include "toolkit/runtime.h"
 
 namespace game_fixture {
@@ -51,12 +49,10 @@ inline void SkipIntro(tk::HeadlessRuntime& h, zirimbo::frmZirimbo2012& f) {
 // change them) and links to the generated media folders.
 class GameFolder {
 public:
-    explicit GameFolder(const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
+    explicit GameFolder(const std::filesystem::path& base = std::filesystem::temp_directory_path())
+        : scratch_("zirimbo_game", base), root_(scratch_.path()) {
         namespace fs = std::filesystem;
-        static std::atomic<int> counter{0};
-        root_ = base / ("zirimbo_game_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
-        fs::remove_all(root_);
-        fs::create_directories(root_ / "Dati");
+        fs::create_directory(root_ / "Dati");
         for (const char* file : {"ZirCla.txt", "ZirNom.txt", "ZirOpz.txt"})
             fs::copy_file(fs::path(ZIRIMBO_SOURCE_DIR) / "data" / "Dati" / file, root_ / "Dati" / file);
         for (const char* media : {"Grafica", "Fumetti", "Pedine", "Musiche", "Rumori", "Bob", "Giorgetto", "Carla"})
@@ -64,10 +60,6 @@ public:
     }
     GameFolder(const GameFolder&) = delete;
     GameFolder& operator=(const GameFolder&) = delete;
-    ~GameFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(root_, ec);
-    }
     std::string path() const { return root_.string(); }
     // The bytes of a data file ("ZirOpz.txt"), or "" when it is missing.
     std::string read(const std::string& dataFile) const {
@@ -93,6 +85,7 @@ public:
     }
 
 private:
+    scratch::Folder scratch_;
     std::filesystem::path root_;
 };
 
@@ -101,7 +94,8 @@ private:
 inline const std::string& PictureFolder() {
     namespace fs = std::filesystem;
     struct Pictures {
-        fs::path root = fs::temp_directory_path() / ("zirimbo_pictures_" + std::to_string(::getpid()));
+        scratch::Folder scratch{"zirimbo_pictures"};
+        fs::path root = scratch.path();
         std::string path = root.string();
         Pictures() {
             const char* files[] = {"Pedine/R1.gif", "Pedine/R2.gif", "Pedine/R3.gif", "Pedine/R4.gif",
@@ -121,10 +115,6 @@ inline const std::string& PictureFolder() {
             }
         }
         Pictures(const Pictures&) = delete;
-        ~Pictures() {
-            std::error_code ec;
-            fs::remove_all(root, ec);
-        }
     };
     static const Pictures pictures;
     return pictures.path;
