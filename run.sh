@@ -13,7 +13,7 @@ mode="${1:-play}"
 
 packages=(cmake g++ make pkg-config libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev
   libgif-dev libfontconfig-dev libgtest-dev libbenchmark-dev espeak-ng sox imagemagick fluidsynth
-  fluid-soundfont-gm fonts-liberation fonts-dejavu-core desktop-file-utils appstream
+  fluid-soundfont-gm fonts-liberation fonts-dejavu-core help2man desktop-file-utils appstream
   libx11-dev xvfb xauth x11-utils openbox xdotool)
 
 install_missing() {

@@ -21,7 +21,7 @@ prefix=$scratch/prefix
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
-"$cmake" --install "$build" --prefix "$prefix" >/dev/null
+"$cmake" --install "$build" --prefix "$prefix" --strip >/dev/null
 
 # Starts a program from an empty folder with a data home of its own (emptied first
 # unless KEEP_HOME is set); its messages go to $log.
@@ -64,6 +64,21 @@ for size in 16 32 48 64 128 256; do
     icon=$share/icons/hicolor/${size}x$size/apps/$app_id.png
     [ "$(identify -format '%m %w %h' "$icon" 2>/dev/null)" = "PNG $size $size" ] || fail "icon $icon"
 done
+# Each icon is drawn at its own size from the window icon's description: the 64 pixel
+# one is the window's icon, and the larger ones hold detail that the 64 pixel picture
+# enlarged would not (shrunk to 64 pixels and enlarged again, they change).
+rmse() { { compare -metric RMSE "$@" null: 2>&1 || true; } | sed -n 's/.*(\(.*\)).*/\1/p'; }
+icon() { echo "$share/icons/hicolor/${1}x$1/apps/$app_id.png"; }
+difference=$(rmse "$(icon 64)" "$share/zirimbo/Grafica/Icona.gif[0]")
+awk -v d="$difference" 'BEGIN { exit !(d != "" && d < 0.02) }' || fail "the 64 pixel icon is not the window's icon: $difference"
+for size in 128 256; do
+    lost=$(rmse "$(icon $size)" \( "$(icon $size)" -resize 64x64 -resize ${size}x$size \))
+    awk -v d="$lost" 'BEGIN { exit !(d != "" && d > 0.05) }' || fail "the $size pixel icon is an enlargement: $lost"
+done
+# The manual page, made from the program's --help.
+man=$share/man/man6/zirimbo.6
+grep -q '^\.TH ZIRIMBO "6"' "$man" && grep -q 'windowed' "$man" && grep -q 'zirimbo \\- ' "$man" ||
+    fail "no manual page $man"
 
 # A player's folder as the earlier version left it: a copy of the media with its
 # record, the player's data, and files of the player's own among the media. The

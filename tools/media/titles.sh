@@ -68,15 +68,34 @@ fill white fill-opacity 0.35 stroke none ellipse 35,20 20,10 0,360 fill-opacity 
 $(arrow_mvg 35 36 "$angle" 0.85 "$arrow" "$edge")" "$out"
 }
 
-# Grafica/Icona.gif: the window icon, the four colours of the board with a red pawn.
-make_icon() {
-    local out=$1
-    save_gif -size 64x64 xc:none -draw "
+# The game's icon, the four colours of the board with a red pawn, drawn on a square of
+# SIZE pixels (64 unless given): the window's Icona.gif and the desktop's icons are all
+# drawn from this one description, each at its own size.
+icon_mvg() {
+    local size=${1:-64}
+    cat <<EOF
+push graphic-context
+scale $(awk -v s="$size" 'BEGIN { printf "%.6g,%.6g", s / 64, s / 64 }')
 fill '$INK' stroke none roundrectangle 1,1 63,63 12,12
 fill '${PAWN_FILL[R]}' rectangle 4,4 31,31 fill '${PAWN_FILL[B]}' rectangle 33,4 60,31
 fill '${PAWN_FILL[V]}' rectangle 4,33 31,60 fill '${PAWN_FILL[G]}' rectangle 33,33 60,60
 fill white fill-opacity 0.85 circle 32,33 32,9 fill-opacity 1
-$(pawn_mvg R 32 33 0.5)" "$out"
+$(pawn_mvg R 32 33 0.5)
+pop graphic-context
+EOF
+}
+
+# Grafica/Icona.gif: the window icon.
+make_icon() {
+    local out=$1
+    save_gif -size 64x64 xc:none -draw "$(icon_mvg 64)" "$out"
+}
+
+# The desktop's icon of SIZE x SIZE pixels, a PNG with soft edges.
+make_desktop_icon() {
+    local out=$1 size=$2
+    convert -size "${size}x$size" xc:none -draw "$(icon_mvg "$size")" -strip \
+        -define png:exclude-chunks=date,time "PNG32:$out"
 }
 
 # A friendly cartoon of the game's author at his drawing table, for the information window
