@@ -1,24 +1,28 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and then starts the game (./run.sh, options after
 # "play" go to the game: ./run.sh play --windowed 800x600) or runs every test
-# (./run.sh test). The game reads its pictures, sounds and music where the build
-# left them (build/gamefolder) and keeps only the player's data files, in
-# ${XDG_DATA_HOME:-~/.local/share}/zirimbo/Dati; nothing is written into the
-# source tree at run time.
+# (./run.sh test). Playing builds only the game and its media, optimised, in
+# build-release (the folder the README's installation uses); the tests build
+# everything in build. The game reads its pictures, sounds and music where the
+# build left them (gamefolder in the build folder) and keeps only the player's
+# data files, in ${XDG_DATA_HOME:-~/.local/share}/zirimbo/Dati; nothing is written
+# into the source tree at run time.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-build="${ZIRIMBO_BUILD_DIR:-$here/build}"
 mode="${1:-play}"
 
-packages=(cmake g++ make pkg-config libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev
-  libgif-dev libfontconfig-dev libgtest-dev libbenchmark-dev espeak-ng sox imagemagick fluidsynth
-  fluid-soundfont-gm fonts-liberation fonts-dejavu-core help2man desktop-file-utils appstream
-  libx11-dev xvfb xauth x11-utils openbox xdotool)
+# What building and playing the game needs.
+play_packages=(cmake g++ make pkg-config libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev
+  libgif-dev libfontconfig-dev libx11-dev espeak-ng sox imagemagick fluidsynth fluid-soundfont-gm
+  fonts-liberation fonts-dejavu-core)
+# What the tests, the benchmarks and the installation's checks need besides.
+test_packages=(libgtest-dev libbenchmark-dev help2man desktop-file-utils appstream
+  xvfb xauth x11-utils openbox xdotool)
 
 install_missing() {
   local missing=()
-  for p in "${packages[@]}"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -33,21 +37,23 @@ install_missing() {
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-build_all() {
-  cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZIRIMBO_WERROR="${ZIRIMBO_WERROR:-OFF}" >/dev/null
-  cmake --build "$build" -j"$(nproc)"
-}
-
-install_missing
-build_all
 case "$mode" in
   test)
+    build="${ZIRIMBO_BUILD_DIR:-$here/build}"
+    install_missing "${play_packages[@]}" "${test_packages[@]}"
+    cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
+      -DZIRIMBO_BENCH="${ZIRIMBO_BENCH:-ON}" -DZIRIMBO_WERROR="${ZIRIMBO_WERROR:-OFF}" >/dev/null
+    cmake --build "$build" -j"$(nproc)"
     cd "$build"
     SDL_VIDEODRIVER="${SDL_VIDEODRIVER:-dummy}" SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" \
       ctest --output-on-failure -j"$(nproc)"
     ;;
   play)
     shift || true
+    build="${ZIRIMBO_BUILD_DIR:-$here/build-release}"
+    install_missing "${play_packages[@]}"
+    cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+    cmake --build "$build" -j"$(nproc)" --target zirimbo media
     exec "$build/zirimbo" "$@"
     ;;
   *)

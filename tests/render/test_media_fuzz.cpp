@@ -280,6 +280,15 @@ TEST_F(SoundFuzz, DamagedMidiPieces) {
 TEST_F(SoundFuzz, DamagedOggPieces) {
     std::vector<Bytes> originals = gameMedia(".ogg", 4);
     if (originals.empty()) GTEST_SKIP() << "no Ogg piece in the game folder";
-    int loaded = decodeDamaged(originals, [](const Bytes& b) { return play(zirimbo::frontend::decodeMusic(b)); });
+    // Every copy goes through the loader; a play runs in real time and decodes only the
+    // first moments, which most damage lies beyond, so one loaded copy in four is played.
+    int loaded = 0;
+    decodeDamaged(originals, [&](const Bytes& b) {
+        Mix_Music* m = zirimbo::frontend::decodeMusic(b);
+        if (!m) return false;
+        if (loaded++ % 4 == 0) return play(m);
+        Mix_FreeMusic(m);
+        return true;
+    });
     RecordProperty("decoded", loaded);
 }

@@ -3,7 +3,7 @@
 // closes the panels and answers "No" on the exit panel, with the board's
 // invariants checked after every timer tick and every game bounded in virtual time.
 //
-// ZIRIMBO_SOAK_GAMES sets the number of games (default 1000); ZIRIMBO_SOAK_SHARD
+// ZIRIMBO_SOAK_GAMES sets the number of games (default 300); ZIRIMBO_SOAK_SHARD
 // ("i/n") plays every n-th of them starting from game i, so that ctest can run the
 // soak in several processes side by side.
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr int kDefaultGames = 1000;
+constexpr int kDefaultGames = 300;
 constexpr int kGamesPerWindow = 25;             // then a new run of the program
 constexpr std::int64_t kGameLimitMs = 6LL * 3600 * 1000;
 
