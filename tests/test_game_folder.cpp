@@ -2,9 +2,9 @@
 // comments build by name, exists in the generated game folder.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -26,9 +26,31 @@ bool inGameFolder(const std::string& relative) {
     return tk::pathExists(kFolder + unescaped);
 }
 
+// The game-folder paths in string literals such as "\\Pedine\\R1.gif" of a source text:
+// after the quote, an escaped backslash, a media folder, another escaped backslash and
+// a file name up to its last three-letter extension before the next quote or backslash.
+void addPathsNamedIn(const std::string& text, std::set<std::string>& found) {
+    static const char* const kFolders[] = {"Dati",      "Grafica", "Pedine",  "Fumetti", "Bob",
+                                           "Giorgetto", "Carla",   "Musiche", "Rumori"};
+    const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    for (std::size_t quote = text.find('"'); quote != std::string::npos; quote = text.find('"', quote + 1)) {
+        for (const char* folder : kFolders) {
+            const std::string head = std::string("\\\\") + folder + "\\\\";
+            if (text.compare(quote + 1, head.size(), head) != 0) continue;
+            const std::size_t name = quote + 1 + head.size();
+            const std::size_t stop = std::min(text.find_first_of("\"\\", name), text.size());
+            for (std::size_t dot = stop; dot-- > name + 1;) {
+                if (text[dot] == '.' && dot + 3 < stop && letter(text[dot + 1]) && letter(text[dot + 2]) &&
+                    letter(text[dot + 3])) {
+                    found.insert(text.substr(quote + 1, dot + 4 - (quote + 1)));
+                    break;
+                }
+            }
+        }
+    }
+}
+
 std::set<std::string> pathsNamedInCode() {
-    // String literals such as "\\Pedine\\R1.gif" in the game's own sources.
-    const std::regex literal(R"re("(\\\\(?:Dati|Grafica|Pedine|Fumetti|Bob|Giorgetto|Carla|Musiche|Rumori)\\\\[^"\\]+\.[A-Za-z]{3}))re");
     std::set<std::string> found;
     for (const char* dir : {"game", "ai", "computer_turn", "comments", "shell", "info_screen"}) {
         fs::path root = fs::path(ZIRIMBO_SOURCE_DIR) / dir;
@@ -38,9 +60,7 @@ std::set<std::string> pathsNamedInCode() {
             std::ifstream in(e.path());
             std::stringstream ss;
             ss << in.rdbuf();
-            std::string text = ss.str();
-            for (std::sregex_iterator it(text.begin(), text.end(), literal), end; it != end; ++it)
-                found.insert((*it)[1]);
+            addPathsNamedIn(ss.str(), found);
         }
     }
     return found;
