@@ -44,7 +44,7 @@ struct GifSource {
 int readGif(GifFileType* gif, GifByteType* out, int wanted) {
     auto* src = static_cast<GifSource*>(gif->UserData);
     std::size_t n = std::min(std::size_t(std::max(wanted, 0)), src->bytes->size() - src->pos);
-    std::memcpy(out, src->bytes->data() + src->pos, n);
+    if (n) std::memcpy(out, src->bytes->data() + src->pos, n);  // an empty file has no data pointer
     src->pos += n;
     return int(n);
 }
