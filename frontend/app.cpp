@@ -1,6 +1,7 @@
 #include "frontend/app.h"
 
 #include <SDL_image.h>
+#include <SDL_syswm.h>
 #include <SDL_ttf.h>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include <poll.h>
 #include <unistd.h>
 
 #include "frontend/media_loader.h"
@@ -97,12 +99,14 @@ App::App(std::string gameFolder) : folder_(std::move(gameFolder)) {
 }
 
 App::~App() {
+    // The windows, the sound and its thread go first, then the SDL window, and the
+    // display last of all.
+    rt_.reset();
+    audio_.reset();
     painter_.reset();
     if (canvas_) SDL_DestroyTexture(canvas_);
     if (renderer_) SDL_DestroyRenderer(renderer_);
     if (window_) SDL_DestroyWindow(window_);
-    rt_.reset();
-    audio_.reset();
     IMG_Quit();
     SDL_Quit();
 }
@@ -491,6 +495,12 @@ bool App::startVideo() {
         return false;
     }
     SDL_StartTextInput();
+#if defined(SDL_VIDEO_DRIVER_X11)
+    SDL_SysWMinfo wm;
+    SDL_VERSION(&wm.version);
+    if (SDL_GetWindowWMInfo(window_, &wm) && wm.subsystem == SDL_SYSWM_X11)
+        displayConnection_ = ConnectionNumber(wm.info.x11.display);
+#endif
     rt_->clipboardText = [] {
         std::string text;
         if (char* clip = SDL_GetClipboardText()) {
@@ -532,11 +542,25 @@ int App::drawScreenshot(const std::string& path) {
 void App::waitForEvents(std::optional<std::int64_t> deadline) {
     std::optional<std::int64_t> wake = rt_->timers.nextDue();
     if (deadline) wake = wake ? std::min(*wake, *deadline) : *deadline;
+    const int wait = wake ? int(std::clamp<std::int64_t>(*wake - clock_.nowMs(), 0, INT_MAX)) : -1;
     SDL_Event e;
     bool got;
-    if (wake) {
-        std::int64_t wait = std::clamp<std::int64_t>(*wake - clock_.nowMs(), 0, INT_MAX);
-        got = SDL_WaitEventTimeout(&e, int(wait)) != 0;
+    if (displayConnection_ >= 0) {
+        // Under X11 the loop sleeps on the display's connection itself. Inside
+        // SDL_WaitEvent, SDL wakes itself by sending an event to the window through
+        // a second connection; one the server handles only after the window is gone
+        // comes back as an error when that connection closes, and Xlib then ends
+        // the program with status 1. Polling never sends one. Polling has also
+        // read everything the connection held, so a quiet connection means no
+        // event is waiting.
+        got = SDL_PollEvent(&e) != 0;
+        if (!got) {
+            pollfd connection{displayConnection_, POLLIN, 0};
+            poll(&connection, 1, wait);
+            got = SDL_PollEvent(&e) != 0;
+        }
+    } else if (wait >= 0) {
+        got = SDL_WaitEventTimeout(&e, wait) != 0;
     } else {
         got = SDL_WaitEvent(&e) != 0;
     }

@@ -115,6 +115,7 @@ private:
     bool redraw_ = true;
     tk::Window* front_ = nullptr;  // the window last fitted
     bool closing_ = false;
+    int displayConnection_ = -1;  // the X11 display's connection, when the window is on one
 };
 
 }  // namespace zirimbo::frontend
