@@ -74,6 +74,7 @@ click_close() {
 # not come.
 exit_by_panel() {
   local wid=$1 pid=$2 i
+  sleep 10  # the intro takes more than 11 s
   wait_until 40 white_at "$wid" 461 621 || { echo "no name prompt" >&2; return; }
   xdotool key --window "$wid" Return
   wait_until 10 not_white_at "$wid" 461 621 || { echo "the game did not begin" >&2; return; }
