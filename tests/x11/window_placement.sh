@@ -138,7 +138,7 @@ check_buttons() {
 }
 
 one_display() {
-    local size=$1 wm=$2
+    local size=$1 wm=$2 i
     case=$size-${wm:-bare}
     width=${size%x*} height=${size#*x}
     # shellcheck source=tests/x11/display.sh
@@ -148,7 +148,14 @@ one_display() {
     mkdir -p "$scratch/$case-home"
     (cd "$scratch/$case-home" && HOME=$PWD XDG_DATA_HOME=$PWD exec "$program" 2>"$scratch/$case.log") &
     game=$!
-    id=$(timeout 20 xdotool search --sync --onlyvisible --name '^ZIRIMBO!$' | head -1)
+    # A search fails outright when a window goes while it runs (the renderer may make
+    # the window anew): it is repeated.
+    id=
+    for ((i = 0; i < 80; i++)); do
+        id=$(xdotool search --onlyvisible --name '^ZIRIMBO!$' 2>/dev/null | head -1)
+        [ -n "$id" ] && break
+        sleep 0.25
+    done
     [ -n "$id" ] || fail "no window"
     check_placement "first shown"
 
