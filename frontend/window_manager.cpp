@@ -33,7 +33,7 @@ void readList(Display* d, Window w, const char* name, Atom type, Visit visit) {
 }
 
 // The window a window manager names itself by, checked on that window too, as the
-// window manager specification asks; None when there is no window manager.
+// window manager standard (EWMH) asks; None when there is no window manager.
 Window supportingWindow(Display* d, Window root) {
     Window named = None, confirmed = None;
     readList(d, root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, [&](unsigned long v) { named = Window(v); });

@@ -12,17 +12,14 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "toolkit/paths.h"
+#include "toolkit/seqfile.h"
+
 namespace fs = std::filesystem;
 
 namespace tk {
 
 namespace {
-
-std::string lowerAscii(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
-    return s;
-}
 
 // Flushes a file or a folder to disk; best effort.
 void syncPath(const fs::path& path, int flags) {
@@ -65,7 +62,7 @@ bool clearable(const fs::path& relative) {
     if (relative.empty() || relative.is_absolute() || !relative.has_parent_path()) return false;
     for (const fs::path& part : relative)
         if (part == "." || part == ".." || part.empty()) return false;
-    return lowerAscii(relative.begin()->string()) != "dati";
+    return foldCase(relative.begin()->string()) != "dati";
 }
 
 }  // namespace
@@ -81,7 +78,7 @@ SeedResult seedFolder(const std::string& sourceFolder, const std::string& target
     }
     std::set<std::string> present;
     for (fs::directory_iterator it(target, ec), end; !ec && it != end; it.increment(ec))
-        present.insert(lowerAscii(it->path().filename().string()));
+        present.insert(foldCase(it->path().filename().string()));
     if (ec) {
         result.errors.push_back("cannot read " + target.string() + ": " + ec.message());
         return result;
@@ -101,11 +98,11 @@ SeedResult seedFolder(const std::string& sourceFolder, const std::string& target
 
     for (const fs::path& file : files) {
         const std::string name = file.filename().string();
-        if (present.count(lowerAscii(name))) continue;
+        if (present.count(foldCase(name))) continue;
         const fs::path final = target / name;
         // Named as a save names its temporary file, so that one left by a process
         // that ended midway is cleared the same way.
-        const fs::path temp = target / ("." + name + ".tmp-" + std::to_string(::getpid()));
+        const fs::path temp = target / temporaryNameFor(name);
         std::string error;
         fs::copy_file(file, temp, fs::copy_options::overwrite_existing, ec);
         if (ec) {

@@ -9,10 +9,6 @@ namespace fs = std::filesystem;
 
 namespace tk {
 
-namespace {
-
-// Lower case for comparing names: ASCII letters, and the Latin-1 capitals
-// À-Þ (except ×) written in UTF-8 as C3 80-9E.
 std::string foldCase(const std::string& name) {
     std::string out = name;
     for (std::size_t i = 0; i < out.size(); ++i) {
@@ -27,6 +23,8 @@ std::string foldCase(const std::string& name) {
     }
     return out;
 }
+
+namespace {
 
 bool exists(const std::string& path) {
     std::error_code ec;

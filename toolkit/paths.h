@@ -13,6 +13,10 @@ namespace tk {
 // found are kept as written, so the result names where the file would be.
 std::string resolvePath(const std::string& mixedPath);
 
+// A name in lower case, for comparing names as resolvePath does: ASCII letters, and
+// the Latin-1 capitals À-Þ (except ×) written in UTF-8 as C3 80-9E.
+std::string foldCase(const std::string& name);
+
 // True when resolvePath finds an existing file or folder.
 bool pathExists(const std::string& mixedPath);
 

@@ -137,6 +137,10 @@ void SequentialWriter::writeNumber(long value) {
     bytes_ += "\r\n";
 }
 
+std::string temporaryNameFor(const std::string& fileName) {
+    return "." + fileName + ".tmp-" + std::to_string(::getpid());
+}
+
 bool SequentialWriter::commit() {
     const fs::path target = resolvePath(path_);
     if (target.empty() || !target.has_filename()) {
@@ -146,9 +150,7 @@ bool SequentialWriter::commit() {
     if (!ok_) logLine("saving " + target.string() + ": characters outside the code page written as '?'");
 
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string tempName = ".";
-    tempName.append(target.filename().string()).append(".tmp-").append(std::to_string(::getpid()));
-    const fs::path temp = folder / tempName;
+    const fs::path temp = folder / temporaryNameFor(target.filename().string());
 
     const auto fail = [&](const char* what) {
         logLine("cannot save " + target.string() + ": " + what + ": " + std::strerror(errno));

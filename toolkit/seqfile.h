@@ -36,6 +36,10 @@ FileValues readValues(const std::string& mixedPath);
 // to keep; false when it is still there and could not be kept.
 bool keepDamagedCopy(const std::string& mixedPath, const LocalTime& now);
 
+// The name under which a save, or any other write that puts a file in place whole,
+// writes `fileName` first: ".<file>.tmp-<process number>", in the same folder.
+std::string temporaryNameFor(const std::string& fileName);
+
 // Removes the temporary files that saves interrupted by the end of the process
 // left in a folder.
 void removeSaveLeftovers(const std::string& mixedFolder);
