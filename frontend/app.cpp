@@ -5,6 +5,7 @@
 #include <SDL_ttf.h>
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -94,6 +95,7 @@ int buttonOf(Uint8 b) {
 
 App::App(std::string gameFolder) : folder_(std::move(gameFolder)) {
     audio_ = SdlAudio::openAudio();
+    mixer_ = dynamic_cast<SdlAudio*>(audio_.get());
     rt_ = std::make_unique<tk::Runtime>(clock_, rng_, *audio_);
     rt_->startDirectory = folder_;
 }
@@ -539,6 +541,14 @@ int App::drawScreenshot(const std::string& path) {
     return saved ? 0 : 1;
 }
 
+std::optional<std::int64_t> App::restAudio() {
+    if (!mixer_) return std::nullopt;
+    const SdlAudio::Clock::time_point now = SdlAudio::Clock::now();
+    const std::optional<SdlAudio::Clock::time_point> next = mixer_->restWhenIdle(now);
+    if (!next) return std::nullopt;
+    return clock_.nowMs() + std::chrono::ceil<std::chrono::milliseconds>(*next - now).count();
+}
+
 void App::waitForEvents(std::optional<std::int64_t> deadline) {
     std::optional<std::int64_t> wake = rt_->timers.nextDue();
     if (deadline) wake = wake ? std::min(*wake, *deadline) : *deadline;
@@ -592,7 +602,9 @@ int App::run(WindowFactory makeMainWindow) {
         if (hooks.due(elapsed)) break;
         followFrontWindow();
         if (drawIfChanged()) hooks.frameShown();
-        waitForEvents(hookDeadline);
+        std::optional<std::int64_t> deadline = restAudio();
+        if (hookDeadline) deadline = deadline ? std::min(*deadline, *hookDeadline) : *hookDeadline;
+        waitForEvents(deadline);
     }
     if (running()) {
         // A hook is due: quitting comes before the screenshot.

@@ -27,6 +27,7 @@
 namespace zirimbo::frontend {
 
 class Renderer;
+class SdlAudio;
 
 class App {
 public:
@@ -79,11 +80,14 @@ private:
     bool saveScreenshot(const std::string& path);
     // The steps of run(): SDL's video and the window; the front window fitted when it
     // changes; a frame drawn when something changed (true then); the frame saved as
-    // the screenshot (the exit status); sleeping until an event, a timer or `deadline`.
+    // the screenshot (the exit status); the audio device put to sleep when nothing has
+    // played for a while (the moment to look again); sleeping until an event, a timer
+    // or `deadline`.
     bool startVideo();
     void followFrontWindow();
     bool drawIfChanged();
     int drawScreenshot(const std::string& path);
+    std::optional<std::int64_t> restAudio();
     void waitForEvents(std::optional<std::int64_t> deadline);
     bool running() const;
     // A point of the SDL window in the front window's twips.
@@ -93,6 +97,7 @@ private:
     tk::RealClock clock_;
     tk::DefaultRandom rng_;
     std::unique_ptr<tk::AudioBackend> audio_;
+    SdlAudio* mixer_ = nullptr;  // the audio back end, when there is an audio device
     std::unique_ptr<tk::Runtime> rt_;
 
     SDL_Window* window_ = nullptr;

@@ -15,10 +15,14 @@ namespace zirimbo::frontend {
 
 namespace {
 constexpr int kMinMixerChannels = 16;
+constexpr int kBufferFrames = 2048;
 constexpr const char* kSoundFont = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
 }  // namespace
 
-SdlAudio::SdlAudio() { Mix_AllocateChannels(kMinMixerChannels); }
+SdlAudio::SdlAudio() : mixerChannels_(kMinMixerChannels), silentFrom_(Clock::now()) {
+    Mix_AllocateChannels(mixerChannels_);
+    Mix_QuerySpec(&frequency_, &format_, &outputChannels_);
+}
 
 SdlAudio::~SdlAudio() {
     for (int i = 0; i < int(channels_.size()); ++i) close(i);
@@ -38,7 +42,7 @@ std::unique_ptr<tk::AudioBackend> SdlAudio::openAudio() {
         Mix_Init(MIX_INIT_MID | MIX_INIT_OGG);
         // 2048 frames (46 ms) a buffer: the mixer wakes half as often as with 1024,
         // which matters most while music plays, and a sound still starts in time.
-        if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) == 0) return std::make_unique<SdlAudio>();
+        if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, kBufferFrames) == 0) return std::make_unique<SdlAudio>();
         Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
@@ -52,10 +56,60 @@ SdlAudio::Channel* SdlAudio::at(int channel) {
 }
 
 int SdlAudio::addChannel(const std::string& name) {
-    channels_.push_back(Channel{name});
+    channels_.push_back(Channel{name, nullptr, nullptr, {}});
     int n = int(channels_.size());
-    if (n > Mix_AllocateChannels(-1)) Mix_AllocateChannels(std::max(n, 2 * Mix_AllocateChannels(-1)));
+    if (n > mixerChannels_) {
+        mixerChannels_ = std::max(n, 2 * mixerChannels_);
+        // A sleeping device gets its channels when it wakes.
+        if (!asleep_) Mix_AllocateChannels(mixerChannels_);
+    }
     return n - 1;
+}
+
+bool SdlAudio::wake() {
+    if (!asleep_) return true;
+    // The format the mixer had, whatever the device now prefers (SDL converts): the
+    // loaded sounds were converted to it.
+    if (Mix_OpenAudioDevice(frequency_, format_, outputChannels_, kBufferFrames, nullptr, 0) != 0) {
+        if (!wakeFailureReported_) tk::logLine(std::string("cannot open the audio device again: ") + Mix_GetError());
+        wakeFailureReported_ = true;
+        return false;
+    }
+    Mix_AllocateChannels(mixerChannels_);
+    asleep_ = false;
+    silentFrom_ = Clock::now();
+    return true;
+}
+
+void SdlAudio::sleep() {
+    // Closing the device closes the mixer's music decoders, the synthesiser's
+    // instruments with them: no piece may outlive them.
+    for (Channel& ch : channels_) {
+        if (ch.music) Mix_FreeMusic(ch.music);
+        ch.music = nullptr;
+    }
+    musicOwner_ = -1;
+    Mix_CloseAudio();
+    asleep_ = true;
+}
+
+void SdlAudio::expectSilenceAfter(double seconds) {
+    const Clock::time_point now = Clock::now();
+    const std::chrono::duration<double> length(std::max(0.0, seconds));
+    silentFrom_ = std::max(silentFrom_, now + std::chrono::duration_cast<Clock::duration>(length));
+}
+
+std::optional<SdlAudio::Clock::time_point> SdlAudio::restWhenIdle(Clock::time_point now) {
+    if (asleep_) return std::nullopt;
+    const Clock::time_point due = silentFrom_ + kRestAfter;
+    if (now < due) return due;
+    if (Mix_Playing(-1) > 0 || Mix_PlayingMusic()) {
+        // Still playing (a piece of unknown length, or one that started late): look again later.
+        silentFrom_ = now;
+        return now + kRestAfter;
+    }
+    sleep();
+    return std::nullopt;
 }
 
 void SdlAudio::open(int channel, const std::string& path, bool music) {
@@ -63,13 +117,16 @@ void SdlAudio::open(int channel, const std::string& path, bool music) {
     if (!ch) return;
     close(channel);
     if (path.empty()) return;  // no file named: nothing to play
+    // Sounds are loaded in the mixer's format, by an open mixer; a Play follows.
+    if (!wake()) return;
     // A missing or damaged file is logged by the loader and leaves the channel silent.
     if (music) {
         // A piece's recording plays in its place; a recording that cannot be played
         // leaves the piece to the synthesiser.
         std::string file = musicFileFor(path);
         ch->music = loadMusic(file);
-        if (!ch->music && file != path) ch->music = loadMusic(path);
+        if (!ch->music && file != path) ch->music = loadMusic(file = path);
+        if (ch->music) ch->musicFile = file;
     } else {
         ch->chunk = loadSound(path);
     }
@@ -77,7 +134,7 @@ void SdlAudio::open(int channel, const std::string& path, bool music) {
 
 void SdlAudio::stop(int channel) {
     Channel* ch = at(channel);
-    if (!ch) return;
+    if (!ch || asleep_) return;  // a sleeping device plays nothing
     if (ch->chunk) Mix_HaltChannel(channel);
     if (ch->music && musicOwner_ == channel) {
         Mix_HaltMusic();
@@ -89,13 +146,22 @@ void SdlAudio::rewind(int channel) { stop(channel); }
 
 void SdlAudio::play(int channel) {
     Channel* ch = at(channel);
-    if (!ch) return;
+    if (!ch || (!ch->chunk && ch->musicFile.empty()) || !wake()) return;
     if (ch->chunk) {
-        Mix_PlayChannel(channel, ch->chunk, 0);
-    } else if (ch->music) {
-        // One music stream: this piece replaces whichever was playing.
-        if (Mix_PlayMusic(ch->music, 0) == 0) musicOwner_ = channel;
-        else musicOwner_ = -1;
+        if (Mix_PlayChannel(channel, ch->chunk, 0) < 0) return;
+        const double bytesPerSecond = double(frequency_) * outputChannels_ * (SDL_AUDIO_BITSIZE(format_) / 8);
+        expectSilenceAfter(ch->chunk->alen / bytesPerSecond);
+        return;
+    }
+    // A piece put away while the device slept is loaded again.
+    if (!ch->music) ch->music = loadMusic(ch->musicFile);
+    if (!ch->music) return;
+    // One music stream: this piece replaces whichever was playing.
+    if (Mix_PlayMusic(ch->music, 0) == 0) {
+        musicOwner_ = channel;
+        expectSilenceAfter(Mix_MusicDuration(ch->music));
+    } else {
+        musicOwner_ = -1;
     }
 }
 
@@ -107,11 +173,12 @@ void SdlAudio::close(int channel) {
     if (ch->music) Mix_FreeMusic(ch->music);
     ch->chunk = nullptr;
     ch->music = nullptr;
+    ch->musicFile.clear();
 }
 
 bool SdlAudio::playing(int channel) {
     Channel* ch = at(channel);
-    if (!ch) return false;
+    if (!ch || asleep_) return false;
     if (ch->chunk) return Mix_Playing(channel) != 0;
     if (ch->music) return musicOwner_ == channel && Mix_PlayingMusic() != 0;
     return false;

@@ -6,10 +6,12 @@
 #include <SDL_image.h>
 #include <SDL_mixer.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "png_picture.h"
@@ -522,4 +524,107 @@ TEST_F(AudioTest, ANewerMusicPieceReplacesTheOlder) {
     EXPECT_TRUE(audio->playing(second));
     audio->close(second);
     EXPECT_FALSE(audio->playing(second));
+}
+
+namespace {
+using AudioClock = zirimbo::frontend::SdlAudio::Clock;
+
+// Moments past the rest's grace, each later than the one before.
+AudioClock::time_point afterTheRest(int n) { return AudioClock::now() + 3 * n * zirimbo::frontend::SdlAudio::kRestAfter; }
+
+// How long the channel reports its sound as playing after Play (at most 3 s).
+AudioClock::duration playedFor(tk::AudioBackend& audio, int channel) {
+    const AudioClock::time_point start = AudioClock::now();
+    audio.play(channel);
+    EXPECT_TRUE(audio.playing(channel));
+    while (audio.playing(channel) && AudioClock::now() - start < std::chrono::seconds(3)) SDL_Delay(5);
+    return AudioClock::now() - start;
+}
+}  // namespace
+
+TEST_F(AudioTest, TheDeviceSleepsWhenAllIsSilentAndWakesForTheNextSound) {
+    using std::chrono::milliseconds;
+    fs::path wav = tempDir() / "colpo.wav";
+    writeWav(wav, 300);
+    int a = audio->addChannel("mmcColpo");
+    audio->open(a, wav.string(), false);
+    int frequency = 0, channels = 0;
+    Uint16 format = 0;
+    ASSERT_NE(Mix_QuerySpec(&frequency, &format, &channels), 0);
+    const AudioClock::duration awake = playedFor(*audio, a);
+    EXPECT_GE(awake, milliseconds(250));
+
+    // A sound that plays keeps the device open, past the grace too; so does the grace.
+    audio->play(a);
+    EXPECT_TRUE(mixer->restWhenIdle(afterTheRest(1)).has_value());
+    EXPECT_FALSE(mixer->asleep());
+    EXPECT_TRUE(audio->playing(a));
+    while (audio->playing(a)) SDL_Delay(5);
+    EXPECT_TRUE(mixer->restWhenIdle(AudioClock::now()).has_value());
+    EXPECT_FALSE(mixer->asleep());
+
+    // Past it, the device is closed; the channels know that nothing plays.
+    EXPECT_FALSE(mixer->restWhenIdle(afterTheRest(2)).has_value());
+    EXPECT_TRUE(mixer->asleep());
+    EXPECT_EQ(Mix_QuerySpec(nullptr, nullptr, nullptr), 0);
+    EXPECT_FALSE(audio->playing(a));
+    audio->rewind(a);
+    EXPECT_FALSE(mixer->restWhenIdle(afterTheRest(3)).has_value());
+    // Channels added meanwhile get their mixer channels when it wakes.
+    std::vector<int> more;
+    for (int i = 0; i < 40; ++i) more.push_back(audio->addChannel("mmcAltro" + std::to_string(i)));
+    EXPECT_TRUE(mixer->asleep());
+
+    // The next sound wakes it, in the same format, and plays as long as before.
+    const AudioClock::duration woken = playedFor(*audio, a);
+    EXPECT_FALSE(mixer->asleep());
+    int f2 = 0, c2 = 0;
+    Uint16 fmt2 = 0;
+    ASSERT_NE(Mix_QuerySpec(&f2, &fmt2, &c2), 0);
+    EXPECT_EQ(std::make_tuple(f2, fmt2, c2), std::make_tuple(frequency, format, channels));
+    EXPECT_GE(woken, milliseconds(250));
+    EXPECT_LT(woken, awake + milliseconds(300));
+    EXPECT_GE(Mix_AllocateChannels(-1), more.back() + 1);
+    audio->open(more.back(), wav.string(), false);
+    audio->play(more.back());
+    EXPECT_TRUE(audio->playing(more.back()));
+    audio->close(more.back());
+}
+
+TEST_F(AudioTest, APieceOfMusicOutlivesTheDeviceSleeping) {
+    fs::path mid = tempDir() / "riposo.mid";
+    writeMidi(mid, 5);
+    fs::path wav = tempDir() / "tic.wav";
+    writeWav(wav, 50);
+    int music = audio->addChannel("mmcMusiche");
+    int tick = audio->addChannel("mmcTic");
+    audio->open(music, mid.string(), true);
+    audio->open(tick, wav.string(), false);
+    audio->play(music);
+    if (!audio->playing(music)) GTEST_SKIP() << "no MIDI player available: " << Mix_GetError();
+
+    // While the piece plays the device stays open.
+    EXPECT_TRUE(mixer->restWhenIdle(afterTheRest(1)).has_value());
+    EXPECT_TRUE(audio->playing(music));
+
+    // Stopped, still loaded: the device sleeps, and the piece plays again. Another
+    // sound waking the device does not start it.
+    audio->rewind(music);
+    EXPECT_FALSE(mixer->restWhenIdle(afterTheRest(2)).has_value());
+    ASSERT_TRUE(mixer->asleep());
+    audio->play(tick);
+    EXPECT_FALSE(audio->playing(music));
+    audio->play(music);
+    EXPECT_TRUE(audio->playing(music));
+    EXPECT_FALSE(mixer->asleep());
+
+    // Stopped again and closed while the device sleeps: there is nothing left to play,
+    // and nothing wakes the device.
+    audio->rewind(music);
+    while (audio->playing(tick)) SDL_Delay(5);
+    EXPECT_FALSE(mixer->restWhenIdle(afterTheRest(3)).has_value());
+    audio->close(music);
+    audio->play(music);
+    EXPECT_FALSE(audio->playing(music));
+    EXPECT_TRUE(mixer->asleep());
 }
