@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <system_error>
 
 #include "frontend/media_loader.h"
 #include "frontend/rendered_music.h"
@@ -25,6 +26,7 @@ SdlAudio::SdlAudio() : mixerChannels_(kMinMixerChannels), silentFrom_(Clock::now
 }
 
 SdlAudio::~SdlAudio() {
+    finishClosing();
     for (int i = 0; i < int(channels_.size()); ++i) close(i);
     Mix_CloseAudio();
     Mix_Quit();
@@ -68,6 +70,7 @@ int SdlAudio::addChannel(const std::string& name) {
 
 bool SdlAudio::wake() {
     if (!asleep_) return true;
+    finishClosing();
     // The format the mixer had, whatever the device now prefers (SDL converts): the
     // loaded sounds were converted to it.
     if (Mix_OpenAudioDevice(frequency_, format_, outputChannels_, kBufferFrames, nullptr, 0) != 0) {
@@ -89,8 +92,19 @@ void SdlAudio::sleep() {
         ch.music = nullptr;
     }
     musicOwner_ = -1;
-    Mix_CloseAudio();
     asleep_ = true;
+    // Closing waits a tenth of a second for SDL's audio thread to end: done aside, so
+    // that the main loop goes on meanwhile. Until it is over only a sleeping device's
+    // answers are given (nothing plays), and whatever needs the mixer waits for it.
+    try {
+        closing_ = std::thread([] { Mix_CloseAudio(); });
+    } catch (const std::system_error&) {
+        Mix_CloseAudio();
+    }
+}
+
+void SdlAudio::finishClosing() {
+    if (closing_.joinable()) closing_.join();
 }
 
 void SdlAudio::expectSilenceAfter(double seconds) {
@@ -168,6 +182,7 @@ void SdlAudio::play(int channel) {
 void SdlAudio::close(int channel) {
     Channel* ch = at(channel);
     if (!ch) return;
+    finishClosing();  // freeing a sound looks into the mixer
     stop(channel);
     if (ch->chunk) Mix_FreeChunk(ch->chunk);
     if (ch->music) Mix_FreeMusic(ch->music);

@@ -6,9 +6,10 @@
 // The audio device sleeps while nothing plays: an open device keeps SDL's audio
 // thread awake about twenty times a second even when it only feeds it silence, and
 // pausing it does not change that. So once every channel and the music have been
-// silent for a little while, the main loop (restWhenIdle) closes the device; the
-// next Open or Play opens it again at once, in the same format, so the loaded sounds
-// still fit it. The mixer closes its music decoders with the device: the pieces
+// silent for a little while, the main loop (restWhenIdle) closes the device, on a
+// thread of its own as closing waits for SDL's audio thread to play out its last
+// buffers; the next Open or Play opens it again at once, in the same format, so the
+// loaded sounds still fit it. The mixer closes its music decoders with the device: the pieces
 // loaded then are loaded again when they next play.
 #pragma once
 
@@ -17,6 +18,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "toolkit/audio.h"
@@ -67,6 +69,8 @@ private:
     void stop(int channel);
     bool wake();
     void sleep();
+    // Waits until the device closing aside has closed; the mixer is not touched before.
+    void finishClosing();
     // Something starts playing now for `seconds` (unknown when not positive).
     void expectSilenceAfter(double seconds);
 
@@ -79,6 +83,7 @@ private:
     bool asleep_ = false;
     bool wakeFailureReported_ = false;
     Clock::time_point silentFrom_;  // when all that plays is expected to have ended
+    std::thread closing_;
 };
 
 }  // namespace zirimbo::frontend

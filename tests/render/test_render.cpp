@@ -532,6 +532,21 @@ using AudioClock = zirimbo::frontend::SdlAudio::Clock;
 // Moments past the rest's grace, each later than the one before.
 AudioClock::time_point afterTheRest(int n) { return AudioClock::now() + 3 * n * zirimbo::frontend::SdlAudio::kRestAfter; }
 
+// Whether SDL's audio thread, which an open device keeps waking, is there; a device
+// put to sleep takes a tenth of a second to close (at most 2 s).
+bool audioThreadRuns(bool expected) {
+    for (int waited = 0;; waited += 10) {
+        bool runs = false;
+        for (const auto& task : fs::directory_iterator("/proc/self/task")) {
+            std::ifstream comm(task.path() / "comm");
+            std::string name;
+            if (std::getline(comm, name) && name.rfind("SDLAudio", 0) == 0) runs = true;
+        }
+        if (runs == expected || waited >= 2000) return runs;
+        SDL_Delay(10);
+    }
+}
+
 // How long the channel reports its sound as playing after Play (at most 3 s).
 AudioClock::duration playedFor(tk::AudioBackend& audio, int channel) {
     const AudioClock::time_point start = AudioClock::now();
@@ -562,12 +577,13 @@ TEST_F(AudioTest, TheDeviceSleepsWhenAllIsSilentAndWakesForTheNextSound) {
     while (audio->playing(a)) SDL_Delay(5);
     EXPECT_TRUE(mixer->restWhenIdle(AudioClock::now()).has_value());
     EXPECT_FALSE(mixer->asleep());
+    EXPECT_TRUE(audioThreadRuns(true));
 
     // Past it, the device is closed; the channels know that nothing plays.
     EXPECT_FALSE(mixer->restWhenIdle(afterTheRest(2)).has_value());
     EXPECT_TRUE(mixer->asleep());
-    EXPECT_EQ(Mix_QuerySpec(nullptr, nullptr, nullptr), 0);
     EXPECT_FALSE(audio->playing(a));
+    EXPECT_FALSE(audioThreadRuns(false));
     audio->rewind(a);
     EXPECT_FALSE(mixer->restWhenIdle(afterTheRest(3)).has_value());
     // Channels added meanwhile get their mixer channels when it wakes.
