@@ -530,7 +530,9 @@ namespace {
 using AudioClock = zirimbo::frontend::SdlAudio::Clock;
 
 // Moments past the rest's grace, each later than the one before.
-AudioClock::time_point afterTheRest(int n) { return AudioClock::now() + 3 * n * zirimbo::frontend::SdlAudio::kRestAfter; }
+AudioClock::time_point afterTheRest(int n) {
+    return AudioClock::now() + 3 * n * zirimbo::frontend::SdlAudio::kRestAfter;
+}
 
 // Whether SDL's audio thread, which an open device keeps waking, is there; a device
 // put to sleep takes a tenth of a second to close (at most 2 s).
