@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "toolkit/log.h"
+#include "toolkit/paths.h"
 #include "toolkit/regular_file.h"
 
 namespace zirimbo::frontend {
@@ -207,6 +208,157 @@ bool midiTrackOk(const MediaBytes& b, std::size_t pos, std::size_t end) {
 }
 
 // ---------------------------------------------------------------------------
+// Ogg Vorbis headers.
+
+// A Vorbis header packet of this type: the type byte, then "vorbis".
+bool headerOfType(const MediaBytes& p, unsigned type) {
+    return p.size() >= 7 && p[0] == type && std::memcmp(p.data() + 1, "vorbis", 6) == 0;
+}
+
+// The identification header: version 0, one or two channels, a usable rate, block sizes
+// of 64 to 8192 samples, the short not above the long, and the framing bit.
+bool vorbisIdentificationOk(const MediaBytes& p, std::uint32_t& rate, std::uint32_t& longBlock) {
+    if (p.size() != 30 || !headerOfType(p, 1) || le32(p, 7) != 0) return false;
+    const unsigned channels = p[11], shortExp = p[28] & 0x0F, longExp = p[28] >> 4;
+    rate = le32(p, 12);
+    longBlock = 1u << longExp;
+    return channels >= 1 && channels <= 2 && rate >= 4000 && rate <= 192000 && shortExp >= 6 && longExp <= 13 &&
+           shortExp <= longExp && (p[29] & 1);
+}
+
+// The bits of a packet, each byte's from its lowest up.
+class PacketBits {
+public:
+    explicit PacketBits(const MediaBytes& p) : p_(p) {}
+    bool read(int n, std::uint32_t& value) {  // n <= 32
+        if (!skip(std::uint64_t(n))) return false;
+        value = 0;
+        for (int i = 0; i < n; ++i) {
+            const std::uint64_t at = at_ - std::uint64_t(n) + std::uint64_t(i);
+            value |= std::uint32_t((p_[std::size_t(at / 8)] >> (at % 8)) & 1) << i;
+        }
+        return true;
+    }
+    bool skip(std::uint64_t n) {
+        if (n > std::uint64_t(p_.size()) * 8 - at_) return false;
+        at_ += n;
+        return true;
+    }
+
+private:
+    const MediaBytes& p_;
+    std::uint64_t at_ = 0;
+};
+
+int bitsFor(std::uint32_t v) {  // the bits of v's highest one: 0 for 0
+    int n = 0;
+    for (; v; v >>= 1) ++n;
+    return n;
+}
+
+// The largest r with r to the power dim at most entries (dim at least 1).
+std::uint64_t lookupValues(std::uint32_t entries, std::uint32_t dim) {
+    auto fits = [&](std::uint64_t r) {
+        std::uint64_t power = 1;
+        for (std::uint32_t i = 0; i < dim && power <= entries; ++i) power *= r;
+        return power <= entries;
+    };
+    std::uint64_t r = 0;
+    for (std::uint64_t step = std::uint64_t(1) << 24; step; step >>= 1)
+        if (fits(r + step)) r += step;
+    return r;
+}
+
+// The codebooks that open the setup header, each read through to its end. The decoder
+// ends the whole game on two kinds of codebook: one of no dimension, which it divides by,
+// and one whose codeword lengths do not fill the code tree exactly (save a single
+// codeword of one bit), which it fails to build and then uses all the same, as empty.
+bool vorbisCodebooksOk(const MediaBytes& setup) {
+    PacketBits bits(setup);
+    std::uint32_t count = 0;
+    if (!bits.skip(7 * 8) || !bits.read(8, count)) return false;
+    for (std::uint32_t book = 0; book <= count; ++book) {
+        std::uint32_t sync = 0, dim = 0, entries = 0, ordered = 0, v = 0;
+        if (!bits.read(24, sync) || sync != 0x564342 || !bits.read(16, dim) || dim == 0 || !bits.read(24, entries) ||
+            !bits.read(1, ordered))
+            return false;
+        // The share of the code tree the codewords take, in 2^-32ths, and how many there are.
+        std::uint64_t tree = 0, used = 0;
+        auto codewords = [&](std::uint64_t n, std::uint32_t length) {  // length 1 to 32
+            tree += n << (32 - length);
+            used += n;
+        };
+        if (ordered) {
+            std::uint32_t length = 0;
+            if (!bits.read(5, length)) return false;
+            for (std::uint32_t entry = 0; entry < entries; ++length) {
+                if (length > 31 || !bits.read(bitsFor(entries - entry), v) || v > entries - entry) return false;
+                codewords(v, length + 1);
+                entry += v;
+            }
+        } else {
+            std::uint32_t sparse = 0;
+            if (!bits.read(1, sparse)) return false;
+            for (std::uint32_t entry = 0; entry < entries; ++entry) {
+                std::uint32_t present = 1;
+                if ((sparse && !bits.read(1, present)) || (present && !bits.read(5, v))) return false;
+                if (present) codewords(1, v + 1);
+            }
+        }
+        const bool oneBit = used == 1 && tree == std::uint64_t(1) << 31;
+        if (used != 0 && tree != std::uint64_t(1) << 32 && !oneBit) return false;
+        std::uint32_t lookup = 0;
+        if (!bits.read(4, lookup) || lookup > 2) return false;
+        if (lookup == 0) continue;
+        std::uint32_t valueBits = 0;
+        if (!bits.skip(64) || !bits.read(4, valueBits) || !bits.skip(1)) return false;
+        const std::uint64_t values = lookup == 1 ? lookupValues(entries, dim) : std::uint64_t(entries) * dim;
+        if (!bits.skip(values * (valueBits + 1))) return false;
+    }
+    return true;
+}
+
+// One Ogg Vorbis stream, its three headers first, each page inside the file: its rate,
+// its long block size and how many packets it holds.
+bool vorbisStreamOk(const MediaBytes& b, std::uint32_t& rate, std::uint32_t& longBlock, std::uint64_t& packets) {
+    std::size_t pos = 0;
+    packets = 0;
+    std::uint32_t serial = 0;
+    MediaBytes header;  // the header packet being gathered, across pages
+    bool inPacket = false;
+    while (pos < b.size()) {
+        if (pos + 27 > b.size() || !tagIs(b, pos, "OggS") || b[pos + 4] != 0) return false;
+        const bool first = pos == 0, beginsStream = b[pos + 5] & 0x02;
+        if (first) serial = le32(b, pos + 14);
+        if (beginsStream != first || le32(b, pos + 14) != serial) return false;  // one stream only
+        const std::size_t segments = b[pos + 26];
+        std::size_t body = pos + 27 + segments;
+        if (body > b.size()) return false;
+        for (std::size_t i = 0; i < segments; ++i) {
+            const std::size_t len = b[pos + 27 + i];
+            if (len > b.size() - body) return false;
+            if (packets < 3)
+                header.insert(header.end(), b.begin() + std::ptrdiff_t(body), b.begin() + std::ptrdiff_t(body + len));
+            body += len;
+            inPacket = len == 255;
+            if (inPacket) continue;
+            // A packet ends: the three headers come first, the identification alone on the first page.
+            if (packets < 3) {
+                const bool ok = packets == 0   ? first && vorbisIdentificationOk(header, rate, longBlock)
+                                : packets == 1 ? headerOfType(header, 3)
+                                               : headerOfType(header, 5) && vorbisCodebooksOk(header);
+                if (!ok) return false;
+                header.clear();
+            }
+            ++packets;
+        }
+        if (first && (packets != 1 || inPacket)) return false;
+        pos = body;
+    }
+    return packets >= 3;
+}
+
+// ---------------------------------------------------------------------------
 // Music keeps reading its bytes while it plays: a read-only stream owning them.
 
 struct OwnedBytes {
@@ -310,18 +462,28 @@ bool midiLooksSound(const MediaBytes& b) {
     return true;
 }
 
-bool oggLooksSound(const MediaBytes& b) {
-    std::size_t pos = 0;
-    while (pos < b.size()) {
-        if (pos + 27 > b.size() || !tagIs(b, pos, "OggS") || b[pos + 4] != 0) return false;
-        std::size_t segments = b[pos + 26], header = pos + 27 + segments;
-        if (header > b.size()) return false;
-        std::size_t body = 0;
-        for (std::size_t i = 0; i < segments; ++i) body += b[pos + 27 + i];
-        if (body > b.size() - header) return false;
-        pos = header + body;
-    }
-    return pos > 0;
+bool vorbisLooksSound(const MediaBytes& b) {
+    std::uint32_t rate = 0, longBlock = 0;
+    std::uint64_t packets = 0;
+    // Each audio packet gives at most half a long block of samples.
+    return vorbisStreamOk(b, rate, longBlock, packets) &&
+           (packets - 3) * (longBlock / 2) <= std::uint64_t(kMaxSoundSeconds) * rate;
+}
+
+bool vorbisLooksMusic(const MediaBytes& b) {
+    std::uint32_t rate = 0, longBlock = 0;
+    std::uint64_t packets = 0;
+    return vorbisStreamOk(b, rate, longBlock, packets);
+}
+
+std::string soundFileFor(const std::string& path) {
+    std::error_code ec;
+    std::filesystem::path p(path);
+    std::string ext = p.extension().string();
+    for (char& c : ext) c = char(std::tolower(static_cast<unsigned char>(c)));
+    if (ext != ".wav" || std::filesystem::exists(p, ec)) return path;
+    const std::string ogg = tk::resolvePath(p.replace_extension(".ogg").string());
+    return std::filesystem::exists(ogg, ec) ? ogg : path;
 }
 
 std::optional<PictureKind> pictureKindOf(const std::string& path) {
@@ -339,14 +501,21 @@ SDL_Surface* decodePicture(const MediaBytes& b, PictureKind kind) {
 }
 
 Mix_Chunk* decodeSound(const MediaBytes& b) {
-    if (!wavLooksSound(b)) return nullptr;
-    // Only the checked RIFF extent reaches the mixer.
-    SDL_RWops* rw = SDL_RWFromConstMem(b.data(), int(8 + le32(b, 4)));
+    // Only the checked RIFF extent of a WAV reaches the mixer; an Ogg Vorbis sound is
+    // decoded whole by it.
+    std::size_t size = 0;
+    if (wavLooksSound(b))
+        size = 8 + le32(b, 4);
+    else if (vorbisLooksSound(b))
+        size = b.size();
+    else
+        return nullptr;
+    SDL_RWops* rw = SDL_RWFromConstMem(b.data(), int(size));
     return rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
 }
 
 Mix_Music* decodeMusic(MediaBytes b) {
-    Mix_MusicType type = midiLooksSound(b) ? MUS_MID : oggLooksSound(b) ? MUS_OGG : MUS_NONE;
+    Mix_MusicType type = midiLooksSound(b) ? MUS_MID : vorbisLooksMusic(b) ? MUS_OGG : MUS_NONE;
     if (type == MUS_NONE) return nullptr;
     SDL_RWops* rw = streamOwning(std::move(b));
     return rw ? Mix_LoadMUSType_RW(rw, type, 1) : nullptr;

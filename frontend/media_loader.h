@@ -3,8 +3,8 @@
 // one log line naming the file. A picture is decoded as the kind its name says,
 // and bytes of another kind are a damaged picture: GIF pictures by giflib, JPEG
 // pictures by SDL2_image after their structure has been checked, and no other
-// kind at all (the game has none). WAV sounds and MIDI or Ogg music are handed to
-// SDL2_mixer only after their structure has been checked.
+// kind at all (the game has none). WAV or Ogg Vorbis sounds and MIDI or Ogg music
+// are handed to SDL2_mixer only after their structure has been checked.
 #pragma once
 
 #include <cstddef>
@@ -23,6 +23,9 @@ using MediaBytes = std::vector<unsigned char>;
 
 // Larger files are not media of this game.
 constexpr std::size_t kMaxMediaBytes = 16 * 1024 * 1024;
+// A sound is decoded whole when it is loaded: an Ogg Vorbis sound that could hold
+// more than this many seconds is refused (the game's sounds last a few seconds).
+constexpr int kMaxSoundSeconds = 60;
 // Pictures wider or taller than this, in pixels, are refused.
 constexpr int kMaxPictureSide = 4096;
 // The window icon is at most this many pixels a side: X servers refuse a larger
@@ -36,7 +39,16 @@ std::optional<MediaBytes> readMediaFile(const std::string& path);
 // Whole-file structure checks.
 bool wavLooksSound(const MediaBytes& b);   // RIFF/WAVE, PCM 8 or 16 bits, 1 or 2 channels
 bool midiLooksSound(const MediaBytes& b);  // standard MIDI file, every event inside its track
-bool oggLooksSound(const MediaBytes& b);   // a chain of Ogg pages, each inside the file
+// One Ogg Vorbis stream of one or two channels, each page inside the file, its three
+// headers first, none of its codebooks of a kind the decoder fails on; for a sound, its
+// packets cannot decode to more than kMaxSoundSeconds.
+bool vorbisLooksMusic(const MediaBytes& b);
+bool vorbisLooksSound(const MediaBytes& b);
+
+// The file to play for the sound named `path`: `path` where there is such a file, else,
+// for a WAV name, the Ogg Vorbis file of the same name beside it (".ogg" in any letter
+// case) where there is one, else `path` (which the loader then reports missing).
+std::string soundFileFor(const std::string& path);
 
 // The game's kinds of picture, told by the name's ending in any letter case
 // (".gif", ".jpg" or ".jpeg"); nothing for any other name.

@@ -142,7 +142,8 @@ void SdlAudio::open(int channel, const std::string& path, bool music) {
         if (!ch->music && file != path) ch->music = loadMusic(file = path);
         if (ch->music) ch->musicFile = file;
     } else {
-        ch->chunk = loadSound(path);
+        // A voice named as a WAV file plays the Ogg Vorbis file beside it.
+        ch->chunk = loadSound(soundFileFor(path));
     }
 }
 

@@ -118,6 +118,53 @@ Bytes operator+(Bytes a, const Bytes& b) {
     return a;
 }
 
+// One Ogg page of stream `serial` holding `packets`, each whole; `flags` 2 begins the stream.
+Bytes vorbisPage(int flags, std::uint32_t serial, const std::vector<Bytes>& packets) {
+    Bytes b = {'O', 'g', 'g', 'S', 0, static_cast<unsigned char>(flags)};
+    b.resize(14, 0);
+    for (int i = 0; i < 4; ++i) b.push_back(static_cast<unsigned char>(serial >> (8 * i)));
+    b.resize(26, 0);
+    Bytes lacing, body;
+    for (const Bytes& p : packets) {
+        for (std::size_t left = p.size();; left -= 255) {
+            lacing.push_back(static_cast<unsigned char>(std::min<std::size_t>(left, 255)));
+            if (left < 255) break;
+        }
+        body = body + p;
+    }
+    b.push_back(static_cast<unsigned char>(lacing.size()));
+    return b + lacing + body;
+}
+
+// The identification header: `channels` at 22050 Hz, blocks of 256 and 2048 samples.
+Bytes vorbisIdentification(int channels) {
+    Bytes b = {1, 'v', 'o', 'r', 'b', 'i', 's', 0, 0, 0, 0, static_cast<unsigned char>(channels), 0x22, 0x56, 0, 0};
+    b.resize(28, 0);
+    b.push_back(0xB8);  // 2^8 and 2^11
+    b.push_back(1);
+    return b;
+}
+
+// A setup header that opens with one codebook of `dim` dimensions and `entries` entries,
+// each a codeword of one bit unless `firstBits` says otherwise (2 + 5 bits an entry, then
+// the lookup type).
+Bytes vorbisSetup(unsigned char dim, unsigned char entries = 2, unsigned char firstBits = 0) {
+    Bytes b = {5, 'v', 'o', 'r', 'b', 'i', 's', 0, 0x42, 0x43, 0x56, dim, 0, entries, 0, 0};
+    b.resize(b.size() + (2 + 5 * entries + 4 + 7) / 8, 0);
+    b[16] = firstBits;
+    return b;
+}
+
+// A Vorbis stream in three pages: the identification, the comments and setup, then
+// `audio` packets of a few bytes each.
+Bytes vorbisStream(int channels, std::size_t audio, const Bytes& setup = vorbisSetup(1)) {
+    const Bytes comments = {3, 'v', 'o', 'r', 'b', 'i', 's', 0, 0, 0, 0, 0, 0, 0, 0, 1};
+    Bytes out = vorbisPage(2, 7, {vorbisIdentification(channels)}) + vorbisPage(0, 7, {comments, setup});
+    for (std::size_t done = 0; done < audio; done += 200)
+        out = out + vorbisPage(0, 7, std::vector<Bytes>(std::min<std::size_t>(audio - done, 200), Bytes{0x2A, 0x11}));
+    return out;
+}
+
 // A `w` x `h` frame at (1, 1) on a `screenW` x `screenH` screen; pixel (x, y)
 // of the frame has colour (x + y) % 3 of red, green and blue, blue see-through.
 Bytes gif(int screenW, int screenH, int w, int h, bool interlaced) {
@@ -323,6 +370,49 @@ TEST(MediaStructure, WavMustBePlainPcmWithItsSamplesInsideTheFile) {
     EXPECT_FALSE(wavLooksSound(wrongAlign));
 }
 
+TEST(MediaStructure, VorbisSoundsMustBeOneShortStreamWithItsHeadersFirst) {
+    using zirimbo::frontend::vorbisLooksSound;
+    EXPECT_TRUE(vorbisLooksSound(vorbisStream(1, 300)));
+    EXPECT_TRUE(vorbisLooksSound(vorbisStream(2, 300)));
+    EXPECT_FALSE(vorbisLooksSound(vorbisStream(3, 300)));
+    EXPECT_FALSE(vorbisLooksSound(vorbisStream(0, 300)));
+    EXPECT_FALSE(vorbisLooksSound(wav(1, 16, 100)));
+    EXPECT_FALSE(vorbisLooksSound(oggPage(30) + oggPage(200)));  // Ogg pages of no Vorbis stream
+
+    // Packets enough for more than a minute at 22050 Hz, a thousand samples each at most.
+    EXPECT_TRUE(vorbisLooksSound(vorbisStream(1, 22050 * 60 / 1024)));
+    EXPECT_FALSE(vorbisLooksSound(vorbisStream(1, 22050 * 60 / 1024 + 1)));
+
+    Bytes secondStream = vorbisStream(1, 10) + vorbisPage(0, 8, {Bytes{0x2A}});
+    EXPECT_FALSE(vorbisLooksSound(secondStream));
+    Bytes beginsAgain = vorbisStream(1, 10) + vorbisPage(2, 7, {Bytes{0x2A}});
+    EXPECT_FALSE(vorbisLooksSound(beginsAgain));
+
+    Bytes longBlocks = vorbisStream(1, 10);
+    longBlocks[27 + 1 + 28] = 0xE8;  // blocks of 2^14 samples
+    EXPECT_FALSE(vorbisLooksSound(longBlocks));
+    Bytes noComments = vorbisStream(1, 10);
+    noComments[27 + 1 + 30 + 27 + 2] = 4;  // the second packet is no comment header
+    EXPECT_FALSE(vorbisLooksSound(noComments));
+    Bytes cut = vorbisStream(1, 10);
+    cut.pop_back();
+    EXPECT_FALSE(vorbisLooksSound(cut));
+    // The identification shares its page.
+    EXPECT_FALSE(vorbisLooksSound(vorbisPage(2, 7, {vorbisIdentification(1), vorbisSetup(1)})));
+
+    // Codebooks the decoder would end the game on: of no dimension, which it divides by,
+    // or whose codewords do not fill the code tree, which it fails to build and then uses.
+    EXPECT_FALSE(vorbisLooksSound(vorbisStream(1, 10, vorbisSetup(0))));
+    EXPECT_FALSE(vorbisLooksSound(vorbisStream(1, 10, vorbisSetup(1, 3))));        // three of one bit
+    EXPECT_FALSE(vorbisLooksSound(vorbisStream(1, 10, vorbisSetup(1, 2, 0x04))));  // two bits and one
+    EXPECT_FALSE(vorbisLooksSound(vorbisStream(1, 10, vorbisSetup(1, 1, 0x04))));  // a lone two-bit one
+    EXPECT_TRUE(vorbisLooksSound(vorbisStream(1, 10, vorbisSetup(1, 1))));         // a lone one-bit one
+    Bytes cutBook = vorbisStream(1, 10);
+    cutBook.erase(cutBook.begin() + 27 + 1 + 30 + 27 + 2 + 16 + 17, cutBook.begin() + 27 + 1 + 30 + 27 + 2 + 16 + 18);
+    cutBook[27 + 1 + 30 + 27 + 1] = 17;  // the setup header ends within its codebook
+    EXPECT_FALSE(vorbisLooksSound(cutBook));
+}
+
 TEST(MediaStructure, MidiTracksMustHoldWholeEventsUpToTheirEnd) {
     using zirimbo::frontend::midiLooksSound;
     const Bytes end = {0x00, 0xFF, 0x2F, 0x00};
@@ -345,12 +435,16 @@ TEST(MediaStructure, MidiTracksMustHoldWholeEventsUpToTheirEnd) {
     EXPECT_FALSE(midiLooksSound(longTrack));
 }
 
-TEST(MediaStructure, OggPagesMustFollowOneAnotherToTheEnd) {
-    using zirimbo::frontend::oggLooksSound;
-    EXPECT_TRUE(oggLooksSound(oggPage(30) + oggPage(200)));
-    EXPECT_FALSE(oggLooksSound({}));
-    Bytes cut = oggPage(30) + oggPage(200);
+TEST(MediaStructure, OggMusicMustBeOneVorbisStreamToTheEnd) {
+    using zirimbo::frontend::vorbisLooksMusic;
+    EXPECT_TRUE(vorbisLooksMusic(vorbisStream(2, 300)));
+    EXPECT_TRUE(vorbisLooksMusic(vorbisStream(2, 22050 * 60 / 1024 + 1)));  // music may last longer than a sound
+    EXPECT_FALSE(vorbisLooksMusic({}));
+    EXPECT_FALSE(vorbisLooksMusic(oggPage(30) + oggPage(200)));  // Ogg pages of no Vorbis stream
+    Bytes cut = vorbisStream(2, 300);
     cut.pop_back();
-    EXPECT_FALSE(oggLooksSound(cut));
-    EXPECT_FALSE(oggLooksSound(oggPage(30) + Bytes{'x', 'y', 'z'}));
+    EXPECT_FALSE(vorbisLooksMusic(cut));
+    EXPECT_FALSE(vorbisLooksMusic(vorbisStream(2, 300) + Bytes{'x', 'y', 'z'}));
+    EXPECT_FALSE(vorbisLooksMusic(vorbisStream(2, 300, vorbisSetup(0))));
+    EXPECT_FALSE(vorbisLooksMusic(vorbisStream(2, 300, vorbisSetup(1, 3))));
 }
