@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -148,34 +149,34 @@ TEST(CommentLines, EveryTextFitsItsCategory) {
 
 namespace {
 
-// Length of a WAV file in milliseconds (its data chunk over its byte rate), or -1.
-double WavMs(const std::string& path) {
+// Length of an Ogg Vorbis file in milliseconds (the granule position of its last page,
+// its samples, over the rate of its identification header), or -1.
+double OggMs(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    auto u32 = [&]() {
-        unsigned char b[4] = {};
-        in.read(reinterpret_cast<char*>(b), 4);
-        return std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 | std::uint32_t(b[3]) << 24;
+    const std::string b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    auto le = [&](std::size_t at, int bytes) {
+        std::uint64_t v = 0;
+        for (int i = bytes; i-- > 0;) v = v << 8 | std::uint8_t(b[at + std::size_t(i)]);
+        return v;
     };
-    char id[4];
-    if (!in.read(id, 4) || std::string(id, 4) != "RIFF") return -1;
-    u32();
-    if (!in.read(id, 4) || std::string(id, 4) != "WAVE") return -1;
-    std::uint32_t byteRate = 0;
-    while (in.read(id, 4)) {
-        const std::uint32_t size = u32();
-        const std::string chunk(id, 4);
-        if (chunk == "fmt ") {
-            in.seekg(4, std::ios::cur);  // format tag, channels
-            u32();                       // sample rate
-            byteRate = u32();
-            in.seekg(std::streamoff(size) - 12 + (size & 1), std::ios::cur);
-        } else if (chunk == "data") {
-            return byteRate ? 1000.0 * size / byteRate : -1;
-        } else {
-            in.seekg(std::streamoff(size) + (size & 1), std::ios::cur);
-        }
+    std::uint64_t rate = 0, samples = 0;
+    std::size_t at = 0;
+    while (at + 27 <= b.size() && b.compare(at, 4, "OggS") == 0) {
+        const std::size_t segments = std::uint8_t(b[at + 26]), body = at + 27 + segments;
+        if (body > b.size()) return -1;
+        if (at == 0 && body + 16 <= b.size()) rate = le(body + 12, 4);
+        samples = le(at + 6, 8);
+        std::size_t length = 0;
+        for (std::size_t i = 0; i < segments; ++i) length += std::uint8_t(b[at + 27 + i]);
+        at = body + length;
     }
-    return -1;
+    return at == b.size() && rate ? 1000.0 * double(samples) / double(rate) : -1;
+}
+
+// The voice the game plays for a line named as a WAV file ("05B4.wav"): the Ogg beside it.
+double VoiceMs(const std::string& character, const std::string& wavName) {
+    return OggMs(std::string(ZIRIMBO_GAME_FOLDER) + "/" + character + "/" + wavName.substr(0, wavName.size() - 4) +
+                 ".ogg");
 }
 
 // The pause each line is given, in milliseconds, as the game's rules lay it down:
@@ -240,7 +241,7 @@ TEST(CommentLines, EveryVoiceEndsWithinThePauseOfItsLine) {
                     EXPECT_EQ(zirimbo::players::kPlayers[player].skipPause, pause) << file;
                 else
                     EXPECT_EQ(frmZirimbo2012::CommentLineLength(player, category, k), pause) << file;
-                const double ms = WavMs(std::string(ZIRIMBO_GAME_FOLDER) + "/" + kNames[player] + "/" + file);
+                const double ms = VoiceMs(kNames[player], file);
                 EXPECT_GT(ms, 0) << file;
                 EXPECT_LE(ms, pause) << file;
                 ++checked;
@@ -249,7 +250,7 @@ TEST(CommentLines, EveryVoiceEndsWithinThePauseOfItsLine) {
     }
     EXPECT_EQ(checked, 3 * (8 * 7 + 3 * 3 + 1));
     // The goodbye on exit reuses a line and must end before the window closes.
-    EXPECT_LE(WavMs(std::string(ZIRIMBO_GAME_FOLDER) + "/Bob/10B3.wav"), 1700);
-    EXPECT_LE(WavMs(std::string(ZIRIMBO_GAME_FOLDER) + "/Giorgetto/05G2.wav"), 1200);
-    EXPECT_LE(WavMs(std::string(ZIRIMBO_GAME_FOLDER) + "/Carla/10C3.wav"), 1400);
+    EXPECT_LE(VoiceMs("Bob", "10B3.wav"), 1700);
+    EXPECT_LE(VoiceMs("Giorgetto", "05G2.wav"), 1200);
+    EXPECT_LE(VoiceMs("Carla", "10C3.wav"), 1400);
 }

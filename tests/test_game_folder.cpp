@@ -17,13 +17,21 @@ namespace {
 
 const std::string kFolder = ZIRIMBO_GAME_FOLDER;
 
+// A file there as the game plays it: the file itself, or for a sound named as a WAV
+// file, the Ogg Vorbis file beside it.
+bool playable(const std::string& path) {
+    if (tk::pathExists(path)) return true;
+    const std::size_t stem = path.size() - std::min<std::size_t>(path.size(), 4);
+    return tk::foldCase(path.substr(stem)) == ".wav" && tk::pathExists(path.substr(0, stem) + ".ogg");
+}
+
 bool inGameFolder(const std::string& relative) {
     std::string unescaped;
     for (std::size_t i = 0; i < relative.size(); ++i) {
         if (relative[i] == '\\' && i + 1 < relative.size() && relative[i + 1] == '\\') ++i;
         unescaped += relative[i];
     }
-    return tk::pathExists(kFolder + unescaped);
+    return playable(kFolder + unescaped);
 }
 
 // The game-folder paths in string literals such as "\\Pedine\\R1.gif" of a source text:
@@ -85,7 +93,7 @@ TEST(GameFolder, EveryVoiceLineAndBubbleOfTheCharactersExists) {
             char name[32];
             for (int k = 1; k <= lines; ++k) {
                 std::snprintf(name, sizeof name, "%02d%c%d.wav", category, c.letter, k);
-                EXPECT_TRUE(tk::pathExists(kFolder + "\\" + c.folder + "\\" + name)) << c.folder << "/" << name;
+                EXPECT_TRUE(playable(kFolder + "\\" + c.folder + "\\" + name)) << c.folder << "/" << name;
             }
             std::snprintf(name, sizeof name, "%c%02d.gif", c.letter, category);
             EXPECT_TRUE(tk::pathExists(kFolder + "\\Fumetti\\" + name)) << name;

@@ -156,7 +156,8 @@ job make_music "$writer" "$here/music/Vittoria.txt" "$out/Musiche/Vittoria.mid" 
 expect Musiche/Vittoria.mid Musiche/Vittoria.ogg
 
 # Bob, Giorgetto, Carla: one voice per line of voices.tsv; every line the comments can
-# say must be there, and nothing else.
+# say must be there, and nothing else. The game names each voice as a WAV file
+# ("05B4.wav") and plays the Ogg Vorbis file of the same name beside it.
 declare -A folder_of=([B]=Bob [G]=Giorgetto [C]=Carla)
 declare -A seen=()
 while IFS=$'\t' read -r file who text ms spoken || [[ -n $file ]]; do
@@ -167,7 +168,7 @@ while IFS=$'\t' read -r file who text ms spoken || [[ -n $file ]]; do
     [[ -n $text ]] || die "voices.tsv: $file has no text"
     [[ -z ${seen[$file]:-} ]] || die "voices.tsv: $file appears twice"
     seen[$file]=1
-    job make_voice "$out/$who/$file" "$who" "$text" "$ms" "${spoken:-$text}"
+    job make_voice "$out/$who/${file%.wav}.ogg" "$who" "$text" "$ms" "${spoken:-$text}"
 done <"$here/voices.tsv"
 for L in B G C; do
     for cat in 01 02 03 04 05 06 07 08 09 10 11 12; do
@@ -175,7 +176,7 @@ for L in B G C; do
         (( 10#$cat >= 9 )) && lines=3
         (( 10#$cat == 12 )) && lines=1
         for ((k = 1; k <= lines; k++)); do
-            expect "${folder_of[$L]}/$cat$L$k.wav"
+            expect "${folder_of[$L]}/$cat$L$k.ogg"
             [[ -n ${seen[$cat$L$k.wav]:-} ]] || die "voices.tsv: the line $cat$L$k.wav is missing"
         done
     done

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks a generated game folder against what the game expects of its files: picture
-# sizes and transparency, the sound format, MIDI files and their recordings, and the committed data files
+# sizes and transparency, the sounds' formats, MIDI files and their recordings, and the committed data files
 # (CR LF line ends and the 8-bit code page, which an editor or git could silently change).
 #
 #   tests/media/check_media.sh GAMEFOLDER
@@ -69,9 +69,13 @@ for f in "$folder"/Pedine/*.gif; do
     esac
 done
 
-# --- sounds: 22050 Hz, mono, 16 bit, sensible lengths
-while read -r f rate channels bits seconds; do
-    [[ "$rate $channels $bits" == "22050 1 16" ]] || fail "$f: $rate Hz, $channels channel(s), $bits bit"
+# --- sounds: 22050 Hz, mono, the effects 16 bit WAV and the voices Ogg Vorbis, sensible lengths
+while read -r f type rate channels bits seconds; do
+    case $f in
+        Rumori/*) want="wav 22050 1 16" ;;
+        *) want="vorbis 22050 1 0" ;;
+    esac
+    [[ "$type $rate $channels $bits" == "$want" ]] || fail "$f: $type, $rate Hz, $channels channel(s), $bits bit"
     case $f in
         Rumori/Plauso.WAV) range="1.5 3" ;;
         Rumori/Vittoria.WAV) range="2 4" ;;
@@ -81,7 +85,7 @@ while read -r f rate channels bits seconds; do
     awk -v s="$seconds" -v r="$range" 'BEGIN { split(r, a, " "); exit !(s >= a[1] && s <= a[2]) }' ||
         fail "$f lasts $seconds s, outside $range"
 done < <(cd "$folder" && for f in Rumori/* Bob/* Giorgetto/* Carla/*; do
-    printf '%s %s %s %s %s\n' "$f" "$(soxi -r "$f")" "$(soxi -c "$f")" "$(soxi -b "$f")" "$(soxi -D "$f")"
+    printf '%s %s %s %s %s %s\n' "$f" "$(soxi -t "$f")" "$(soxi -r "$f")" "$(soxi -c "$f")" "$(soxi -b "$f")" "$(soxi -D "$f")"
 done)
 
 # The effects sound equally loud (the loudest 50 ms of each within 3 dB of the others) and

@@ -289,9 +289,11 @@ TEST(WindowIcon, ALargePictureIsShrunkToAnIconKeepingItsProportions) {
 }
 
 TEST_F(Mixer, EverySoundAndPieceOfTheGameFolderLoads) {
-    std::vector<fs::path> wavs = gameFiles(".wav");
-    ASSERT_GT(wavs.size(), 100u);
-    for (const fs::path& p : wavs) {
+    std::vector<fs::path> sounds = gameFiles(".wav");  // the effects
+    for (const fs::path& p : gameFiles(".ogg"))
+        if (p.parent_path().filename() != "Musiche") sounds.push_back(p);  // the voices
+    ASSERT_EQ(sounds.size(), 8u + 198u);
+    for (const fs::path& p : sounds) {
         Mix_Chunk* c = zirimbo::frontend::loadSound(p.string());
         EXPECT_NE(c, nullptr) << p;
         if (c) Mix_FreeChunk(c);
@@ -320,6 +322,36 @@ TEST_F(Mixer, ADamagedSoundIsSilentAndLoggedOnceAsAMissingOneIs) {
         }
     std::string log = testing::internal::GetCapturedStderr();
     EXPECT_EQ(log, "zirimbo: damaged file: " + damaged.string() + "\nzirimbo: missing file: " + missing.string() + "\n");
+}
+
+// The game names every voice as a WAV file ("\\Bob\\05B4.wav"); the game folder holds it
+// as Ogg Vorbis beside that name, in any letter case, and a WAV of that name wins.
+TEST_F(Mixer, AVoiceNamedAsAWavFilePlaysTheOggBesideIt) {
+    using zirimbo::frontend::soundFileFor;
+    ScratchFolder scratch;
+    const Bytes voice = render_test::readBytes(kGameFolder / "Bob" / "05B4.ogg");
+    const Bytes tic = render_test::readBytes(kGameFolder / "Rumori" / "Tic.WAV");
+    const fs::path ogg = scratch.write("05B4.ogg", voice), upper = scratch.write("05B5.OGG", voice);
+    const fs::path wav = scratch.write("Tic.WAV", tic);
+    scratch.write("Tic.ogg", voice);
+    const fs::path dir = scratch.dir;
+
+    EXPECT_EQ(soundFileFor((dir / "05B4.wav").string()), ogg.string());
+    EXPECT_EQ(soundFileFor((dir / "05b5.WAV").string()), upper.string());
+    EXPECT_EQ(soundFileFor(wav.string()), wav.string());
+    for (const char* other : {"05B6.wav", "05B4.mid", "05B4", "Tic.ogg"})  // none there, or no WAV name
+        EXPECT_EQ(soundFileFor((dir / other).string()), (dir / other).string()) << other;
+
+    int channel = audio->addChannel("mmcBob");
+    testing::internal::CaptureStderr();
+    audio->open(channel, (dir / "05B4.wav").string(), false);
+    audio->play(channel);
+    EXPECT_TRUE(audio->playing(channel));
+    audio->close(channel);
+    audio->open(channel, (dir / "05B6.wav").string(), false);  // neither there: silent, and logged by its name
+    audio->play(channel);
+    EXPECT_FALSE(audio->playing(channel));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "zirimbo: missing file: " + (dir / "05B6.wav").string() + "\n");
 }
 
 TEST(MediaFiles, OnlyRegularFilesOfBoundedSizeAreRead) {
