@@ -152,6 +152,8 @@ bool App::openWindow() {
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
     if (!renderer_) return false;
+    SDL_RendererInfo info;
+    rendererName_ = SDL_GetRendererInfo(renderer_, &info) == 0 && info.name ? info.name : "?";
     painter_ = std::make_unique<Renderer>(renderer_);
     return true;
 }
@@ -454,7 +456,10 @@ struct RunHooks {
     std::string screenshot;  // "" for none
     std::optional<long> screenshotDelayMs, exitAfterMs;
     bool reportStartup = false;
+    bool reportFrames = false;
     bool firstFrameShown = false;
+    double startMs = 0;       // the process start, on the loop's clock
+    std::string firedTimers;  // the timers fired since the last frame, for the frame report
 
     static RunHooks fromEnvironment() {
         RunHooks hooks;
@@ -462,18 +467,33 @@ struct RunHooks {
         hooks.screenshotDelayMs = envNumber("ZIRIMBO_SCREENSHOT_DELAY_MS");
         hooks.exitAfterMs = envNumber("ZIRIMBO_EXIT_AFTER_MS");
         hooks.reportStartup = std::getenv("ZIRIMBO_REPORT_STARTUP") != nullptr;
+        hooks.reportFrames = std::getenv("ZIRIMBO_REPORT_FRAMES") != nullptr;
+        if (hooks.reportFrames) hooks.startMs = nowMs() - msSinceProcessStart();
         return hooks;
     }
+    static double nowMs() { return double(SDL_GetPerformanceCounter()) * 1000.0 / double(SDL_GetPerformanceFrequency()); }
     bool exitDue(std::int64_t elapsed) const { return exitAfterMs && elapsed >= *exitAfterMs; }
     bool screenshotDue(std::int64_t elapsed) const {
         return !screenshot.empty() && (!screenshotDelayMs || elapsed >= *screenshotDelayMs);
     }
     bool due(std::int64_t elapsed) const { return exitDue(elapsed) || screenshotDue(elapsed); }
-    void frameShown() {
+    void timerFired(const tk::Timer& t) {
+        if (!firedTimers.empty()) firedTimers += ' ';
+        firedTimers += t.Name();
+    }
+    // A frame drawn and presented from `drawnFromMs` to now.
+    void frameShown(const std::string& renderer, double drawnFromMs) {
+        if (reportFrames) {
+            const double now = nowMs();
+            std::fprintf(stderr, "zirimbo: frame at %.2f ms drawn in %.2f ms%s%s\n", now - startMs, now - drawnFromMs,
+                         firedTimers.empty() ? "" : " after ", firedTimers.c_str());
+        }
+        firedTimers.clear();
         if (firstFrameShown) return;
         firstFrameShown = true;
         if (reportStartup)
-            std::fprintf(stderr, "zirimbo: first frame %.1f ms after the process started\n", msSinceProcessStart());
+            std::fprintf(stderr, "zirimbo: first frame %.1f ms after the process started, renderer %s\n",
+                         msSinceProcessStart(), renderer.c_str());
     }
     // The next moment, from the start, at which a hook wants the loop awake.
     std::optional<std::int64_t> deadline() const {
@@ -595,13 +615,16 @@ int App::run(WindowFactory makeMainWindow) {
     if (mainWindow->loaded() && !rt_->quit) mainWindow->Show();
 
     std::int64_t elapsed = 0;
+    std::function<void(const tk::Timer&)> fired;
+    if (hooks.reportFrames) fired = [&hooks](const tk::Timer& t) { hooks.timerFired(t); };
     while (true) {
-        rt_->timers.fireDue();
+        rt_->timers.fireDue(fired);
         if (!running()) break;
         elapsed = clock_.nowMs() - start;
         if (hooks.due(elapsed)) break;
         followFrontWindow();
-        if (drawIfChanged()) hooks.frameShown();
+        const double drawFrom = hooks.reportFrames ? RunHooks::nowMs() : 0;
+        if (drawIfChanged()) hooks.frameShown(rendererName_, drawFrom);
         std::optional<std::int64_t> deadline = restAudio();
         if (hookDeadline) deadline = deadline ? std::min(*deadline, *hookDeadline) : *hookDeadline;
         waitForEvents(deadline);

@@ -5,7 +5,11 @@
 //   ZIRIMBO_SCREENSHOT=<file.png>       save the first frame as PNG and quit (status 0)
 //   ZIRIMBO_SCREENSHOT_DELAY_MS=<n>     ... the first frame drawn n ms after the start instead
 //   ZIRIMBO_EXIT_AFTER_MS=<n>           quit after n ms (for measurements)
-//   ZIRIMBO_REPORT_STARTUP=<any>        log how long after the process start the first frame came
+//   ZIRIMBO_REPORT_STARTUP=<any>        log how long after the process start the first frame came,
+//                                       and the renderer
+//   ZIRIMBO_REPORT_FRAMES=<any>         log every frame: when (ms since the process start), how long
+//                                       drawing and presenting it took, and the timers that fired
+//                                       since the frame before
 //
 // Keys of its own: F11 and Alt+Enter switch full screen on and off.
 #pragma once
@@ -102,6 +106,7 @@ private:
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
+    std::string rendererName_;  // SDL's name of it
     std::unique_ptr<Renderer> painter_;
     int maxW_ = 1024, maxH_ = 768;  // the client size chosen for the display: the layout's size
     std::optional<SDL_Point> requested_;

@@ -24,7 +24,7 @@ std::optional<std::int64_t> TimerScheduler::nextDue() const {
     return best;
 }
 
-bool TimerScheduler::fireOne() {
+bool TimerScheduler::fireOne(const std::function<void(const Timer&)>& fired) {
     if (firing_) return false;  // a handler never runs inside another
     std::int64_t now = clock_.nowMs();
     Timer* next = nullptr;
@@ -34,15 +34,16 @@ bool TimerScheduler::fireOne() {
     // The next tick counts from this one; a timer that fell behind counts from now.
     next->due += next->Interval;
     if (next->due <= now) next->due = now + next->Interval;
+    if (fired) fired(*next);
     firing_ = true;
     if (next->onTimer) next->onTimer(next->Index());
     firing_ = false;
     return true;
 }
 
-int TimerScheduler::fireDue() {
+int TimerScheduler::fireDue(const std::function<void(const Timer&)>& fired) {
     int n = 0;
-    while (fireOne()) ++n;
+    while (fireOne(fired)) ++n;
     return n;
 }
 

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -28,10 +29,11 @@ public:
     // The moment of the next tick, if any timer will tick.
     std::optional<std::int64_t> nextDue() const;
     // Fires the earliest timer that is due now, if any; true when one fired.
-    bool fireOne();
+    // `fired`, when given, hears of the timer just before its handler runs.
+    bool fireOne(const std::function<void(const Timer&)>& fired = {});
     // Fires every timer that is due now, in order (a tick that falls behind the
     // clock is not repeated: the timer then counts from now).
-    int fireDue();
+    int fireDue(const std::function<void(const Timer&)>& fired = {});
 
 private:
     const Clock& clock_;
