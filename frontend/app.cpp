@@ -5,6 +5,7 @@
 #include <SDL_ttf.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <climits>
 #include <cmath>
@@ -12,6 +13,7 @@
 #include <cstring>
 #include <ctime>
 #include <cstdlib>
+#include <filesystem>
 #include <vector>
 
 #include <poll.h>
@@ -91,6 +93,39 @@ int buttonOf(Uint8 b) {
     }
 }
 
+// Whether OpenGL can only be drawn by the processor, told before any of it is
+// loaded: the user asks for that, or there is no graphics device at all.
+bool noGraphicsDevice() {
+    const char* soft = std::getenv("LIBGL_ALWAYS_SOFTWARE");
+    if (soft && *soft && std::strcmp(soft, "0") != 0 && std::strcmp(soft, "false") != 0) return true;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator("/dev/dri", ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("card", 0) == 0 || name.rfind("renderD", 0) == 0) return false;
+    }
+    // The proprietary drivers of some cards have devices of their own.
+    return !std::filesystem::exists("/dev/nvidiactl", ec);
+}
+
+// Whether a renderer SDL has just made is OpenGL drawn by the processor (its
+// context is current then); `glName` gets the name OpenGL gives what draws.
+bool drawnByProcessor(SDL_Renderer* renderer, std::string& glName) {
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(renderer, &info) != 0 || !info.name || std::strncmp(info.name, "opengl", 6) != 0)
+        return false;
+    using GetString = const unsigned char* (*)(unsigned);
+    auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    constexpr unsigned kGlRenderer = 0x1F01;
+    const unsigned char* name = getString ? getString(kGlRenderer) : nullptr;
+    if (!name) return false;
+    glName = reinterpret_cast<const char*>(name);
+    std::string lower = glName;
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    for (const char* software : {"llvmpipe", "softpipe", "swrast", "software rasterizer", "basic render"})
+        if (lower.find(software) != std::string::npos) return true;
+    return false;
+}
+
 }  // namespace
 
 App::App(std::string gameFolder) : folder_(std::move(gameFolder)) {
@@ -124,10 +159,25 @@ void App::setClientSize(int width, int height) {
     requested_ = SDL_Point{width, height};
 }
 
-bool App::openWindow() {
+bool App::createWindow() {
     window_ = SDL_CreateWindow("ZIRIMBO!", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kDesignW, kDesignH,
                                SDL_WINDOW_HIDDEN);
     if (!window_) return false;
+    std::string icon = tk::resolvePath(folder_ + "/Grafica/Icona.gif");
+    if (tk::pathExists(icon)) {
+        if (SDL_Surface* s = loadWindowIcon(icon)) {
+            SDL_SetWindowIcon(window_, s);
+            SDL_FreeSurface(s);
+        }
+    }
+    return true;
+}
+
+bool App::openWindow() {
+    // SDL's software renderer draws straight into the window, not through an OpenGL
+    // texture (a user's SDL_FRAMEBUFFER_ACCELERATION still decides).
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    if (!createWindow()) return false;
     SDL_Point size{kDesignW, kDesignH};
     if (requested_) {
         size = *requested_;
@@ -142,19 +192,36 @@ bool App::openWindow() {
     rt_->screen.Width = maxW_ * rt_->screen.TwipsPerPixelX;
     rt_->screen.Height = maxH_ * rt_->screen.TwipsPerPixelY;
 
-    std::string icon = tk::resolvePath(folder_ + "/Grafica/Icona.gif");
-    if (tk::pathExists(icon)) {
-        if (SDL_Surface* s = loadWindowIcon(icon)) {
-            SDL_SetWindowIcon(window_, s);
-            SDL_FreeSurface(s);
+    if (!createRenderer()) return false;
+    painter_ = std::make_unique<Renderer>(renderer_);
+    return true;
+}
+
+bool App::createRenderer() {
+    // The user may name SDL's renderer (SDL_RENDER_DRIVER): SDL then makes that one.
+    const char* named = std::getenv("SDL_RENDER_DRIVER");
+    const bool choose = !named || !*named;
+    if (!choose || !noGraphicsDevice()) {
+        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
+        // OpenGL drawn by the processor (a virtual machine, a remote desktop, a card
+        // without its driver) costs several times the memory of SDL's software
+        // renderer, and its frames take longer: that renderer is dropped, with its
+        // window, which takes the OpenGL library with it.
+        const bool onProcessor = renderer_ && drawnByProcessor(renderer_, glRenderer_);
+        if (onProcessor && choose) {
+            glRenderer_.clear();
+            SDL_DestroyRenderer(renderer_);
+            renderer_ = nullptr;
+            SDL_DestroyWindow(window_);
+            window_ = nullptr;
+            if (!createWindow()) return false;
         }
     }
-    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
     if (!renderer_) return false;
     SDL_RendererInfo info;
     rendererName_ = SDL_GetRendererInfo(renderer_, &info) == 0 && info.name ? info.name : "?";
-    painter_ = std::make_unique<Renderer>(renderer_);
+    if (!glRenderer_.empty()) rendererName_ += " (" + glRenderer_ + ")";
     return true;
 }
 

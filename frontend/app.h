@@ -62,7 +62,12 @@ private:
         bool operator==(const Frame&) const = default;
     };
 
+    // The window, hidden, with its icon.
+    bool createWindow();
     bool openWindow();
+    // SDL's renderer for the window: SDL's OpenGL renderer where a graphics card
+    // draws, else SDL's software renderer; the one the user names, if any.
+    bool createRenderer();
     void fitTo(tk::Window& w);
     void toggleFullscreen();
     // The window's display's area left free by panels and docks.
@@ -106,7 +111,8 @@ private:
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
-    std::string rendererName_;  // SDL's name of it
+    std::string rendererName_;  // SDL's name of it, and OpenGL's of what draws when asked
+    std::string glRenderer_;
     std::unique_ptr<Renderer> painter_;
     int maxW_ = 1024, maxH_ = 768;  // the client size chosen for the display: the layout's size
     std::optional<SDL_Point> requested_;
