@@ -257,7 +257,7 @@ Renderer::Renderer(SDL_Renderer* target) : r_(target) {
 Renderer::~Renderer() {
     for (auto& [key, pic] : texts_)
         if (pic.tex) SDL_DestroyTexture(pic.tex);
-    for (auto& [path, tex] : images_)
+    for (auto& [key, tex] : images_)
         if (tex) SDL_DestroyTexture(tex);
     for (auto& [key, font] : fonts_)
         if (font) TTF_CloseFont(font);
@@ -384,25 +384,53 @@ void Renderer::drawRaisedBorder(const Rect& r) {
 // ---------------------------------------------------------------------------
 // Pictures
 
-SDL_Texture* Renderer::imageTexture(const std::string& path) {
-    auto it = images_.find(path);
+namespace {
+// Whether every pixel of a picture is opaque: such a picture is copied, not blended.
+bool opaque(const SDL_Surface* s) {
+    if (!s->format->Amask) return SDL_HasColorKey(const_cast<SDL_Surface*>(s)) == SDL_FALSE;
+    if (s->format->BytesPerPixel != 4) return false;
+    for (int y = 0; y < s->h; ++y) {
+        const auto* row = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(s->pixels) + y * s->pitch);
+        for (int x = 0; x < s->w; ++x)
+            if ((row[x] & s->format->Amask) != s->format->Amask) return false;
+    }
+    return true;
+}
+}  // namespace
+
+SDL_Texture* Renderer::imageTexture(const std::string& path, int w, int h) {
+    // A picture is kept at the size it is drawn, stretched once rather than at every
+    // frame (which SDL's software renderer would otherwise do).
+    const auto key = std::make_tuple(path, w, h);
+    auto it = images_.find(key);
     if (it != images_.end()) return it->second;
     SDL_Texture* tex = nullptr;
     // A missing or damaged picture is logged by the loader and stays empty.
     if (SDL_Surface* s = loadPicture(path)) {
+        if ((s->w != w || s->h != h) && w > 0 && h > 0) {
+            SDL_Surface* from = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_ARGB8888, 0);
+            SDL_Surface* to = from ? SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888) : nullptr;
+            if (to && SDL_SoftStretchLinear(from, nullptr, to, nullptr) == 0) {
+                SDL_FreeSurface(s);
+                s = to;
+                to = nullptr;
+            }
+            SDL_FreeSurface(from);
+            SDL_FreeSurface(to);
+        }
         tex = SDL_CreateTextureFromSurface(r_, s);
-        SDL_FreeSurface(s);
-        if (tex) SDL_SetTextureBlendMode(tex, SDL_BLENDMODE_BLEND);
+        if (tex) SDL_SetTextureBlendMode(tex, opaque(s) ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
         else tk::logLine("cannot draw picture: " + path);
+        SDL_FreeSurface(s);
     }
-    images_.emplace(path, tex);
+    images_.emplace(key, tex);
     return tex;
 }
 
 void Renderer::drawImage(const tk::Image& c, const Rect& r) {
     const std::string& path = c.Picture;
-    if (!path.empty()) {
-        if (SDL_Texture* tex = imageTexture(path)) {
+    if (!path.empty() && !r.empty()) {
+        if (SDL_Texture* tex = imageTexture(path, r.w, r.h)) {
             int tw = 0, th = 0;
             SDL_QueryTexture(tex, nullptr, nullptr, &tw, &th);
             // Smooth only when the picture is stretched; pictures at their own size stay exact.

@@ -124,13 +124,15 @@ private:
     void drawScrollBar(tk::TextBox& c, const BoxLayout& b);
     void drawOneLineText(tk::TextBox& c, const BoxLayout& b, SDL_Color fore, bool editing);
 
-    SDL_Texture* imageTexture(const std::string& path);
+    // A picture at the size it is drawn (w x h pixels).
+    SDL_Texture* imageTexture(const std::string& path, int w, int h);
 
     SDL_Renderer* r_;
     SDL_Rect clip_{0, 0, 0, 0};
     std::uint64_t frame_ = 0;
     bool smooth_ = false;  // the picture is scaled to the screen: smooth every texture
-    std::map<std::string, SDL_Texture*> images_;  // by path; nullptr for unreadable files
+    // By path and drawn size; nullptr for unreadable files.
+    std::map<std::tuple<std::string, int, int>, SDL_Texture*> images_;
     // Fonts: by (file, size in quarter pixels, style).
     std::map<std::tuple<std::string, int, int>, TTF_Font*> fonts_;
     std::map<std::tuple<TTF_Font*, std::string, std::uint32_t>, TextPic> texts_;
