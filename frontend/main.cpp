@@ -11,9 +11,11 @@
 #include "frontend/app.h"
 #include "frontend/command_line.h"
 #include "frontend/game_folder.h"
+#include "board/players.h"
 #include "form/frmZirimbo2012.h"
 #include "toolkit/paths.h"
 #include "toolkit/seqfile.h"
+#include "toolkit/text.h"
 
 #ifndef ZIRIMBO_VERSION
 #define ZIRIMBO_VERSION "0"
@@ -41,6 +43,42 @@ void quietAlsa() {
     if (auto set = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler")))
         set(ignoreAlsaMessage);
 }
+
+// For measuring the end of a game (ZIRIMBO_RED_WINS set, never otherwise): at red's
+// first prompt red's four pawns leave the board, the first three as if they had
+// left before, the last as a move onto the exit cell leaves it, and the game goes
+// on to red's victory by its own code: the bubble and the voice, the scoreboard
+// panel, the blinking row and logo.
+class RedWinsAtOnce : public zirimbo::frmZirimbo2012 {
+public:
+    explicit RedWinsAtOnce(tk::Runtime& rt) : frmZirimbo2012(rt) {
+        watch_.Interval = 100;
+        watch_.onTimer = [this](int) { atPrompt(); };
+        watch_.Enabled = true;
+    }
+
+private:
+    void atPrompt() {
+        if (FraSplash.Visible.get() || !ImgDado.Visible.get() || !cmdGioca.Enabled.get() || !CanPlay()) return;
+        watch_.Enabled = false;
+        const auto& red = zirimbo::players::kPlayers[zirimbo::players::kRed];
+        for (int p = 1; p <= 4; ++p) {
+            ImgPartenza(p).Picture = LoadPicture("");
+            lblPedine(p).Caption = "0";
+            AddPawnOut(red.number);
+            if (p == 4) break;
+            ImgDadiUsciti(p).Picture = LoadPicture(red.pawnPicture[zirimbo::players::Plain]);
+            lblUscite(p).Caption = tk::Str(p);
+        }
+        SetCanPlay(false);
+        lblPedinaCliccata.Caption = "4";
+        ImgGif(red.exitCell).Picture = LoadPicture(red.pawnPicture[zirimbo::players::Plain]);
+        TmrTornaZirimbo.Interval = 350;
+        TmrTornaZirimbo.Enabled = true;
+    }
+
+    tk::Timer watch_{*this, "RedWinsAtOnce"};
+};
 
 }  // namespace
 
@@ -75,7 +113,9 @@ int main(int argc, char** argv) {
     setenv("SDL_VIDEO_WAYLAND_WMCLASS", "it.lumo.Zirimbo", 0);
     App app(folder->folder);
     if (cl.windowed) app.setClientSize(cl.windowed->width, cl.windowed->height);
-    return app.run([](tk::Runtime& rt) -> std::unique_ptr<tk::Window> {
+    const bool redWins = std::getenv("ZIRIMBO_RED_WINS") != nullptr;
+    return app.run([redWins](tk::Runtime& rt) -> std::unique_ptr<tk::Window> {
+        if (redWins) return std::make_unique<RedWinsAtOnce>(rt);
         return std::make_unique<zirimbo::frmZirimbo2012>(rt);
     });
 }
