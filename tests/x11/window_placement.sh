@@ -5,7 +5,9 @@
 # they show; F11 fills the display, where a button still answers at its place in the
 # scaled picture, and F11 again brings the window back centred; a click on the die
 # starts a roll. A display smaller than the smallest layout shows it shrunk, with one
-# log line; a window put partly off the display by someone else is told once.
+# log line; a window put partly off the display by someone else is told once. The
+# game draws with SDL's software renderer, OpenGL being drawn by the processor
+# here; two of the displays ask for SDL's OpenGL renderer instead, and get it.
 #
 #   tests/x11/window_placement.sh ZIRIMBO_PROGRAM
 # shellcheck disable=SC2317  # the conditions are called through until_seen
@@ -146,7 +148,13 @@ one_display() {
     x11_start "$size" "$wm" || fail "no display"
     # A data home of its own; the media come from beside the program.
     mkdir -p "$scratch/$case-home"
-    (cd "$scratch/$case-home" && HOME=$PWD XDG_DATA_HOME=$PWD exec "$program" 2>"$scratch/$case.log") &
+    local renderer=software
+    case $case in 1024x768-openbox | 1920x1080-bare) renderer=opengl ;; esac
+    (
+        cd "$scratch/$case-home" || exit 1
+        if [ $renderer = opengl ]; then export SDL_RENDER_DRIVER=opengl; fi
+        HOME=$PWD XDG_DATA_HOME=$PWD ZIRIMBO_REPORT_STARTUP=1 exec "$program" 2>"$scratch/$case.log"
+    ) &
     game=$!
     # A search fails outright when a window goes while it runs (the renderer may make
     # the window anew): it is repeated.
@@ -202,6 +210,8 @@ one_display() {
     local lines expected=1
     [ "$size" = 640x400 ] && expected=2
     grep -q "partly off the display" "$scratch/$case.log" || fail "the move off the display is not told"
+    grep -q "first frame .*, renderer $renderer" "$scratch/$case.log" ||
+        fail "not drawn by the $renderer renderer: $(grep 'first frame' "$scratch/$case.log")"
     lines=$(grep -c -E 'window|display|full screen' "$scratch/$case.log")
     [ "$lines" -eq "$expected" ] || fail "$lines lines about the window, not $expected: $(cat "$scratch/$case.log")"
     echo "ok $case"
