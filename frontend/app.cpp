@@ -94,7 +94,8 @@ int buttonOf(Uint8 b) {
 }
 
 // Whether OpenGL can only be drawn by the processor, told before any of it is
-// loaded: the user asks for that, or there is no graphics device at all.
+// loaded: the user asks for that, or there is no graphics device at all (the
+// display may tell as well, displayMayDrawOpenGlOnCard).
 bool noGraphicsDevice() {
     const char* soft = std::getenv("LIBGL_ALWAYS_SOFTWARE");
     if (soft && *soft && std::strcmp(soft, "0") != 0 && std::strcmp(soft, "false") != 0) return true;
@@ -201,7 +202,7 @@ bool App::createRenderer() {
     // The user may name SDL's renderer (SDL_RENDER_DRIVER): SDL then makes that one.
     const char* named = std::getenv("SDL_RENDER_DRIVER");
     const bool choose = !named || !*named;
-    if (!choose || !noGraphicsDevice()) {
+    if (!choose || (!noGraphicsDevice() && displayMayDrawOpenGlOnCard(window_))) {
         renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
         // OpenGL drawn by the processor (a virtual machine, a remote desktop, a card
         // without its driver) costs several times the memory of SDL's software

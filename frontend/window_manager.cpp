@@ -2,6 +2,8 @@
 
 #include <SDL_syswm.h>
 
+#include <initializer_list>
+
 #if defined(ZIRIMBO_X11) && defined(SDL_VIDEO_DRIVER_X11)
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -60,6 +62,22 @@ bool windowManagerDoesFullScreen(SDL_Window* window) {
     bool listed = false;
     readList(d, root, "_NET_SUPPORTED", XA_ATOM, [&](unsigned long v) { listed = listed || Atom(v) == fullScreen; });
     return fullScreen != None && listed;
+#else
+    (void)window;
+    return true;
+#endif
+}
+
+bool displayMayDrawOpenGlOnCard(SDL_Window* window) {
+#if defined(ZIRIMBO_X11) && defined(SDL_VIDEO_DRIVER_X11)
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return true;
+    Display* d = info.info.x11.display;
+    int opcode = 0, event = 0, error = 0;
+    for (const char* extension : {"DRI3", "DRI2", "NV-GLX"})
+        if (XQueryExtension(d, extension, &opcode, &event, &error)) return true;
+    return false;
 #else
     (void)window;
     return true;
