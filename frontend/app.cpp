@@ -219,6 +219,8 @@ bool App::createRenderer() {
         }
     }
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    // Without a software renderer for the window, any SDL can make.
+    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, 0);
     if (!renderer_) return false;
     SDL_RendererInfo info;
     rendererName_ = SDL_GetRendererInfo(renderer_, &info) == 0 && info.name ? info.name : "?";
