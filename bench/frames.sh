@@ -5,7 +5,8 @@
 # a 1024 x 768 window and at the largest window of the display, 1396 x 1047:
 #   - playing: red's die clicked at every prompt; the die rolls, the computer
 #     characters' pawns move, their bubbles show and their voices speak;
-#   - red's victory (ZIRIMBO_RED_WINS: red's pawns leave the board at red's first
+#   - red's victory (zirimbo_frames_bench, the game built with one more hook, with
+#     ZIRIMBO_RED_WINS set: red's pawns leave the board at red's first
 #     prompt): the victory's bubble and voice, then the scoreboard panel with the
 #     winner's row and the logo blinking.
 # For each: how long drawing and presenting a frame took (median and worst, ms;
@@ -52,8 +53,9 @@ memory() {
 # run <log> <seconds> <size> <click die: yes/no> [VAR=value ...]: one game; Enter
 # confirms the name after the intro; the memory at the end goes to <log>.mem.
 run() {
-  local log=$1 seconds=$2 size=$3 clicks=$4 id x y w h t
+  local log=$1 seconds=$2 size=$3 clicks=$4 id x y w h t game=$game
   shift 4
+  [[ " $* " == *" ZIRIMBO_RED_WINS=1 "* ]] && game="$build/zirimbo_frames_bench"
   : >"$log"
   env "$@" ZIRIMBO_REPORT_STARTUP=1 ZIRIMBO_REPORT_FRAMES=1 ZIRIMBO_EXIT_AFTER_MS=$((seconds * 1000 + 2000)) \
     "$game" --windowed "$size" 2>>"$log" >/dev/null &

@@ -11,11 +11,13 @@
 #include "frontend/app.h"
 #include "frontend/command_line.h"
 #include "frontend/game_folder.h"
-#include "board/players.h"
 #include "form/frmZirimbo2012.h"
 #include "toolkit/paths.h"
 #include "toolkit/seqfile.h"
+#ifdef ZIRIMBO_RED_WINS_HOOK
+#include "board/players.h"
 #include "toolkit/text.h"
+#endif
 
 #ifndef ZIRIMBO_VERSION
 #define ZIRIMBO_VERSION "0"
@@ -44,7 +46,9 @@ void quietAlsa() {
         set(ignoreAlsaMessage);
 }
 
-// For measuring the end of a game (ZIRIMBO_RED_WINS set, never otherwise): at red's
+#ifdef ZIRIMBO_RED_WINS_HOOK
+// For measuring the end of a game, in the frame benchmark's build of the game only
+// (zirimbo_frames_bench, with ZIRIMBO_RED_WINS set): at red's
 // first prompt red's four pawns leave the board, the first three as if they had
 // left before, the last as a move onto the exit cell leaves it, and the game goes
 // on to red's victory by its own code: the bubble and the voice, the scoreboard
@@ -79,6 +83,7 @@ private:
 
     tk::Timer watch_{*this, "RedWinsAtOnce"};
 };
+#endif
 
 }  // namespace
 
@@ -113,9 +118,11 @@ int main(int argc, char** argv) {
     setenv("SDL_VIDEO_WAYLAND_WMCLASS", "it.lumo.Zirimbo", 0);
     App app(folder->folder);
     if (cl.windowed) app.setClientSize(cl.windowed->width, cl.windowed->height);
-    const bool redWins = std::getenv("ZIRIMBO_RED_WINS") != nullptr;
-    return app.run([redWins](tk::Runtime& rt) -> std::unique_ptr<tk::Window> {
-        if (redWins) return std::make_unique<RedWinsAtOnce>(rt);
+#ifdef ZIRIMBO_RED_WINS_HOOK
+    if (std::getenv("ZIRIMBO_RED_WINS"))
+        return app.run([](tk::Runtime& rt) -> std::unique_ptr<tk::Window> { return std::make_unique<RedWinsAtOnce>(rt); });
+#endif
+    return app.run([](tk::Runtime& rt) -> std::unique_ptr<tk::Window> {
         return std::make_unique<zirimbo::frmZirimbo2012>(rt);
     });
 }
