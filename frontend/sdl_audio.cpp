@@ -30,7 +30,7 @@ SdlAudio::~SdlAudio() {
     for (int i = 0; i < int(channels_.size()); ++i) close(i);
     Mix_CloseAudio();
     Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (audioStarted_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 std::unique_ptr<tk::AudioBackend> SdlAudio::openAudio() {
@@ -71,6 +71,14 @@ int SdlAudio::addChannel(const std::string& name) {
 bool SdlAudio::wake() {
     if (!asleep_) return true;
     finishClosing();
+    if (!audioStarted_) {
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+            if (!wakeFailureReported_) tk::logLine(std::string("cannot start the sound again: ") + SDL_GetError());
+            wakeFailureReported_ = true;
+            return false;
+        }
+        audioStarted_ = true;
+    }
     // The format the mixer had, whatever the device now prefers (SDL converts): the
     // loaded sounds were converted to it.
     if (Mix_OpenAudioDevice(frequency_, format_, outputChannels_, kBufferFrames, nullptr, 0) != 0) {
@@ -96,10 +104,17 @@ void SdlAudio::sleep() {
     // Closing waits a tenth of a second for SDL's audio thread to end: done aside, so
     // that the main loop goes on meanwhile. Until it is over only a sleeping device's
     // answers are given (nothing plays), and whatever needs the mixer waits for it.
-    try {
-        closing_ = std::thread([] { Mix_CloseAudio(); });
-    } catch (const std::system_error&) {
+    // The sound system stops too: with ALSA, SDL otherwise goes on looking for new
+    // devices ten times a second.
+    audioStarted_ = false;
+    const auto closeAll = [] {
         Mix_CloseAudio();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    };
+    try {
+        closing_ = std::thread(closeAll);
+    } catch (const std::system_error&) {
+        closeAll();
     }
 }
 

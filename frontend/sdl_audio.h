@@ -9,7 +9,9 @@
 // silent for a little while, the main loop (restWhenIdle) closes the device, on a
 // thread of its own as closing waits for SDL's audio thread to play out its last
 // buffers; the next Open or Play opens it again at once, in the same format, so the
-// loaded sounds still fit it. The mixer closes its music decoders with the device: the pieces
+// loaded sounds still fit it. SDL's sound system stops and starts with it (a couple
+// of milliseconds): with ALSA it would otherwise look for new devices ten times a
+// second. The mixer closes its music decoders with the device: the pieces
 // loaded then are loaded again when they next play.
 #pragma once
 
@@ -81,6 +83,7 @@ private:
     int frequency_ = 0, outputChannels_ = 0;
     std::uint16_t format_ = 0;
     bool asleep_ = false;
+    bool audioStarted_ = true;  // SDL's sound system is up (it stops while the device sleeps)
     bool wakeFailureReported_ = false;
     Clock::time_point silentFrom_;  // when all that plays is expected to have ended
     std::thread closing_;

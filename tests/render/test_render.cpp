@@ -586,6 +586,10 @@ TEST_F(AudioTest, TheDeviceSleepsWhenAllIsSilentAndWakesForTheNextSound) {
     EXPECT_TRUE(mixer->asleep());
     EXPECT_FALSE(audio->playing(a));
     EXPECT_FALSE(audioThreadRuns(false));
+    // SDL's sound system stops with it: with ALSA it would go on looking for new
+    // devices ten times a second.
+    for (int waited = 0; SDL_WasInit(SDL_INIT_AUDIO) != 0 && waited < 2000; waited += 10) SDL_Delay(10);
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
     audio->rewind(a);
     EXPECT_FALSE(mixer->restWhenIdle(afterTheRest(3)).has_value());
     // Channels added meanwhile get their mixer channels when it wakes.
@@ -596,6 +600,7 @@ TEST_F(AudioTest, TheDeviceSleepsWhenAllIsSilentAndWakesForTheNextSound) {
     // The next sound wakes it, in the same format, and plays as long as before.
     const AudioClock::duration woken = playedFor(*audio, a);
     EXPECT_FALSE(mixer->asleep());
+    EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
     int f2 = 0, c2 = 0;
     Uint16 fmt2 = 0;
     ASSERT_NE(Mix_QuerySpec(&f2, &fmt2, &c2), 0);
@@ -645,4 +650,11 @@ TEST_F(AudioTest, APieceOfMusicOutlivesTheDeviceSleeping) {
     audio->play(music);
     EXPECT_FALSE(audio->playing(music));
     EXPECT_TRUE(mixer->asleep());
+
+    // Put away while asleep, the back end leaves alone what the rest of SDL started
+    // (the window's events).
+    SDL_InitSubSystem(SDL_INIT_EVENTS);
+    audio.reset();
+    EXPECT_NE(SDL_WasInit(SDL_INIT_EVENTS), 0u);
+    SDL_QuitSubSystem(SDL_INIT_EVENTS);
 }
