@@ -5,7 +5,6 @@
 #include <gif_lib.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
@@ -479,16 +478,14 @@ bool vorbisLooksMusic(const MediaBytes& b) {
 std::string soundFileFor(const std::string& path) {
     std::error_code ec;
     std::filesystem::path p(path);
-    std::string ext = p.extension().string();
-    for (char& c : ext) c = char(std::tolower(static_cast<unsigned char>(c)));
+    const std::string ext = tk::foldCase(p.extension().string());
     if (ext != ".wav" || std::filesystem::exists(p, ec)) return path;
     const std::string ogg = tk::resolvePath(p.replace_extension(".ogg").string());
     return std::filesystem::exists(ogg, ec) ? ogg : path;
 }
 
 std::optional<PictureKind> pictureKindOf(const std::string& path) {
-    std::string ext = std::filesystem::path(path).extension().string();
-    for (char& c : ext) c = char(std::tolower(static_cast<unsigned char>(c)));
+    const std::string ext = tk::foldCase(std::filesystem::path(path).extension().string());
     if (ext == ".gif") return PictureKind::Gif;
     if (ext == ".jpg" || ext == ".jpeg") return PictureKind::Jpeg;
     return std::nullopt;

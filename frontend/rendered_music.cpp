@@ -6,6 +6,7 @@
 #include <fstream>
 #include <vector>
 
+#include "toolkit/paths.h"
 #include "toolkit/regular_file.h"
 
 namespace zirimbo::frontend {
@@ -107,9 +108,7 @@ std::optional<std::string> vorbisComment(std::string_view head, std::string_view
 
 std::string musicFileFor(const std::string& path) {
     fs::path mid(path);
-    std::string ext = mid.extension().string();
-    for (char& ch : ext) ch = char(std::tolower(std::uint8_t(ch)));
-    if (ext != ".mid") return path;
+    if (tk::foldCase(mid.extension().string()) != ".mid") return path;
     fs::path ogg = fs::path(mid).replace_extension(".ogg");
     std::error_code ec;
     if (!fs::is_regular_file(ogg, ec)) return path;

@@ -47,15 +47,21 @@ Window supportingWindow(Display* d, Window root) {
     return confirmed == named ? named : None;
 }
 
+// The X display the window is on; nullptr when it is not on one.
+Display* x11DisplayOf(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return nullptr;
+    return info.info.x11.display;
+}
+
 }  // namespace
 #endif
 
 bool windowManagerDoesFullScreen(SDL_Window* window) {
 #if defined(ZIRIMBO_X11) && defined(SDL_VIDEO_DRIVER_X11)
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return true;
-    Display* d = info.info.x11.display;
+    Display* d = x11DisplayOf(window);
+    if (!d) return true;
     const Window root = DefaultRootWindow(d);
     if (supportingWindow(d, root) == None) return false;
     const Atom fullScreen = XInternAtom(d, "_NET_WM_STATE_FULLSCREEN", True);
@@ -70,10 +76,8 @@ bool windowManagerDoesFullScreen(SDL_Window* window) {
 
 bool displayMayDrawOpenGlOnCard(SDL_Window* window) {
 #if defined(ZIRIMBO_X11) && defined(SDL_VIDEO_DRIVER_X11)
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return true;
-    Display* d = info.info.x11.display;
+    Display* d = x11DisplayOf(window);
+    if (!d) return true;
     int opcode = 0, event = 0, error = 0;
     for (const char* extension : {"DRI3", "DRI2", "NV-GLX"})
         if (XQueryExtension(d, extension, &opcode, &event, &error)) return true;
