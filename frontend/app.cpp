@@ -16,6 +16,9 @@
 #include <filesystem>
 #include <vector>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <poll.h>
 #include <unistd.h>
 
@@ -639,6 +642,25 @@ std::optional<std::int64_t> App::restAudio() {
     return clock_.nowMs() + std::chrono::ceil<std::chrono::milliseconds>(*next - now).count();
 }
 
+std::optional<std::int64_t> App::rest(bool drewFrame) {
+    const bool audioAwake = mixer_ && !mixer_->asleep();
+    std::optional<std::int64_t> next = restAudio();
+    bool rested = audioAwake && mixer_->asleep();
+    const std::int64_t now = clock_.nowMs();
+    if (drewFrame) picturesRestAt_ = now + kPicturesRestAfterMs;
+    if (picturesRestAt_ && now >= *picturesRestAt_) {
+        painter_->rest();
+        picturesRestAt_.reset();
+        rested = true;
+    }
+    if (picturesRestAt_) next = next ? std::min(*next, *picturesRestAt_) : *picturesRestAt_;
+#if defined(__GLIBC__)
+    // What was freed goes back to the system rather than waiting in the heap.
+    if (rested) malloc_trim(0);
+#endif
+    return next;
+}
+
 void App::waitForEvents(std::optional<std::int64_t> deadline) {
     std::optional<std::int64_t> wake = rt_->timers.nextDue();
     if (deadline) wake = wake ? std::min(*wake, *deadline) : *deadline;
@@ -694,8 +716,9 @@ int App::run(WindowFactory makeMainWindow) {
         if (hooks.due(elapsed)) break;
         followFrontWindow();
         const double drawFrom = hooks.reportFrames ? RunHooks::nowMs() : 0;
-        if (drawIfChanged()) hooks.frameShown(rendererName_, drawFrom);
-        std::optional<std::int64_t> deadline = restAudio();
+        const bool drew = drawIfChanged();
+        if (drew) hooks.frameShown(rendererName_, drawFrom);
+        std::optional<std::int64_t> deadline = rest(drew);
         if (hookDeadline) deadline = deadline ? std::min(*deadline, *hookDeadline) : *hookDeadline;
         waitForEvents(deadline);
     }

@@ -90,13 +90,17 @@ private:
     // The steps of run(): SDL's video and the window; the front window fitted when it
     // changes; a frame drawn when something changed (true then); the frame saved as
     // the screenshot (the exit status); the audio device put to sleep when nothing has
-    // played for a while (the moment to look again); sleeping until an event, a timer
-    // or `deadline`.
+    // played for a while (the moment to look again); what the idle game can make again
+    // given back (see rest); sleeping until an event, a timer or `deadline`.
     bool startVideo();
     void followFrontWindow();
     bool drawIfChanged();
     int drawScreenshot(const std::string& path);
     std::optional<std::int64_t> restAudio();
+    // The idle game gives back what it can make again: the audio device sleeps (see
+    // restAudio) and, once no frame has been drawn for a while, the renderer frees its
+    // pictures, texts and fonts. Returns the moment to look again.
+    std::optional<std::int64_t> rest(bool drewFrame);
     void waitForEvents(std::optional<std::int64_t> deadline);
     bool running() const;
     // A point of the SDL window in the front window's twips.
@@ -129,6 +133,9 @@ private:
     bool sdlScales_ = false;
     int canvasW_ = 0, canvasH_ = 0;  // the front window's size
     bool redraw_ = true;
+    // A screen that has not changed for this long lets its pictures go.
+    static constexpr std::int64_t kPicturesRestAfterMs = 4000;
+    std::optional<std::int64_t> picturesRestAt_;
     tk::Window* front_ = nullptr;  // the window last fitted
     bool closing_ = false;
     int displayConnection_ = -1;  // the X11 display's connection, when the window is on one

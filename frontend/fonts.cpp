@@ -51,19 +51,28 @@ std::optional<FontFace> match(const std::string& family, bool bold, bool italic)
 
 }  // namespace
 
+namespace {
+std::map<std::tuple<std::string, bool, bool>, std::optional<FontFace>> found;
+bool fontconfigUp = false;
+}  // namespace
+
 std::optional<FontFace> findFont(const std::string& family, bool bold, bool italic) {
-    static std::map<std::tuple<std::string, bool, bool>, std::optional<FontFace>> cache;
-    static bool initialised = false;
-    if (!initialised) {
-        initialised = true;
+    auto key = std::make_tuple(family, bold, italic);
+    auto it = found.find(key);
+    if (it != found.end()) return it->second;
+    if (!fontconfigUp) {
+        fontconfigUp = true;
         FcInit();
     }
-    auto key = std::make_tuple(family, bold, italic);
-    auto it = cache.find(key);
-    if (it != cache.end()) return it->second;
     auto face = match(family, bold, italic);
-    cache.emplace(key, face);
+    found.emplace(key, face);
     return face;
+}
+
+void restFontLookup() {
+    if (!fontconfigUp) return;
+    fontconfigUp = false;
+    FcFini();
 }
 
 }  // namespace zirimbo::frontend

@@ -17,5 +17,8 @@ struct FontFace {
 // The best scalable face for a family and style, or nothing when fontconfig has none.
 // Results are remembered for the whole run.
 std::optional<FontFace> findFont(const std::string& family, bool bold, bool italic);
+// Lets fontconfig free its configuration and caches; the faces found stay known, and
+// a family not asked for yet starts fontconfig again.
+void restFontLookup();
 
 }  // namespace zirimbo::frontend

@@ -255,13 +255,22 @@ Renderer::Renderer(SDL_Renderer* target) : r_(target) {
 }
 
 Renderer::~Renderer() {
+    rest();
+    TTF_Quit();
+}
+
+void Renderer::rest() {
     for (auto& [key, pic] : texts_)
         if (pic.tex) SDL_DestroyTexture(pic.tex);
     for (auto& [key, tex] : images_)
         if (tex) SDL_DestroyTexture(tex);
     for (auto& [key, font] : fonts_)
         if (font) TTF_CloseFont(font);
-    TTF_Quit();
+    texts_.clear();
+    layouts_.clear();
+    images_.clear();
+    fonts_.clear();
+    restFontLookup();
 }
 
 int Renderer::tppX(const tk::Window& w) const { return std::max(1, w.runtime().screen.TwipsPerPixelX); }

@@ -55,6 +55,9 @@ public:
 
     // Frees cached text pictures that have not been drawn for a while (called by draw()).
     void trimCaches();
+    // Frees every cached picture, text and font: the window's surface keeps showing the
+    // last frame, and the next frame makes again what it draws.
+    void rest();
 
 private:
     struct Rect {

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -55,6 +56,36 @@ struct RenderTest : ::testing::Test {
         auto pic = std::make_unique<Picture>(png);
         EXPECT_TRUE(pic->ok());
         return pic;
+    }
+
+    // Draws the window, lets the renderer rest as the idle game does (every picture,
+    // text and font freed, fontconfig let go), then runs `between` and draws again with
+    // the same renderer. Returns whether the two frames are the same, pixel for pixel.
+    bool sameAfterRest(const std::function<void()>& between = {}, int width = 200, int height = 150) {
+        SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+        SDL_Renderer* sr = surface ? SDL_CreateSoftwareRenderer(surface) : nullptr;
+        if (!sr) {
+            ADD_FAILURE() << SDL_GetError();
+            SDL_FreeSurface(surface);
+            return false;
+        }
+        const auto bytes = [&] {
+            const auto* p = static_cast<const unsigned char*>(surface->pixels);
+            return std::vector<unsigned char>(p, p + std::size_t(surface->pitch) * std::size_t(surface->h));
+        };
+        std::vector<unsigned char> before, after;
+        {
+            Renderer renderer(sr);
+            renderer.draw(w);
+            before = bytes();
+            renderer.rest();
+            if (between) between();
+            renderer.draw(w);
+            after = bytes();
+        }
+        SDL_DestroyRenderer(sr);
+        SDL_FreeSurface(surface);
+        return before == after;
     }
 };
 
@@ -149,6 +180,12 @@ TEST_F(RenderTest, LabelsFillTheirBackgroundAndAlignTheirText) {
     // Wrapped at the label's width: several lines, nothing beyond its right edge.
     EXPECT_GT(pic->countOther(10, 125, 70, 150, kWhite), 10);
     EXPECT_EQ(pic->countOther(70, 105, 200, 150, kWhite), 0);
+
+    // Texts and fonts freed while the game rests come back as they were; a font not
+    // looked for before the rest is still found.
+    EXPECT_TRUE(sameAfterRest());
+    EXPECT_FALSE(sameAfterRest([&] { right.FontName = "Times New Roman"; }));
+    EXPECT_GT(render("labels-serif")->countOther(150, 70, 190, 100, kWhite), 20);
 }
 
 TEST_F(RenderTest, ImagesStretchKeepTransparencyAndSurviveMissingFiles) {
@@ -187,6 +224,8 @@ TEST_F(RenderTest, ImagesStretchKeepTransparencyAndSurviveMissingFiles) {
     EXPECT_EQ(pic->at(10, 30), (Rgb{0, 0, 0}));  // the border
     EXPECT_EQ(pic->at(80, 30), kRed);
     EXPECT_EQ(pic->at(130, 30), kWhite);
+    // Pictures freed while the game rests come back as they were.
+    EXPECT_TRUE(sameAfterRest());
 }
 
 TEST_F(RenderTest, FramesHideAndClipTheirControls) {
