@@ -58,7 +58,7 @@ SdlAudio::Channel* SdlAudio::at(int channel) {
 }
 
 int SdlAudio::addChannel(const std::string& name) {
-    channels_.push_back(Channel{name, nullptr, nullptr, {}});
+    channels_.push_back(Channel{name, nullptr, nullptr, {}, false});
     int n = int(channels_.size());
     if (n > mixerChannels_) {
         mixerChannels_ = std::max(n, 2 * mixerChannels_);
@@ -94,10 +94,14 @@ bool SdlAudio::wake() {
 
 void SdlAudio::sleep() {
     // Closing the device closes the mixer's music decoders, the synthesiser's
-    // instruments with them: no piece may outlive them.
+    // instruments with them: no piece may outlive them. The sounds go too, as
+    // nothing plays them meanwhile (a voice or an effect loads again in a few
+    // milliseconds).
     for (Channel& ch : channels_) {
         if (ch.music) Mix_FreeMusic(ch.music);
+        if (ch.chunk) Mix_FreeChunk(ch.chunk);
         ch.music = nullptr;
+        ch.chunk = nullptr;
     }
     musicOwner_ = -1;
     asleep_ = true;
@@ -155,10 +159,14 @@ void SdlAudio::open(int channel, const std::string& path, bool music) {
         std::string file = musicFileFor(path);
         ch->music = loadMusic(file);
         if (!ch->music && file != path) ch->music = loadMusic(file = path);
-        if (ch->music) ch->musicFile = file;
+        if (ch->music) ch->file = file;
+        ch->isMusic = true;
     } else {
         // A voice named as a WAV file plays the Ogg Vorbis file beside it.
-        ch->chunk = loadSound(soundFileFor(path));
+        const std::string file = soundFileFor(path);
+        ch->chunk = loadSound(file);
+        if (ch->chunk) ch->file = file;
+        ch->isMusic = false;
     }
 }
 
@@ -176,15 +184,18 @@ void SdlAudio::rewind(int channel) { stop(channel); }
 
 void SdlAudio::play(int channel) {
     Channel* ch = at(channel);
-    if (!ch || (!ch->chunk && ch->musicFile.empty()) || !wake()) return;
-    if (ch->chunk) {
+    if (!ch || ch->file.empty() || !wake()) return;
+    if (!ch->isMusic) {
+        // A sound put away while the device slept is loaded again.
+        if (!ch->chunk) ch->chunk = loadSound(ch->file);
+        if (!ch->chunk) return;
         if (Mix_PlayChannel(channel, ch->chunk, 0) < 0) return;
         const double bytesPerSecond = double(frequency_) * outputChannels_ * (SDL_AUDIO_BITSIZE(format_) / 8);
         expectSilenceAfter(ch->chunk->alen / bytesPerSecond);
         return;
     }
     // A piece put away while the device slept is loaded again.
-    if (!ch->music) ch->music = loadMusic(ch->musicFile);
+    if (!ch->music) ch->music = loadMusic(ch->file);
     if (!ch->music) return;
     // One music stream: this piece replaces whichever was playing.
     if (Mix_PlayMusic(ch->music, 0) == 0) {
@@ -204,7 +215,7 @@ void SdlAudio::close(int channel) {
     if (ch->music) Mix_FreeMusic(ch->music);
     ch->chunk = nullptr;
     ch->music = nullptr;
-    ch->musicFile.clear();
+    ch->file.clear();
 }
 
 bool SdlAudio::playing(int channel) {

@@ -11,8 +11,8 @@
 // buffers; the next Open or Play opens it again at once, in the same format, so the
 // loaded sounds still fit it. SDL's sound system stops and starts with it (a couple
 // of milliseconds): with ALSA it would otherwise look for new devices ten times a
-// second. The mixer closes its music decoders with the device: the pieces
-// loaded then are loaded again when they next play.
+// second. The mixer closes its music decoders with the device, and the sounds
+// loaded then are put away with the pieces: each is loaded again when it next plays.
 #pragma once
 
 #include <chrono>
@@ -65,7 +65,9 @@ private:
         std::string name;
         Mix_Chunk* chunk = nullptr;
         Mix_Music* music = nullptr;
-        std::string musicFile;  // the file the piece was loaded from, to load it again after a sleep
+        // The file the sound or piece was loaded from, to load it again after a sleep.
+        std::string file;
+        bool isMusic = false;
     };
     Channel* at(int channel);
     void stop(int channel);
