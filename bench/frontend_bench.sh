@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Measures the real front end on virtual X displays, side by side with a bare SDL2
 # program built here (bench/reference/bare_window.cpp: a window of the game's size,
-# the game's mixer settings, one piece looping when the music is on):
+# the game's mixer settings, one piece looping when the music is on), and with the
+# same program built with SDL2_image and SDL2_ttf drawing a picture and a line of text
+# once (the drawing reference):
 #  - the game folder's size;
 #  - the time from process start to the first frame, and the renderer SDL uses;
 #  - at red's prompt, with the music "No" and "Sempre": the resident and proportional
@@ -9,7 +11,7 @@
 #  - the time to draw a frame while the game moves (bench/frames.sh);
 #  - the music's start and end as the audio device hears them.
 # Usage: bench/frontend_bench.sh [build dir] [earlier build dir, measured beside it]
-# Needs Xvfb, xdotool, pkg-config and a C++ compiler.
+# Needs Xvfb, xdotool, pkg-config, fontconfig's fc-match and a C++ compiler.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(cd "${1:-$here/build}" && pwd)"
@@ -35,11 +37,17 @@ for b in "${builds[@]}"; do
     "$(find "$g"/Bob "$g"/Carla "$g"/Giorgetto -type f | wc -l)"
 done
 
-echo "== building the bare SDL2 reference"
+echo "== building the bare SDL2 reference, and the same with the libraries the game draws with"
 # shellcheck disable=SC2046
 c++ -std=c++17 -O2 -o "$work/bare_window" "$here/bench/reference/bare_window.cpp" \
   $(pkg-config --cflags --libs sdl2 SDL2_mixer)
+# The second draws one of the game's pictures and a line of text in its first frame,
+# through SDL2_image and SDL2_ttf, and frees them as the idle game does.
+# shellcheck disable=SC2046
+c++ -std=c++17 -O2 -DDRAWS_PICTURE_AND_TEXT -o "$work/stack_window" "$here/bench/reference/bare_window.cpp" \
+  $(pkg-config --cflags --libs sdl2 SDL2_mixer SDL2_image SDL2_ttf)
 piece="$build/gamefolder/Musiche/1a.ogg"
+draw=(--draw "$build/gamefolder/Grafica/BluGialli.jpg" "$(fc-match -f '%{file}' Arial)")
 
 # Each game runs in a copy of its own game folder, whose Dati it uses as they are.
 for b in "${builds[@]}"; do
@@ -128,21 +136,31 @@ idle() {
     measure "game ($b), music \"$music\"" "$pid" "$t0" >"$work/line-game-$b" &
     pids+=($! "$pid")
   done
-  for r in opengl software; do
+  local refs=("bare opengl" "bare software" "stack ${renderer:-software}") ref kind
+  for ref in "${refs[@]}"; do
+    read -r kind r <<<"$ref"
     x11_start 1280x1024
     local args=()
     [ "$music" = Sempre ] && args=(--music "$piece")
+    [ "$kind" = stack ] && args+=("${draw[@]}")
+    label="reference ($r)"
+    [ "$kind" = stack ] && label="drawing reference ($r)"
     # shellcheck disable=SC2046
-    env $(ref_env $r) "$work/bare_window" 1280 960 "${args[@]}" >/dev/null 2>&1 &
+    env $(ref_env "$r") "$work/${kind}_window" 1280 960 "${args[@]}" >/dev/null 2>&1 &
     local pid=$! t0
     t0=$(date +%s.%N)
-    measure "reference ($r), $([ "$music" = Sempre ] && echo music || echo silent)" "$pid" "$t0" >"$work/line-ref-$r" &
+    measure "$label, $([ "$music" = Sempre ] && echo music || echo silent)" "$pid" "$t0" >"$work/line-ref-$kind-$r" &
     pids+=($! "$pid")
   done
   # The measurements end first; then the references are stopped and the games end.
   for ((i = 0; i < ${#pids[@]}; i += 2)); do wait "${pids[i]}"; done
   for ((i = 1; i < ${#pids[@]}; i += 2)); do kill "${pids[i]}" 2>/dev/null || true; wait "${pids[i]}" 2>/dev/null || true; done
   cat "$work"/line-game-* "$work"/line-ref-*
+  # The game's RSS against both references under the renderer it chose.
+  local r=${renderer:-software} rss
+  rss() { awk '{ print $(NF - 3) }' "$1"; }
+  awk -v g="$(rss "$work/line-game-now")" -v b="$(rss "$work/line-ref-bare-$r")" -v s="$(rss "$work/line-ref-stack-$r")" \
+    -v r="$r" 'BEGIN { printf "game (now): RSS %.2f x the bare reference, %.2f x the drawing reference (%s)\n", g / b, g / s, r }'
   rm -f "$work"/line-* "$work"/samples-*
   x11_stop
 }

@@ -2,12 +2,20 @@
 // game's size, drawn once, that sleeps in SDL_WaitEvent; with --music it opens the
 // mixer with the game's settings (44100 Hz, stereo, 2048-frame buffers) and loops
 // one piece of music. It reports its renderer and its first frame as the game does.
+// Built with DRAWS_PICTURE_AND_TEXT (linking SDL2_image and SDL2_ttf as the game does)
+// and given --draw, its first frame also shows a picture and a line of text, which are
+// freed at once, as the idle game frees its own: the floor of the libraries the game
+// draws with.
 //
-//   bare_window WIDTH HEIGHT [--music FILE.ogg]
+//   bare_window WIDTH HEIGHT [--music FILE.ogg] [--draw PICTURE FONT]
 //
 // Built by bench/frontend_bench.sh, not by the project's build.
 #include <SDL.h>
 #include <SDL_mixer.h>
+#if defined(DRAWS_PICTURE_AND_TEXT)
+#include <SDL_image.h>
+#include <SDL_ttf.h>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -42,11 +50,19 @@ double msSinceProcessStart() {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: bare_window WIDTH HEIGHT [--music FILE]\n");
+        std::fprintf(stderr, "usage: bare_window WIDTH HEIGHT [--music FILE] [--draw PICTURE FONT]\n");
         return 2;
     }
     const int w = std::atoi(argv[1]), h = std::atoi(argv[2]);
-    const char* music = argc >= 5 && std::strcmp(argv[3], "--music") == 0 ? argv[4] : nullptr;
+    const char *music = nullptr, *picture = nullptr, *font = nullptr;
+    for (int i = 3; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--music") == 0 && i + 1 < argc) {
+            music = argv[++i];
+        } else if (std::strcmp(argv[i], "--draw") == 0 && i + 2 < argc) {
+            picture = argv[++i];
+            font = argv[++i];
+        }
+    }
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return 1;
     SDL_Window* window = SDL_CreateWindow("bare reference", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h, 0);
     SDL_Renderer* renderer = window ? SDL_CreateRenderer(window, -1, 0) : nullptr;
@@ -66,6 +82,25 @@ int main(int argc, char** argv) {
 
     SDL_SetRenderDrawColor(renderer, 0x20, 0x60, 0x20, 0xFF);
     SDL_RenderClear(renderer);
+#if defined(DRAWS_PICTURE_AND_TEXT)
+    if (picture && font) {
+        if (TTF_Init() != 0) return 1;
+        SDL_Surface* pic = IMG_Load(picture);
+        TTF_Font* f = TTF_OpenFont(font, 24);
+        SDL_Surface* text = f ? TTF_RenderUTF8_Blended(f, "Tocca a te: tira il dado!", SDL_Color{255, 255, 255, 255}) : nullptr;
+        if (!pic || !text) return 1;
+        for (SDL_Surface* s : {pic, text}) {
+            SDL_Texture* t = SDL_CreateTextureFromSurface(renderer, s);
+            SDL_Rect to{0, 0, s->w, s->h};
+            SDL_RenderCopy(renderer, t, nullptr, &to);
+            SDL_DestroyTexture(t);
+            SDL_FreeSurface(s);
+        }
+        TTF_CloseFont(f);
+    }
+#else
+    if (picture || font) return 2;  // built without SDL2_image and SDL2_ttf
+#endif
     SDL_RenderPresent(renderer);
     std::fprintf(stderr, "bare_window: first frame %.1f ms after the process started\n", msSinceProcessStart());
 
