@@ -3,7 +3,8 @@
 # both of SDL's renderers that run there: OpenGL (on such a display drawn by the
 # processor) and SDL's software renderer drawing straight into the window. Each at
 # a 1024 x 768 window and at the largest window of the display, 1396 x 1047:
-#   - playing: red's die clicked at every prompt; the die rolls, the computer
+#   - playing: red's die clicked at every prompt (the first after six idle seconds,
+#     in which the game frees its pictures); the die rolls, the computer
 #     characters' pawns move, their bubbles show and their voices speak;
 #   - red's victory (zirimbo_frames_bench, the game built with one more hook, with
 #     ZIRIMBO_RED_WINS set: red's pawns leave the board at red's first
@@ -65,6 +66,9 @@ run() {
   id=$(window_of "$pid")
   xdotool key --window "$id" Return
   echo "zirimbo: name confirmed" >>"$log"
+  # Red's first prompt stays untouched long enough for the idle game to free its
+  # pictures: the first roll's frame makes them again.
+  [ "$clicks" = yes ] && sleep 6
   while ((SECONDS - start < seconds)); do
     sleep 1
     [ "$clicks" = yes ] || continue
@@ -87,12 +91,14 @@ frames() {
     /after .*TmrPannelloVittoria/ { panel = 1 }
     /drawn in/ {
       for (i = 1; i < NF; i++) if ($i == "in") ms = $(i + 1)
+      gap = $4 - at; at = $4  # ms since the frame before
       after = index($0, " after ") ? substr($0, index($0, " after ") + 7) : ""
       moves = "TmrMossa|TmrGiocaAutomatico"
       if (want == "die") ok = named && after ~ /TimerDado/
       else if (want == "pawns") ok = named && after ~ moves
       else if (want == "rest") ok = named && after !~ "TimerDado|" moves
       else if (want == "all") ok = named
+      else if (want == "woken") ok = named && gap > 4000
       else if (want == "victory") ok = won && !panel
       else if (want == "blink") ok = panel && after ~ /TmrLampeggia/
       if (ok) print ms
@@ -125,6 +131,7 @@ for size in 1024x768 1396x1047; do
     row "pawns move" "$play" pawns
     row "hand-overs, bubbles, voices (the rest)" "$play" rest
     row "every frame after the name" "$play" all
+    row "the first after 4 s without a frame" "$play" woken
     row "red wins: bubble and voice" "$win" victory
     row "scoreboard blinks (300 and 150 ms)" "$win" blink
     read -r rss pss <"$play.mem"

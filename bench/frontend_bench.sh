@@ -118,7 +118,7 @@ measure() {
     END {
       for (t in w1) w += w1[t] - w0[t]
       for (t in c1) c += c1[t] - c0[t]
-      printf "%-30s %7.1f %7.1f %9.2f %9.4f\n", l, rss / 1024, pss / 1024, w / n, c / 1e9 / n * 100 }' "$samples"
+      printf "%-38s %7.1f %7.1f %9.2f %9.4f\n", l, rss / 1024, pss / 1024, w / n, c / 1e9 / n * 100 }' "$samples"
 }
 
 # idle <music>: every program at red's prompt (the game) or showing its window (the
@@ -166,7 +166,7 @@ idle() {
 }
 
 echo "== at red's prompt, ${seconds} s from ${from} s after the start (1280x1024 display)"
-printf '%-30s %7s %7s %9s %9s\n' "" "RSS MiB" "PSS MiB" "wakeups/s" "CPU %"
+printf '%-38s %7s %7s %9s %9s\n' "" "RSS MiB" "PSS MiB" "wakeups/s" "CPU %"
 idle No
 idle Sempre
 echo "(the game chose the renderer: ${renderer:-not reported})"
