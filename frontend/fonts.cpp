@@ -49,23 +49,22 @@ std::optional<FontFace> match(const std::string& family, bool bold, bool italic)
     return found;
 }
 
-}  // namespace
-
-namespace {
-std::map<std::tuple<std::string, bool, bool>, std::optional<FontFace>> found;
+// The faces found so far, for the whole run, and whether fontconfig is up.
+std::map<std::tuple<std::string, bool, bool>, std::optional<FontFace>> faces;
 bool fontconfigUp = false;
+
 }  // namespace
 
 std::optional<FontFace> findFont(const std::string& family, bool bold, bool italic) {
     auto key = std::make_tuple(family, bold, italic);
-    auto it = found.find(key);
-    if (it != found.end()) return it->second;
+    auto it = faces.find(key);
+    if (it != faces.end()) return it->second;
     if (!fontconfigUp) {
         fontconfigUp = true;
         FcInit();
     }
     auto face = match(family, bold, italic);
-    found.emplace(key, face);
+    faces.emplace(key, face);
     return face;
 }
 
