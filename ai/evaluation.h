@@ -28,23 +28,23 @@ struct Candidate {
     std::uint8_t pawn = 0;
     std::uint8_t source = 0;  // the cell, or the parking square (= the pawn) for an entry row
     std::uint8_t target = 0;
-    bool entry = false;       // a parked pawn entering on a six
-    bool eats = false;        // the target holds an opponent that is eaten
+    bool entry = false;  // a parked pawn entering on a six
+    bool eats = false;   // the target holds an opponent that is eaten
     bool playable = false;
 };
 
 struct CandidateTable {
-    int count = 0;                       // rows 1..count
-    std::array<Candidate, 9> row{};      // [1..8]
+    int count = 0;                   // rows 1..count
+    std::array<Candidate, 9> row{};  // [1..8]
 };
 
 // The numbers that make a character: whose pawns, where they leave the board,
 // how the two tactic draws (1 to 8) split, and the threat table.
 struct Character {
-    int player;            // 2 Bob, 3 Giorgetto, 4 Carla
-    int exitCell;          // 33, 34, 35
-    int divisorSixUpTo;    // first draw 1..this: threat divisor 6, else 12
-    int bonusOffUpTo;      // second draw 1..this: no eat bonus, else the bonus
+    int player;          // 2 Bob, 3 Giorgetto, 4 Carla
+    int exitCell;        // 33, 34, 35
+    int divisorSixUpTo;  // first draw 1..this: threat divisor 6, else 12
+    int bonusOffUpTo;    // second draw 1..this: no eat bonus, else the bonus
 };
 
 constexpr Character CharacterOf(const players::Player& p) {
@@ -56,7 +56,7 @@ inline constexpr Character kGiorgetto = CharacterOf(players::kPlayers[players::k
 inline constexpr Character kCarla = CharacterOf(players::kPlayers[players::kCarla]);
 
 struct Tactics {
-    int divisor = 6;       // 6 or 12
+    int divisor = 6;  // 6 or 12
     bool eatBonus = false;
 };
 
@@ -87,19 +87,18 @@ void CountThreats(const Board& b, const ThreatTable& table, std::array<std::int1
 // What one move choice leaves behind: the last rated position with its scores,
 // the ratings and the chosen row.
 struct Evaluation {
-    Board scratch;                          // the position of the last rated row
-    std::array<std::int16_t, 17> score{};   // [1..16] after the threat reduction
-    std::array<std::int16_t, 17> threats{}; // [1..16]
-    std::array<std::int16_t, 5> total{};    // [1..4] per player; the mover's with its eat bonus
-    std::array<std::int16_t, 9> rating{};   // [1..8] per row, 0 for rows not rated; [0] the best
-    int rated = 0;                          // rows rated
-    int chosen = 0;                         // the row chosen, 0 when none was playable
-    int eatenPawn = 0, eatenCell = 0;       // of the last rated row that eats (0: none)
-    int eatenValue = -1;                    // its value when the bonus was worked out (-1: not this call)
+    Board scratch;                           // the position of the last rated row
+    std::array<std::int16_t, 17> score{};    // [1..16] after the threat reduction
+    std::array<std::int16_t, 17> threats{};  // [1..16]
+    std::array<std::int16_t, 5> total{};     // [1..4] per player; the mover's with its eat bonus
+    std::array<std::int16_t, 9> rating{};    // [1..8] per row, 0 for rows not rated; [0] the best
+    int rated = 0;                           // rows rated
+    int chosen = 0;                          // the row chosen, 0 when none was playable
+    int eatenPawn = 0, eatenCell = 0;        // of the last rated row that eats (0: none)
+    int eatenValue = -1;                     // its value when the bonus was worked out (-1: not this call)
 };
 
 // The move choice: rates every playable row and picks the best, the lowest row among equals.
-void ChooseMove(const Character& who, Tactics tactics, const Board& board, const CandidateTable& rows,
-                Evaluation& out);
+void ChooseMove(const Character& who, Tactics tactics, const Board& board, const CandidateTable& rows, Evaluation& out);
 
 }  // namespace zirimbo::ai

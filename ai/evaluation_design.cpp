@@ -8,8 +8,7 @@
 namespace zirimbo {
 
 namespace {
-void PlaceInView(Label& l, Frame& view, int left, int top, int width, int height, const char* text,
-                 tk::Color back) {
+void PlaceInView(Label& l, Frame& view, int left, int top, int width, int height, const char* text, tk::Color back) {
     l.Container = &view;
     l.Move(left, top, width, height);
     l.Caption = text;

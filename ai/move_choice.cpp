@@ -2,10 +2,10 @@
 // plain board, the evaluation core rates the candidate rows, and what it worked
 // out goes back into the labels of the developer view, lblScelta and the
 // character's move timer. Also the scoring procedures the developer view runs.
-#include "board/board_geometry.h"
 #include "ai/evaluation.h"
-#include "form/move_classes.h"
+#include "board/board_geometry.h"
 #include "form/frmZirimbo2012.h"
+#include "form/move_classes.h"
 #include "toolkit/runtime.h"
 #include "toolkit/text.h"
 
@@ -13,8 +13,8 @@ namespace zirimbo {
 
 namespace {
 
-constexpr tk::Color kLowRange = 0xC0FFC0;  // light green
-constexpr tk::Color kHighRange = 0x0000FF; // red
+constexpr tk::Color kLowRange = 0xC0FFC0;   // light green
+constexpr tk::Color kHighRange = 0x0000FF;  // red
 
 // The number a text holds when it is exactly the decimal text of lo..hi ("7"), else 0.
 int ExactNumber(const std::string& text, int lo, int hi) {

@@ -127,7 +127,9 @@ int ColourNamed(const std::string& name) {
 void ReadItems(const char* text, std::uint8_t colours, std::vector<ThreatItem>& out) {
     const std::string s = text;
     std::size_t i = 0;
-    auto skipBlanks = [&] { while (i < s.size() && s[i] == ' ') ++i; };
+    auto skipBlanks = [&] {
+        while (i < s.size() && s[i] == ' ') ++i;
+    };
     auto number = [&] {
         skipBlanks();
         if (i >= s.size() || !std::isdigit(static_cast<unsigned char>(s[i])))
@@ -198,7 +200,8 @@ ThreatTable CompileThreatTable(int mover, std::span<const ThreatRow> rows) {
         slice.first = static_cast<std::uint16_t>(t.sources.size());
         for (const ThreatItem& item : c.items)
             for (int s = item.from; s <= item.to; ++s)
-                t.sources.push_back({static_cast<std::uint8_t>(s), item.colours, static_cast<std::uint8_t>(item.weight)});
+                t.sources.push_back(
+                    {static_cast<std::uint8_t>(s), item.colours, static_cast<std::uint8_t>(item.weight)});
         slice.count = static_cast<std::uint8_t>(t.sources.size() - slice.first);
         slice.parking = c.parking;
     }

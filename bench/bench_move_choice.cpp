@@ -15,8 +15,8 @@ struct MidGame {
     Board board;
     CandidateTable rows;
     MidGame() {
-        const int placed[][2] = {{2, 1},   {9, 2},   {27, 3},  {3, 5},   {5, 6},   {22, 7},
-                                 {12, 9},  {17, 10}, {33, 11}, {19, 13}, {31, 14}, {36, 15}};
+        const int placed[][2] = {{2, 1},  {9, 2},   {27, 3},  {3, 5},   {5, 6},   {22, 7},
+                                 {12, 9}, {17, 10}, {33, 11}, {19, 13}, {31, 14}, {36, 15}};
         for (int p = 1; p <= 16; ++p) board.parked[p] = static_cast<std::uint8_t>(p);
         for (auto& [cell, pawn] : placed) {
             board.cell[cell] = static_cast<std::uint8_t>(pawn);
@@ -26,8 +26,12 @@ struct MidGame {
         // 5 -> 11, 22 -> 34 and 22 -> 28, and pawn 8 enters on 6.
         auto row = [&](int pawn, int source, int target, bool eats, bool entry = false) {
             Candidate& c = rows.row[++rows.count];
-            c = {static_cast<std::uint8_t>(pawn), static_cast<std::uint8_t>(source),
-                 static_cast<std::uint8_t>(target), entry, eats, true};
+            c = {static_cast<std::uint8_t>(pawn),
+                 static_cast<std::uint8_t>(source),
+                 static_cast<std::uint8_t>(target),
+                 entry,
+                 eats,
+                 true};
         };
         row(5, 3, 27, true);
         row(5, 3, 9, true);

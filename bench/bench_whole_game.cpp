@@ -25,7 +25,7 @@ void BM_WholeGame(benchmark::State& state) {
         f->Load();
         f->Show();
         f->SetOption(zirimbo::Option::AutoMove, false);
-        f->cmdAssegnaCasuale_Click();   // the comment line orders, as the name entry draws them
+        f->cmdAssegnaCasuale_Click();  // the comment line orders, as the name entry draws them
         h.useSeededRandom(seed++);
         const auto r = whole_game::Play(*f, h, 6LL * 3600 * 1000);
         if (r.winner == 0) state.SkipWithError("nobody won");

@@ -26,9 +26,8 @@ constexpr bool IsMiddle(int cell) { return cell >= 21 && cell <= 32; }
 constexpr bool IsInner(int cell) { return cell >= 33 && cell <= 36; }
 
 // The cell at each row and column of the 6 x 6 board (a clockwise spiral inwards).
-inline constexpr int kBoardGrid[6][6] = {
-    {1, 2, 3, 4, 5, 6},     {20, 21, 22, 23, 24, 7},  {19, 32, 33, 34, 25, 8},
-    {18, 31, 36, 35, 26, 9}, {17, 30, 29, 28, 27, 10}, {16, 15, 14, 13, 12, 11}};
+inline constexpr int kBoardGrid[6][6] = {{1, 2, 3, 4, 5, 6},      {20, 21, 22, 23, 24, 7},  {19, 32, 33, 34, 25, 8},
+                                         {18, 31, 36, 35, 26, 9}, {17, 30, 29, 28, 27, 10}, {16, 15, 14, 13, 12, 11}};
 
 // The cell at step k (1..42) of a colour's path: 20 outer cells from the start
 // cell, 12 middle cells from the middle entry, then round and round the inner ring.

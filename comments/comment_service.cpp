@@ -47,8 +47,8 @@ ControlArray<Label>& frmZirimbo2012::LineCursorsOf(int player) {
 }
 
 ControlArray<Label>& frmZirimbo2012::LineOrderOf(int category) {
-    ControlArray<Label>* orders[12] = {nullptr, &lbl01, &lbl02, &lbl03, &lbl04, &lbl05, &lbl06,
-                                       &lbl07,  &lbl08, &lbl09, &lbl10, &lbl11};
+    ControlArray<Label>* orders[12] = {nullptr, &lbl01, &lbl02, &lbl03, &lbl04, &lbl05,
+                                       &lbl06,  &lbl07, &lbl08, &lbl09, &lbl10, &lbl11};
     return *orders[category >= 1 && category <= 11 ? category : 1];
 }
 

@@ -34,7 +34,8 @@ void frmZirimbo2012::DesignComments() {
     for (int category = 1; category <= 11; ++category) {
         const int left = 105 + kCell * (category - 1);
         ControlArray<Label>& order = LineOrderOf(category);
-        for (int i = 1; i <= CommentLineCount(category); ++i) GridCell(order(i), &FraCasuale, left, 150 + kRow * (i - 1), "0");
+        for (int i = 1; i <= CommentLineCount(category); ++i)
+            GridCell(order(i), &FraCasuale, left, 150 + kRow * (i - 1), "0");
         for (int who = 0; who < 3; ++who) {
             Label& cursor = LineCursorsOf(who + 2)(category);
             GridCell(cursor, &FraCasuale, left, 2040 + kRow * who, "0");

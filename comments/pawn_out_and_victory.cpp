@@ -17,10 +17,9 @@ constexpr int kPawnOut = 8;
 constexpr int kVictory = 9;
 
 const char* const kEndOfGameBubble[5] = {"", "", "\\Fumetti\\B06.gif", "\\Fumetti\\G03.gif", "\\Fumetti\\C01.gif"};
-const char* const kEndOfGamePrompt[5] = {
-    "", "", "Vuoi la rivincita, eh? Premi il pulsante NUOVA PARTITA!",
-    "Vuoi perdere un'altra volta? Premi il pulsante NUOVA PARTITA!",
-    "Se vuoi la rivincita, premi il pulsante NUOVA PARTITA!"};
+const char* const kEndOfGamePrompt[5] = {"", "", "Vuoi la rivincita, eh? Premi il pulsante NUOVA PARTITA!",
+                                         "Vuoi perdere un'altra volta? Premi il pulsante NUOVA PARTITA!",
+                                         "Se vuoi la rivincita, premi il pulsante NUOVA PARTITA!"};
 
 }  // namespace
 

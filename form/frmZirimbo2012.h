@@ -185,9 +185,9 @@ public:
     void ReplayEffect(SoundChannel& ch);        // "Open", "Prev", "Play" when sound effects are on
     void ReplayEffectAlways(SoundChannel& ch);  // the same whatever the option says
     void SwitchChannelFile(SoundChannel& ch, const std::string& relativePath);  // "Prev", "Close", new file
-    void StartChannel(SoundChannel& ch);        // "Open", "Play"
-    void StopChannel(SoundChannel& ch);         // "Prev", "Close"
-    void ReplayLoadedPiece(SoundChannel& ch);   // "Prev", "Close", "Open", "Play" with the same file
+    void StartChannel(SoundChannel& ch);                                        // "Open", "Play"
+    void StopChannel(SoundChannel& ch);                                         // "Prev", "Close"
+    void ReplayLoadedPiece(SoundChannel& ch);  // "Prev", "Close", "Open", "Play" with the same file
     // A voice line: switch the file always, play only when voices are on.
     void SpeakLine(SoundChannel& voice, const std::string& relativePath);
 
@@ -322,8 +322,8 @@ public:
 
     // The turn hub and red's prompt (game/turn_hub.cpp).
     void TmrAspettaDado_Timer();
-    void PromptRedTurn();   // empties the candidate table, shows the menu buttons, then red's prompt
-    void ShowRedPrompt();   // red's prompt itself: message, die clickable and red, red rolls next
+    void PromptRedTurn();  // empties the candidate table, shows the menu buttons, then red's prompt
+    void ShowRedPrompt();  // red's prompt itself: message, die clickable and red, red rolls next
     void TmrRiprendeIlGioco_Timer();
     void TmrRiprendeRossoDopoVerde_Timer();
 

@@ -10,9 +10,9 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <cstdlib>
 #include <filesystem>
 #include <vector>
 
@@ -159,9 +159,7 @@ SDL_Point App::clientSizeFor(int usableW, int usableH, int frameW, int frameH) {
     return SDL_Point{w, w * 3 / 4};
 }
 
-void App::setClientSize(int width, int height) {
-    requested_ = SDL_Point{width, height};
-}
+void App::setClientSize(int width, int height) { requested_ = SDL_Point{width, height}; }
 
 bool App::createWindow() {
     window_ = SDL_CreateWindow("ZIRIMBO!", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kDesignW, kDesignH,
@@ -436,9 +434,7 @@ void App::unloadAll() {
 void App::handle(const SDL_Event& e) {
     tk::Window* w = rt_->activeWindow();
     switch (e.type) {
-        case SDL_QUIT:
-            unloadAll();
-            return;
+        case SDL_QUIT: unloadAll(); return;
         case SDL_WINDOWEVENT:
             switch (e.window.event) {
                 case SDL_WINDOWEVENT_EXPOSED:
@@ -544,7 +540,9 @@ struct RunHooks {
         if (hooks.reportFrames) hooks.startMs = nowMs() - msSinceProcessStart();
         return hooks;
     }
-    static double nowMs() { return double(SDL_GetPerformanceCounter()) * 1000.0 / double(SDL_GetPerformanceFrequency()); }
+    static double nowMs() {
+        return double(SDL_GetPerformanceCounter()) * 1000.0 / double(SDL_GetPerformanceFrequency());
+    }
     bool exitDue(std::int64_t elapsed) const { return exitAfterMs && elapsed >= *exitAfterMs; }
     bool screenshotDue(std::int64_t elapsed) const {
         return !screenshot.empty() && (!screenshotDelayMs || elapsed >= *screenshotDelayMs);

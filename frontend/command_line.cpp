@@ -32,8 +32,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             cl.version = true;
         } else if (a == "--windowed" || a.rfind("--windowed=", 0) == 0) {
             std::string value;
-            if (a != "--windowed") value = a.substr(a.find('=') + 1);
-            else if (i + 1 < args.size()) value = args[++i];
+            if (a != "--windowed")
+                value = a.substr(a.find('=') + 1);
+            else if (i + 1 < args.size())
+                value = args[++i];
             cl.windowed = parseSize(value);
             if (!cl.windowed)
                 cl.error = "--windowed vuole una misura come 1024x768 (da " + std::to_string(kMinSide) + " a " +

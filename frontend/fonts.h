@@ -9,9 +9,9 @@ namespace zirimbo::frontend {
 
 struct FontFace {
     std::string file;
-    int index = 0;            // face within the file
-    bool bold = false;        // the face itself is bold (otherwise bold must be synthesised)
-    bool italic = false;      // the face itself is slanted
+    int index = 0;        // face within the file
+    bool bold = false;    // the face itself is bold (otherwise bold must be synthesised)
+    bool italic = false;  // the face itself is slanted
 };
 
 // The best scalable face for a family and style, or nothing when fontconfig has none.

@@ -16,7 +16,7 @@ namespace zirimbo::frontend {
 
 namespace {
 
-const char* const kGameFolders[] = {"Bob", "Carla", "Dati", "Fumetti", "Giorgetto",
+const char* const kGameFolders[] = {"Bob",     "Carla",   "Dati",   "Fumetti", "Giorgetto",
                                     "Grafica", "Musiche", "Pedine", "Rumori"};
 // The record of the media an earlier version copied into the player's folder.
 const char* const kStampName = ".media-stamp";

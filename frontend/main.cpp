@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "form/frmZirimbo2012.h"
 #include "frontend/app.h"
 #include "frontend/command_line.h"
 #include "frontend/game_folder.h"
-#include "form/frmZirimbo2012.h"
 #include "toolkit/paths.h"
 #include "toolkit/seqfile.h"
 #ifdef ZIRIMBO_RED_WINS_HOOK
@@ -42,8 +42,7 @@ void quietAlsa() {
     if (!alsa) alsa = dlopen("libasound.so.2", RTLD_LAZY);
     if (!alsa) return;
     using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
-    if (auto set = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler")))
-        set(ignoreAlsaMessage);
+    if (auto set = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler"))) set(ignoreAlsaMessage);
 }
 
 #ifdef ZIRIMBO_RED_WINS_HOOK
@@ -106,8 +105,8 @@ int main(int argc, char** argv) {
 
     std::error_code ec;
     const std::string current = std::filesystem::current_path(ec).string();
-    const auto folder = prepareGameFolder(current, programFolder(argv[0]), std::getenv("XDG_DATA_HOME"),
-                                          std::getenv("HOME"));
+    const auto folder =
+        prepareGameFolder(current, programFolder(argv[0]), std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     if (!folder) return 1;
     // The game names its data files inside the game folder; they are the player's.
     if (!folder->data.empty()) tk::routeFolder(folder->folder + "/Dati", folder->data);
@@ -120,9 +119,9 @@ int main(int argc, char** argv) {
     if (cl.windowed) app.setClientSize(cl.windowed->width, cl.windowed->height);
 #ifdef ZIRIMBO_RED_WINS_HOOK
     if (std::getenv("ZIRIMBO_RED_WINS"))
-        return app.run([](tk::Runtime& rt) -> std::unique_ptr<tk::Window> { return std::make_unique<RedWinsAtOnce>(rt); });
+        return app.run(
+            [](tk::Runtime& rt) -> std::unique_ptr<tk::Window> { return std::make_unique<RedWinsAtOnce>(rt); });
 #endif
-    return app.run([](tk::Runtime& rt) -> std::unique_ptr<tk::Window> {
-        return std::make_unique<zirimbo::frmZirimbo2012>(rt);
-    });
+    return app.run(
+        [](tk::Runtime& rt) -> std::unique_ptr<tk::Window> { return std::make_unique<zirimbo::frmZirimbo2012>(rt); });
 }

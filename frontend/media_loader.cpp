@@ -28,8 +28,10 @@ std::uint32_t be32(const MediaBytes& b, std::size_t at) { return be16(b, at) << 
 // The file is there but unusable, or not there at all: one line either way.
 void logUnusable(const std::string& path) {
     std::error_code ec;
-    if (std::filesystem::exists(path, ec)) tk::logDamagedFile(path);
-    else tk::logMissingFile(path);
+    if (std::filesystem::exists(path, ec))
+        tk::logDamagedFile(path);
+    else
+        tk::logMissingFile(path);
 }
 
 // ---------------------------------------------------------------------------
@@ -178,9 +180,12 @@ bool midiTrackOk(const MediaBytes& b, std::size_t pos, std::size_t end) {
         std::uint32_t delta = 0, len = 0;
         if (!readVarLen(b, pos, end, delta) || pos >= end) return false;
         unsigned status = b[pos];
-        if (status & 0x80) ++pos;
-        else if (running) status = running;
-        else return false;
+        if (status & 0x80)
+            ++pos;
+        else if (running)
+            status = running;
+        else
+            return false;
 
         if (status < 0xF0) {  // channel message: one data byte for program and pressure, else two
             running = status;
@@ -195,7 +200,7 @@ bool midiTrackOk(const MediaBytes& b, std::size_t pos, std::size_t end) {
             if (pos >= end) return false;
             unsigned type = b[pos++];
             if (type & 0x80 || !readVarLen(b, pos, end, len) || len > end - pos) return false;
-            if (type == 0x2F) return len == 0;  // end of track
+            if (type == 0x2F) return len == 0;                                                        // end of track
             if (type == 0x51 && (len != 3 || (b[pos] | b[pos + 1] | b[pos + 2]) == 0)) return false;  // tempo
             if ((type == 0x58 && len != 4) || (type == 0x59 && len != 2)) return false;
             pos += len;

@@ -15,7 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::size_t kHeadBytes = 64 * 1024;     // the comment header lies in the first pages
+constexpr std::size_t kHeadBytes = 64 * 1024;  // the comment header lies in the first pages
 constexpr std::size_t kLargestMidi = 1 << 20;  // our pieces are a few kilobytes
 
 // The first `limit` bytes of a file.

@@ -44,7 +44,7 @@ constexpr std::uint32_t kSystemColours[] = {
     0xDFDFDF,  // button light shadow
     0x000000,  // tooltip text
     0xFFFFE1,  // tooltip background
-};  // these are red-green-blue
+};             // these are red-green-blue
 
 constexpr SDL_Color rgb(std::uint32_t v) {
     return SDL_Color{Uint8((v >> 16) & 0xFF), Uint8((v >> 8) & 0xFF), Uint8(v & 0xFF), 255};
@@ -90,8 +90,10 @@ struct Outline {
         } else if (kind == Rounded) {
             double rr = std::max(0.0, std::min({radius - inset, (x1 - x0) / 2, (y1 - y0) / 2}));
             double dy = 0;
-            if (cy < y0 + rr) dy = y0 + rr - cy;
-            else if (cy > y1 - rr) dy = cy - (y1 - rr);
+            if (cy < y0 + rr)
+                dy = y0 + rr - cy;
+            else if (cy > y1 - rr)
+                dy = cy - (y1 - rr);
             if (dy > 0) {
                 double cut = rr - std::sqrt(std::max(0.0, rr * rr - dy * dy));
                 l += cut;
@@ -335,9 +337,7 @@ void Renderer::draw(tk::Window& window) {
             case tk::Kind::Shape: drawShape(static_cast<const tk::Shape&>(*c), r); break;
             case tk::Kind::Label: drawLabel(static_cast<const tk::Label&>(*c), r); break;
             case tk::Kind::Frame: drawFrame(static_cast<const tk::Frame&>(*c), r); break;
-            case tk::Kind::CommandButton:
-                drawButton(static_cast<const tk::CommandButton&>(*c), r, c == focus);
-                break;
+            case tk::Kind::CommandButton: drawButton(static_cast<const tk::CommandButton&>(*c), r, c == focus); break;
             case tk::Kind::TextBox: drawTextBox(static_cast<tk::TextBox&>(*c), r, c == focus); break;
             default: break;
         }
@@ -428,8 +428,10 @@ SDL_Texture* Renderer::imageTexture(const std::string& path, int w, int h) {
             SDL_FreeSurface(to);
         }
         tex = SDL_CreateTextureFromSurface(r_, s);
-        if (tex) SDL_SetTextureBlendMode(tex, opaque(s) ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
-        else tk::logLine("cannot draw picture: " + path);
+        if (tex)
+            SDL_SetTextureBlendMode(tex, opaque(s) ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+        else
+            tk::logLine("cannot draw picture: " + path);
         SDL_FreeSurface(s);
     }
     images_.emplace(key, tex);
@@ -585,8 +587,8 @@ const std::vector<std::string>& Renderer::layoutText(TTF_Font* font, const std::
     return it->second.lines;
 }
 
-void Renderer::drawLines(TTF_Font* font, int lineH, const std::vector<std::string>& lines, const Rect& box,
-                         int top, int alignment, SDL_Color color) {
+void Renderer::drawLines(TTF_Font* font, int lineH, const std::vector<std::string>& lines, const Rect& box, int top,
+                         int alignment, SDL_Color color) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         int y = top + int(i) * lineH;
         if (y >= clip_.y + clip_.h) break;
@@ -594,8 +596,10 @@ void Renderer::drawLines(TTF_Font* font, int lineH, const std::vector<std::strin
         TextPic* pic = textPicture(font, lines[i], color);
         if (!pic) continue;
         int x = box.x;
-        if (alignment == 1) x = box.x + box.w - pic->w;
-        else if (alignment == 2) x = box.x + (box.w - pic->w) / 2;
+        if (alignment == 1)
+            x = box.x + box.w - pic->w;
+        else if (alignment == 2)
+            x = box.x + (box.w - pic->w) / 2;
         SDL_Rect dst{x, y, pic->w, pic->h};
         SDL_RenderCopy(r_, pic->tex, nullptr, &dst);
     }
@@ -615,8 +619,10 @@ void Renderer::trimCaches() {
     }
     if (layouts_.size() > 256) {
         for (auto it = layouts_.begin(); it != layouts_.end();) {
-            if (it->second.lastUsed + keepFrames < frame_) it = layouts_.erase(it);
-            else ++it;
+            if (it->second.lastUsed + keepFrames < frame_)
+                it = layouts_.erase(it);
+            else
+                ++it;
         }
     }
 }
@@ -658,8 +664,10 @@ std::vector<Renderer::TextLine> Renderer::labelLines(const tk::Label& c) {
     const auto& lines = layoutText(f.font, caption, box.w);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         TextLine line{lines[i], box.x, box.y + int(i) * f.height, textWidth(f.font, lines[i]), f.height};
-        if (c.Alignment == 1) line.x = box.x + box.w - line.w;
-        else if (c.Alignment == 2) line.x = box.x + (box.w - line.w) / 2;
+        if (c.Alignment == 1)
+            line.x = box.x + box.w - line.w;
+        else if (c.Alignment == 2)
+            line.x = box.x + (box.w - line.w) / 2;
         out.push_back(line);
     }
     return out;
@@ -765,8 +773,10 @@ void Renderer::drawTextBox(tk::TextBox& c, const Rect& r, bool focused) {
     BoxLayout b = textBoxLayout(c, r);
     SDL_Color fore = c.Enabled ? toSdlColor(c.ForeColor) : kShadow;
 
-    if (!b.bar.empty()) drawScrollBar(c, b);
-    else if (c.MultiLine) c.scrollTop = std::clamp(c.scrollTop, 0, std::max(0, b.contentH - b.inner.h));
+    if (!b.bar.empty())
+        drawScrollBar(c, b);
+    else if (c.MultiLine)
+        c.scrollTop = std::clamp(c.scrollTop, 0, std::max(0, b.contentH - b.inner.h));
     if (!b.font || b.inner.empty()) return;
 
     // The text, within the box's inner area.
@@ -776,8 +786,10 @@ void Renderer::drawTextBox(tk::TextBox& c, const Rect& r, bool focused) {
     clip_ = area.sdl();
     SDL_RenderSetClipRect(r_, &clip_);
 
-    if (c.MultiLine) drawLines(b.font, b.lineH, *b.lines, b.inner, b.inner.y - c.scrollTop, c.Alignment, fore);
-    else drawOneLineText(c, b, fore, focused && c.Enabled);
+    if (c.MultiLine)
+        drawLines(b.font, b.lineH, *b.lines, b.inner, b.inner.y - c.scrollTop, c.Alignment, fore);
+    else
+        drawOneLineText(c, b, fore, focused && c.Enabled);
     clip_ = saved;
     SDL_RenderSetClipRect(r_, &clip_);
 }
@@ -823,15 +835,19 @@ void Renderer::drawOneLineText(tk::TextBox& c, const BoxLayout& b, SDL_Color for
     auto offsetOf = [&](int index) { return textWidth(b.font, text.substr(0, tk::byteOfCharacter(text, index))); };
     int tw = textWidth(b.font, text);
     int x = b.inner.x;
-    if (c.Alignment == 1) x = b.inner.x + b.inner.w - tw - 1;
-    else if (c.Alignment == 2) x = b.inner.x + (b.inner.w - tw) / 2;
+    if (c.Alignment == 1)
+        x = b.inner.x + b.inner.w - tw - 1;
+    else if (c.Alignment == 2)
+        x = b.inner.x + (b.inner.w - tw) / 2;
     if (editing) {
         // Keep the caret, where typing goes, in view; a selection as much as fits of it
         // from its start, so that a text selected whole shows its beginning.
         auto keepInView = [&](int index) {
             const int cx = x + offsetOf(index);
-            if (cx + 1 > b.inner.x + b.inner.w) x -= cx + 1 - (b.inner.x + b.inner.w);
-            else if (cx < b.inner.x) x += b.inner.x - cx;
+            if (cx + 1 > b.inner.x + b.inner.w)
+                x -= cx + 1 - (b.inner.x + b.inner.w);
+            else if (cx < b.inner.x)
+                x += b.inner.x - cx;
         };
         if (c.SelLength() > 0) {
             keepInView(c.SelStart() + c.SelLength());
@@ -897,10 +913,14 @@ bool Renderer::clickScrollBar(tk::Window& window, int xPx, int yPx) {
     if (bar.empty() || xPx < bar.x || xPx >= bar.x + bar.w || yPx < bar.y || yPx >= bar.y + bar.h) return false;
     int arrowH = std::min(bar.w, bar.h / 2);
     int page = std::max(b.lineH, b.inner.h - b.lineH);
-    if (yPx < bar.y + arrowH) scrollTextBox(*box, -b.lineH);
-    else if (yPx >= bar.y + bar.h - arrowH) scrollTextBox(*box, b.lineH);
-    else if (yPx < bar.y + bar.h / 2) scrollTextBox(*box, -page);
-    else scrollTextBox(*box, page);
+    if (yPx < bar.y + arrowH)
+        scrollTextBox(*box, -b.lineH);
+    else if (yPx >= bar.y + bar.h - arrowH)
+        scrollTextBox(*box, b.lineH);
+    else if (yPx < bar.y + bar.h / 2)
+        scrollTextBox(*box, -page);
+    else
+        scrollTextBox(*box, page);
     return true;
 }
 

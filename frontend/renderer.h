@@ -111,13 +111,13 @@ private:
     int textWidth(TTF_Font* font, const std::string& text);
     const std::vector<std::string>& layoutText(TTF_Font* font, const std::string& text, int maxWidth);
     // Draws lines of text from `top` down, aligned within `box` (0 left, 1 right, 2 centre).
-    void drawLines(TTF_Font* font, int lineH, const std::vector<std::string>& lines, const Rect& box,
-                   int top, int alignment, SDL_Color color);
+    void drawLines(TTF_Font* font, int lineH, const std::vector<std::string>& lines, const Rect& box, int top,
+                   int alignment, SDL_Color color);
 
     // Multi-line text box layout shared by drawing and scrolling.
     struct BoxLayout {
-        Rect inner;      // where the text goes
-        Rect bar;        // scroll bar (empty when none)
+        Rect inner;  // where the text goes
+        Rect bar;    // scroll bar (empty when none)
         int lineH = 0;
         int contentH = 0;
         const std::vector<std::string>* lines = nullptr;

@@ -1,6 +1,6 @@
 // Redraws every pawn picture of the board from the board tables.
-#include "form/pawn_pictures.h"
 #include "form/frmZirimbo2012.h"
+#include "form/pawn_pictures.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {

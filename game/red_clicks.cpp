@@ -1,9 +1,9 @@
 // The human's move in two clicks: a playable red pawn (phase 1), then one of the
 // one or two target cells marked for it (phase 2). A click on a red pawn that
 // cannot move is refused with a sound and a message shown for one second.
+#include "form/frmZirimbo2012.h"
 #include "form/move_classes.h"
 #include "form/pawn_pictures.h"
-#include "form/frmZirimbo2012.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {

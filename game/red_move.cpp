@@ -1,8 +1,8 @@
 // The human's move once the target is clicked: the pawn leaves its source, an
 // opponent on the target goes home (its owner comments), and the turn passes to
 // the hub, or, when the pawn reached red's exit cell, to TmrTornaZirimbo.
-#include "form/pawn_pictures.h"
 #include "form/frmZirimbo2012.h"
+#include "form/pawn_pictures.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {

@@ -1,6 +1,6 @@
 // Clearing the candidate-move table, the playable flags and the board.
-#include "form/move_classes.h"
 #include "form/frmZirimbo2012.h"
+#include "form/move_classes.h"
 #include "toolkit/text.h"
 
 namespace zirimbo {

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "toolkit/scaling.h"
 #include "toolkit/runtime.h"
+#include "toolkit/scaling.h"
 
 namespace zirimbo {
 
@@ -66,8 +66,8 @@ void Box(tk::Shape& s, int left, int top, int width, int height, tk::Color fill,
     s.Move(left, top, width, height);
 }
 
-void Title(tk::Label& l, const char* text, int left, int top, int width, int height, tk::Color fore,
-             double size, bool italic = false) {
+void Title(tk::Label& l, const char* text, int left, int top, int width, int height, tk::Color fore, double size,
+           bool italic = false) {
     l.Caption = text;
     l.Move(left, top, width, height);
     l.Alignment = 2;

@@ -135,8 +135,7 @@ void frmZirimbo2012::ReadPlayerName() {
     const std::string& full = file.values.front();
     const std::string name = full.substr(0, tk::byteOfCharacter(full, kNameLength));
     if (name != full) {
-        tk::logLine(path + ": the name is longer than " + tk::Str(kNameLength) +
-                    " characters; only its start is kept");
+        tk::logLine(path + ": the name is longer than " + tk::Str(kNameLength) + " characters; only its start is kept");
         nameFileDamaged_ = true;
     } else {
         // A file the next save would write otherwise (a byte-order mark, a double quote
@@ -177,8 +176,11 @@ void frmZirimbo2012::LoadOptions() {
             optionsFileDamaged_ = true;
         }
     }
-    for (auto [timer, line] : {std::pair{&TmrMusiche, 6}, {&TmrGiocaAutomatico, 7}, {&TmrMossaBlu3, 8},
-                               {&TmrMossaGiallo3, 9}, {&TmrMossaVerde3, 10}})
+    for (auto [timer, line] : {std::pair{&TmrMusiche, 6},
+                               {&TmrGiocaAutomatico, 7},
+                               {&TmrMossaBlu3, 8},
+                               {&TmrMossaGiallo3, 9},
+                               {&TmrMossaVerde3, 10}})
         if (!TakeInterval(*timer, v, line, path)) optionsFileDamaged_ = true;
     if (v.size() < 11) tk::logLine(path + ": fewer than 11 lines; the missing ones keep their defaults");
 }

@@ -34,9 +34,12 @@ struct ComputerTurnTest : TurnCycleTest {
         f->lblNumeroDado.Caption = std::to_string(die);
         f->lblPedineInGioco.Caption = pawnInPlay ? "1" : "0";
         f->ClearCandidateTable();
-        if (player == 2) f->PrepareBobTurn();
-        else if (player == 3) f->PrepareGiorgettoTurn();
-        else f->PrepareCarlaTurn();
+        if (player == 2)
+            f->PrepareBobTurn();
+        else if (player == 3)
+            f->PrepareGiorgettoTurn();
+        else
+            f->PrepareCarlaTurn();
     }
     // Starts the move of `pawn` to `target` on the player's move timer, as the choice would.
     void startMove(tk::Timer& moveTimer, int pawn, int target) {

@@ -8,8 +8,7 @@
 
 namespace {
 
-constexpr tk::Color kEmpty = 0xC0C0FF, kEats = 0x0000FF, kOwnCell = 0xFFC0C0, kOwnPawn = 0xFFC0FF,
-                    kRefuge = 0xC0C0C0;
+constexpr tk::Color kEmpty = 0xC0C0FF, kEats = 0x0000FF, kOwnCell = 0xFFC0C0, kOwnPawn = 0xFFC0FF, kRefuge = 0xC0C0C0;
 
 struct ExpectedRow {
     int pawn, source, target;

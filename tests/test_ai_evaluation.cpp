@@ -1,8 +1,8 @@
 // The evaluation core: pawn values, rounding, the rating of a row and the choice among rows.
 #include <gtest/gtest.h>
 
-#include "board/board_geometry.h"
 #include "ai/evaluation.h"
+#include "board/board_geometry.h"
 
 using namespace zirimbo::ai;
 

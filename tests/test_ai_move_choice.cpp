@@ -145,7 +145,7 @@ TEST_F(MoveChoice, WithNothingPlayableTheMoveTimerStillTakesTheTurnOn) {
     Choose(2, 1, 1);
     EXPECT_EQ(f->lblScelta.Caption.get(), "0");
     EXPECT_TRUE(f->TmrMossaBlu3.Enabled);
-    h.advance(7 * 220);   // the whole move: nothing moves, the turn goes on
+    h.advance(7 * 220);  // the whole move: nothing moves, the turn goes on
     EXPECT_EQ(f->lblCaselle(6).Caption.get(), "5");
     EXPECT_TRUE(f->TmrAspettaDado.Enabled);
 }

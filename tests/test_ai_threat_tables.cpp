@@ -5,9 +5,9 @@
 #include <set>
 #include <tuple>
 
-#include "board/board_geometry.h"
 #include "ai/evaluation.h"
 #include "ai/threat_tables.h"
+#include "board/board_geometry.h"
 
 using namespace zirimbo::ai;
 

@@ -74,7 +74,7 @@ TEST_F(CandidateTest, AMiddleCellGoesOnRoundItsRingAndInnerCellsHaveNoRingTarget
     for (int d = 1; d <= 6; ++d) {
         rowsOf(13, 30, d, f->lblPerV);  // green turns inward after 29: every roll stays a ring move...
         EXPECT_EQ(std::get<2>(rows().back()), ring[d]) << d;
-        rowsOf(1, 30, d, f->lblPerR);   // ...red leaves the middle ring from 3 on
+        rowsOf(1, 30, d, f->lblPerR);  // ...red leaves the middle ring from 3 on
         EXPECT_EQ(std::get<2>(rows().back()), ring[d]) << d;
         EXPECT_EQ(rows().size(), d >= 3 ? 2u : 1u) << d;
     }
@@ -87,10 +87,10 @@ TEST_F(CandidateTest, AMiddleCellGoesOnRoundItsRingAndInnerCellsHaveNoRingTarget
 
 // Classes, flags and counts of red's rows.
 TEST_F(CandidateTest, RowsAreClassifiedByWhatStandsOnTheTarget) {
-    place(1, 33);   // 4: once round the inner ring onto its own cell
-    place(2, 10);   // 4 -> 14: a green pawn there, eaten
-    place(3, 4);    // 4 -> 8: refuge with a blue pawn, blocked
-    place(4, 17);   // 4 -> 21 (empty) and 1 (empty)
+    place(1, 33);  // 4: once round the inner ring onto its own cell
+    place(2, 10);  // 4 -> 14: a green pawn there, eaten
+    place(3, 4);   // 4 -> 8: refuge with a blue pawn, blocked
+    place(4, 17);  // 4 -> 21 (empty) and 1 (empty)
     place(14, 14);
     place(6, 8);
     redTurn(4);
@@ -119,8 +119,8 @@ TEST_F(CandidateTest, RowsAreClassifiedByWhatStandsOnTheTarget) {
 
 TEST_F(CandidateTest, APawnWithAPlayableAndABlockedRowCountsOnce) {
     place(2, 18);
-    place(3, 22);   // 18 + 4 -> 22: own pawn
-    place(9, 2);    // and -> 2: yellow pawn, eaten
+    place(3, 22);  // 18 + 4 -> 22: own pawn
+    place(9, 2);   // and -> 2: yellow pawn, eaten
     redTurn(4);
     EXPECT_EQ(rows(), (std::vector<Row>{{2, 18, 22}, {2, 18, 2}, {3, 22, 26}}));
     EXPECT_EQ(cls(1), mc::OwnPawn);
@@ -133,7 +133,7 @@ TEST_F(CandidateTest, APawnWithAPlayableAndABlockedRowCountsOnce) {
 
 TEST_F(CandidateTest, OnASixOnlyTheLowestParkedPawnIsOfferedAndItMayEatOnTheStartCell) {
     f->lblVoceOpzione(2).Caption = "Sì";
-    place(6, 1);    // a blue pawn on red's start cell: not a refuge
+    place(6, 1);  // a blue pawn on red's start cell: not a refuge
     redTurn(6);
     EXPECT_EQ(rows(), (std::vector<Row>{{1, 1, 1}}));
     EXPECT_EQ(f->lblPos(1).BorderStyle.get(), 1);
@@ -259,8 +259,8 @@ TEST_F(CandidateTest, ResettingTheBoardMidGamePutsEveryPawnHome) {
 
 // The shared builder, as the computer players use it.
 TEST_F(CandidateTest, TheBuilderServesEveryColourWithItsOwnPawnsAndStartCell) {
-    place(6, 6);    // Bob's pawn 6 on his start cell
-    place(1, 9);    // a red pawn 3 ahead of it
+    place(6, 6);  // Bob's pawn 6 on his start cell
+    place(1, 9);  // a red pawn 3 ahead of it
     f->lblNumeroDado.Caption = "6";
     f->ClearCandidateTable();
     EXPECT_EQ(f->BuildCandidateTable(zirimbo::players::kBob, f->lblPerB), 5);

@@ -36,7 +36,7 @@ TEST_F(CommentTest, TheExitPanelsCharacterIsTheOneWhoSaysGoodbyeAndSetsTheExitDe
         EXPECT_EQ(f->ImgVarie(various::kExitCharacter).Picture.get(), picture(c.farewell)) << c.draw;
         EXPECT_EQ(text(f->lblVarie(various::kExitQuestion)), c.text);
         EXPECT_EQ(f->TmrEsci.Interval.get(), c.delay);
-        EXPECT_FALSE(f->TmrEsci.Enabled);   // the exit enables it
+        EXPECT_FALSE(f->TmrEsci.Enabled);  // the exit enables it
         EXPECT_EQ(plays(c.channel), 1);
         EXPECT_EQ(h.audio.plays().back(), std::string(c.channel) + " Play " + tk::resolvePath(voiceFile(c.voice)));
     }
@@ -48,7 +48,7 @@ TEST_F(CommentTest, WithVoicesAndCharactersOffTheGoodbyeIsSilentButLooksTheSame)
     script(2, 3);
     f->ChooseFarewellCharacter();
     EXPECT_EQ(f->ImgVarie(various::kExitCharacter).Picture.get(), picture("\\Fumetti\\G11.gif"));
-    f->StartChannel(f->mmcGiorgetto);   // a clip still playing stops
+    f->StartChannel(f->mmcGiorgetto);  // a clip still playing stops
     h.audio.clear();
     f->SayGoodbye();
     EXPECT_EQ(log("mmcGiorgetto"), (std::vector<std::string>{"Prev", "Close"}));
@@ -59,7 +59,7 @@ TEST_F(CommentTest, WithVoicesAndCharactersOffTheGoodbyeIsSilentButLooksTheSame)
 }
 
 TEST_F(CommentTest, TheOptionsPanelAndTheRematchBoxDrawTheirCharacterEachTime) {
-    f->lblVoceOpzione(0).Caption = "No";   // shown all the same
+    f->lblVoceOpzione(0).Caption = "No";  // shown all the same
     const char* options[4] = {"", "\\Fumetti\\B03.gif", "\\Fumetti\\G01.gif", "\\Fumetti\\C04.gif"};
     const char* rematch[4] = {"", "\\Fumetti\\B01.gif", "\\Fumetti\\G12.gif", "\\Fumetti\\C12.gif"};
     for (int r = 1; r <= 3; ++r) {

@@ -25,9 +25,7 @@ struct CommentTest : GameTest {
     std::string picture(const std::string& rel) const { return f->LoadPicture(rel); }
     std::string voiceFile(const std::string& rel) const { return f->GamePath(rel); }
     // The commands that reached a channel's player, without the channel's name.
-    std::vector<std::string> log(const std::string& channel) const {
-        return h.audio.commands(channel);
-    }
+    std::vector<std::string> log(const std::string& channel) const { return h.audio.commands(channel); }
     bool menuButtonsShown() const {
         return f->lblScrittaPulsanti(1).Visible.get() && f->lblScrittaPulsanti(2).Visible.get() &&
                f->Shape3(1).Visible.get() && f->Shape3(2).Visible.get() && f->lblPulsante(1).Visible.get() &&

@@ -131,10 +131,14 @@ TEST(CommentLines, EveryTextFitsItsCategory) {
             for (int k = 1; k <= frmZirimbo2012::CommentLineCount(category); ++k) {
                 const std::string t = frmZirimbo2012::CommentLineText(player, category, k);
                 int low = 1, high = 60;
-                if (category <= 4) low = 6, high = 34;
-                else if (category <= 7) low = 4, high = 40;
-                else if (category == 8 && k >= 4) low = 3, high = 13;
-                else if (category == 9) low = 21, high = 59;
+                if (category <= 4)
+                    low = 6, high = 34;
+                else if (category <= 7)
+                    low = 4, high = 40;
+                else if (category == 8 && k >= 4)
+                    low = 3, high = 13;
+                else if (category == 9)
+                    low = 21, high = 59;
                 EXPECT_GE(Length(t), low) << t;
                 EXPECT_LE(Length(t), high) << t;
                 // The character's name never stands in front of the line.

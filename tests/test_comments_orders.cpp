@@ -43,7 +43,7 @@ TEST_F(CommentTest, EveryFillGivesPermutationsAndCursorsInRangeWithOneHundredThi
         for (int i = 4; i <= 7; ++i) EXPECT_EQ(text(f->lblNumeriSette(i)), std::to_string(i));
     }
     // The draws: 14 + 7 x 10 + 3 x 3 for the orders, 27 + 12 for the cursors.
-    tk::HeadlessRuntime counting;   // scripted numbers, which count the draws
+    tk::HeadlessRuntime counting;  // scripted numbers, which count the draws
     counting.rt.startDirectory = ZIRIMBO_GAME_FOLDER;
     frmZirimbo2012 g(counting.rt);
     g.cmdAssegnaCasuale_Click();
@@ -57,8 +57,8 @@ TEST_F(CommentTest, TheShuffleSwapsEachPlaceFromTheLastDownWithTheDrawnOne) {
     // At 10:00:00 with no number scripted every draw gives 1: each pass moves the
     // first of its places to the end of them.
     f->cmdAssegnaCasuale_Click();
-    EXPECT_EQ(Order(*f, 1), (std::vector<int>{3, 4, 5, 6, 7, 1, 2}));   // two passes over seven
-    EXPECT_EQ(Order(*f, 2), (std::vector<int>{5, 3, 6, 7, 1, 2, 4}));   // three places, then seven
+    EXPECT_EQ(Order(*f, 1), (std::vector<int>{3, 4, 5, 6, 7, 1, 2}));  // two passes over seven
+    EXPECT_EQ(Order(*f, 2), (std::vector<int>{5, 3, 6, 7, 1, 2, 4}));  // three places, then seven
     EXPECT_EQ(Order(*f, 9), (std::vector<int>{2, 3, 1}));
     EXPECT_EQ(Order(*f, 10), (std::vector<int>{3, 1, 2}));
     EXPECT_EQ(Order(*f, 11), (std::vector<int>{1, 2, 3}));
@@ -85,4 +85,3 @@ TEST_F(CommentTest, TheShuffleSwapsEachPlaceFromTheLastDownWithTheDrawnOne) {
     EXPECT_EQ(text(f->lblEtiCar(9)) + text(f->lblEtiCar(10)) + text(f->lblEtiCar(11)), "233");
     EXPECT_EQ(h.scripted.remaining(), 0u);
 }
-

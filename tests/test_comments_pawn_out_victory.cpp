@@ -58,7 +58,7 @@ TEST_F(CommentPawnOutTest, WithADrawOfOneToFourTheCharacterCountsItsPawnsOut) {
     h.advance(1299);
     EXPECT_FALSE(f->TmrAspettaDado.Enabled);
     h.advance(1);
-    EXPECT_TRUE(f->TmrAspettaDado.Enabled);   // the hub, 10 ms later
+    EXPECT_TRUE(f->TmrAspettaDado.Enabled);  // the hub, 10 ms later
 
     f->lblDadiUsciti(2).Caption = "3";
     script(1, 8);
@@ -117,7 +117,7 @@ struct ComputerVictoryTest : CommentPawnOutTest {
         const tk::Color rows[5] = {0, kHumanRow, kGiorgettoRow, kBobRow, kCarlaRow};
         const char* wins[5] = {"", "5", "3", "3", "1"};
         tk::ControlArray<tk::Shape>* shapes[5] = {nullptr, &f->Shp1SfondoClass, &f->Shp2SfondoClass,
-                                              &f->Shp3SfondoClass, &f->Shp4SfondoClass};
+                                                  &f->Shp3SfondoClass, &f->Shp4SfondoClass};
         for (int r = 1; r <= 4; ++r) {
             for (int e = 0; e <= 3; ++e) (*shapes[r])(e).BackColor = rows[r];
             f->lblVinte(r).Caption = wins[r];
@@ -127,7 +127,7 @@ struct ComputerVictoryTest : CommentPawnOutTest {
     // The scoreboard row of a colour, 0 for none.
     int rowOf(tk::Color colour) {
         tk::ControlArray<tk::Shape>* shapes[5] = {nullptr, &f->Shp1SfondoClass, &f->Shp2SfondoClass,
-                                              &f->Shp3SfondoClass, &f->Shp4SfondoClass};
+                                                  &f->Shp3SfondoClass, &f->Shp4SfondoClass};
         for (int r = 1; r <= 4; ++r)
             if ((*shapes[r])(0).BackColor == colour) return r;
         return 0;
@@ -189,7 +189,7 @@ TEST_F(ComputerVictoryTest, BobsVictoryBoastsRecordsTheWinAndReadiesTheRematchBo
 TEST_F(ComputerVictoryTest, WithMusicAndCharactersOffTheEndPieceIsStillLoadedAndTheBoxStillHasItsPicture) {
     f->lblVoceOpzione(3).Caption = "No";
     f->lblVoceOpzione(0).Caption = "No";
-    f->lblEtiGio(9).Caption = "1";   // line 2
+    f->lblEtiGio(9).Caption = "1";  // line 2
     f->setBackColor(kGiorgettoRow);
     f->CommentGiorgettoVictory();
     EXPECT_EQ(f->mmcMusiche.FileName.get(), f->GamePath("\\Musiche\\Sconfitta.mid"));
@@ -222,7 +222,7 @@ TEST_F(ComputerVictoryTest, CarlasFourthWinOfTheRunSaysTheSameLineAsHerFirst) {
 }
 
 TEST_F(ComputerVictoryTest, AScoreboardWithoutTheWinnersRowRecordsNoWin) {
-    for (int e = 0; e <= 3; ++e) f->Shp3SfondoClass(e).BackColor = kHumanRow;   // no row of Bob's colour
+    for (int e = 0; e <= 3; ++e) f->Shp3SfondoClass(e).BackColor = kHumanRow;  // no row of Bob's colour
     f->setBackColor(kBobRow);
     f->CommentBobVictory();
     long total = 0;

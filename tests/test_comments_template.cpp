@@ -35,7 +35,7 @@ TEST_F(CommentTest, ACommentColoursTheAreaShowsTheBubbleSaysTheLineAndArmsItsTim
     f->CommentBobAteRed();
     EXPECT_EQ(text(f->lblEtiBob(5)), "2");
     EXPECT_EQ(f->ShpForme(0).BackColor.get(), kBobLight);
-    EXPECT_EQ(text(f->lblSpiegazioni), Line(2, 5, 1));   // the order's second place holds line 1
+    EXPECT_EQ(text(f->lblSpiegazioni), Line(2, 5, 1));  // the order's second place holds line 1
     EXPECT_EQ(text(f->lblSpiegazioni), "Oops! Mi è scappata la mano!");
     EXPECT_EQ(f->ImgPersonaggio.Picture.get(), picture("\\Fumetti\\B05.gif"));
     EXPECT_NE(f->ImgPersonaggio.Picture.get(), "");
@@ -60,9 +60,9 @@ TEST_F(CommentTest, EachCharacterStopsOnlyItsOwnVoiceAndMovesOnlyOneCursor) {
     h.audio.clear();
     std::vector<std::string> expected = Cursors(*f);
     f->CommentCarlaSparedRed();
-    EXPECT_TRUE(log("mmcBob").empty());   // Bob's clip plays on under Carla's
+    EXPECT_TRUE(log("mmcBob").empty());  // Bob's clip plays on under Carla's
     EXPECT_EQ(log("mmcCarla"), (std::vector<std::string>{"Open", "Play"}));
-    expected[22 + 6 - 1] = "1";            // Carla's cursor of category 06
+    expected[22 + 6 - 1] = "1";  // Carla's cursor of category 06
     EXPECT_EQ(Cursors(*f), expected);
     EXPECT_EQ(f->ShpForme(0).BackColor.get(), kCarlaLight);
 }
@@ -92,15 +92,17 @@ TEST_F(CommentTest, ACharacterSaysEveryLineOnceBeforeRepeatingAndTheOthersWalkTh
     const std::vector<int> order = {4, 7, 1, 6, 2, 5, 3};
     setOrder(5, order);
     f->lblEtiBob(5).Caption = "5";
-    f->lblEtiGio(5).Caption = "5";   // the same start: the same lines
+    f->lblEtiGio(5).Caption = "5";  // the same start: the same lines
     f->lblEtiCar(5).Caption = "2";
     std::vector<std::string> bob, giorgetto, carla;
     for (int i = 0; i < 8; ++i) {
         f->CommentBobAteRed();
         bob.push_back(text(f->lblSpiegazioni));
         // The twin speaks from the same cursor.
-        if (i % 2) f->CommentGiorgettoAteRed2();
-        else f->CommentGiorgettoAteRed();
+        if (i % 2)
+            f->CommentGiorgettoAteRed2();
+        else
+            f->CommentGiorgettoAteRed();
         giorgetto.push_back(text(f->lblSpiegazioni));
         f->CommentCarlaAteRed2();
         carla.push_back(text(f->lblSpiegazioni));
@@ -133,7 +135,7 @@ TEST_F(CommentTest, WithCharactersOffThereIsNoBubbleAndTheMenuButtonsStay) {
 
 TEST_F(CommentTest, WithVoicesOffNothingPlaysButTheLineIsStillShownForItsLength) {
     straightOrders();
-    f->CommentBobAteOther();   // a clip that is still playing
+    f->CommentBobAteOther();  // a clip that is still playing
     h.audio.clear();
     f->lblVoceOpzione(4).Caption = "No";
     f->CommentBobAteOther();
@@ -150,7 +152,7 @@ TEST_F(CommentTest, WithVoicesOffNothingPlaysButTheLineIsStillShownForItsLength)
 TEST_F(CommentTest, WithNoPawnOnTheBoardBobHopesForASixAndRollsWhenTheLineIsOver) {
     h.useSeededRandom(5);
     straightOrders();
-    f->lblEtiBob(1).Caption = "6";   // line 7
+    f->lblEtiBob(1).Caption = "6";  // line 7
     f->lblTurnoDiGioco.Caption = "1";
     f->lblCaselle(20).Caption = "9";  // Giorgetto's pawn: not Bob's
     f->TmrAspettaDado.Interval = 10;
@@ -167,7 +169,7 @@ TEST_F(CommentTest, WithNoPawnOnTheBoardBobHopesForASixAndRollsWhenTheLineIsOver
     h.advance(2199);
     EXPECT_FALSE(f->TimerDado.Enabled);
     h.advance(1);
-    EXPECT_TRUE(f->TimerDado.Enabled);   // Bob's roll
+    EXPECT_TRUE(f->TimerDado.Enabled);  // Bob's roll
     EXPECT_EQ(text(f->lblTurnoDiGioco), "2");
     EXPECT_EQ(text(f->lblSpiegazioni), ".....");
     EXPECT_EQ(f->ImgPersonaggio.Picture.get(), "");
@@ -197,7 +199,7 @@ TEST_F(CommentTest, EachCharacterPaintsItsDieBeforeHopingForASix) {
 
 TEST_F(CommentTest, AMissedSixKeepsTheHubWaitingForTheLineThenTheNextPlayerPlays) {
     straightOrders();
-    f->lblEtiCar(2).Caption = "1";   // line 2
+    f->lblEtiCar(2).Caption = "1";  // line 2
     f->lblTurnoDiGioco.Caption = "4";
     f->CommentCarlaMissedSix();
     EXPECT_EQ(text(f->lblSpiegazioni), "Va bene, aspetterò il mio turno.");
@@ -216,9 +218,9 @@ TEST_F(CommentTest, AMissedSixKeepsTheHubWaitingForTheLineThenTheNextPlayerPlays
 
 TEST_F(CommentTest, TheHumanEatsCarlasPawnSheCommentsAndTheHubWaitsForHerLine) {
     straightOrders();
-    f->lblEtiCar(7).Caption = "3";   // line 4
+    f->lblEtiCar(7).Caption = "3";  // line 4
     f->lblVoceOpzione(2).Caption = "No";
-    f->lblTurnoDiGioco.Caption = "1";   // red rolled last
+    f->lblTurnoDiGioco.Caption = "1";  // red rolled last
     f->lblCaselle(10).Caption = "1";
     f->lblPedine(1).Caption = "0";
     f->lblCaselle(12).Caption = "14";
@@ -264,7 +266,7 @@ TEST_F(CommentTest, TheNextTurnFollowsTheRefugeLineAtEitherSpeed) {
     EXPECT_FALSE(f->TmrAspettaDado.Enabled);
     h.advance(1);
     EXPECT_TRUE(f->TmrAspettaDado.Enabled);
-    h.advance(10);   // red's prompt
+    h.advance(10);  // red's prompt
 
     // Normal: the comment comes first and leaves the timer off; the last tick comes 40 ms later.
     f->CommentBobSafeCell();

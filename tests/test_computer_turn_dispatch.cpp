@@ -8,7 +8,7 @@ using zirimbo::colour::White;
 TEST_F(ComputerTurnTest, APlayerWithPawnsInPlayButNoMoveSkipsWithItsLineAsTheOptionsAllow) {
     place(5, 7);
     place(6, 10);
-    place(1, 13);   // 7 -> 10 is Bob's own pawn, 10 -> 13 a red pawn on a refuge
+    place(1, 13);  // 7 -> 10 is Bob's own pawn, 10 -> 13 a red pawn on a refuge
     rolled(2, 3, true);
     EXPECT_EQ(text(f->lblSpiegazioni), "Devo saltare il turno...");
     EXPECT_EQ(f->ShpForme(0).BackColor.get(), 0xFFCB84u);
@@ -27,7 +27,7 @@ TEST_F(ComputerTurnTest, APlayerWithPawnsInPlayButNoMoveSkipsWithItsLineAsTheOpt
     f->ImgPersonaggio.Picture = "";
     place(13, 17);
     place(14, 20);
-    place(3, 3);    // 17 -> 20 is her own pawn, 20 -> 3 a red pawn on a refuge
+    place(3, 3);  // 17 -> 20 is her own pawn, 20 -> 3 a red pawn on a refuge
     rolled(4, 3, true);
     EXPECT_EQ(text(f->lblSpiegazioni), "Passo...");
     EXPECT_EQ(f->TmrAspettaDado.Interval.get(), 1000);
@@ -46,7 +46,7 @@ TEST_F(ComputerTurnTest, APlayerWithPawnsInPlayButNoMoveSkipsWithItsLineAsTheOpt
 TEST_F(ComputerTurnTest, GiorgettoSkipsWithHisOwnLineBubbleVoiceAndALongerPause) {
     place(9, 12);
     place(10, 15);
-    place(2, 18);   // 12 -> 15 is his own pawn, 15 -> 18 a red pawn on a refuge
+    place(2, 18);  // 12 -> 15 is his own pawn, 15 -> 18 a red pawn on a refuge
     rolled(3, 3, true);
     EXPECT_EQ(text(f->lblSpiegazioni), "Non posso giocare...");
     EXPECT_TRUE(shows(f->ImgPersonaggio, "G12"));
@@ -63,8 +63,8 @@ TEST_F(ComputerTurnTest, GiorgettoSkipsWithHisOwnLineBubbleVoiceAndALongerPause)
 }
 
 TEST_F(ComputerTurnTest, EatableRedPawnsBlinkWhileTheCharacterAnnouncesItThenTheChoiceRuns) {
-    place(5, 16);   // 16 + 4 -> 20, red pawn 3
-    place(6, 7);    // 7 + 4 -> 11, red pawn 1
+    place(5, 16);  // 16 + 4 -> 20, red pawn 3
+    place(6, 7);   // 7 + 4 -> 11, red pawn 1
     place(3, 20);
     place(1, 11);
     rolled(2, 4, true);
@@ -93,14 +93,14 @@ TEST_F(ComputerTurnTest, EatableRedPawnsBlinkWhileTheCharacterAnnouncesItThenThe
 
 TEST_F(ComputerTurnTest, ASingleMoveStartsAtOnceUnlessItEatsARedPawn) {
     place(5, 16);
-    place(9, 20);   // Giorgetto's pawn: eaten without a word
+    place(9, 20);  // Giorgetto's pawn: eaten without a word
     rolled(2, 4, true);
     EXPECT_EQ(text(f->lblScelta), "1");
     EXPECT_TRUE(f->TmrMossaBlu3.Enabled);
     EXPECT_FALSE(f->TmrSeiBob.Enabled);
     f->TmrMossaBlu3.Enabled = false;
 
-    place(3, 20);   // a red pawn there instead
+    place(3, 20);  // a red pawn there instead
     f->lblPedine(9).Caption = "9";
     rolled(2, 4, true);
     EXPECT_TRUE(f->TmrSeiBob.Enabled);
@@ -109,14 +109,14 @@ TEST_F(ComputerTurnTest, ASingleMoveStartsAtOnceUnlessItEatsARedPawn) {
 }
 
 TEST_F(ComputerTurnTest, ASixWithNoPawnInPlayLetsTheCharacterSpeakBeforeTheEntry) {
-    rolled(2, 6, false);   // an empty start cell: the six at last
+    rolled(2, 6, false);  // an empty start cell: the six at last
     EXPECT_TRUE(shows(f->ImgPersonaggio, "B03"));
     EXPECT_EQ(f->lblHaMangiato.BackColor.get(), White);
     ASSERT_TRUE(h.runUntil([&] { return f->TmrMossaBlu3.Enabled.get(); }, 4000));
     EXPECT_EQ(text(f->lblScelta), "1");
     f->TmrMossaBlu3.Enabled = false;
 
-    place(2, 11);          // red pawn 2 on Giorgetto's start: blinks through element 1
+    place(2, 11);  // red pawn 2 on Giorgetto's start: blinks through element 1
     rolled(3, 6, false);
     EXPECT_EQ(f->lblHaMangiato.BackColor.get(), Red);
     EXPECT_EQ(text(f->lblPosizioneRossa(1)), "11");
@@ -125,7 +125,7 @@ TEST_F(ComputerTurnTest, ASixWithNoPawnInPlayLetsTheCharacterSpeakBeforeTheEntry
     EXPECT_TRUE(shows(f->ImgPersonaggio, "G04"));
     EXPECT_EQ(f->lblPedineRosseMangiabili.BackColor.get(), White);
 
-    place(5, 16);          // Bob's pawn on Carla's start cell
+    place(5, 16);  // Bob's pawn on Carla's start cell
     rolled(4, 6, false);
     EXPECT_EQ(f->lblHaMangiato.BackColor.get(), 0xFF00FFu);
     EXPECT_TRUE(shows(f->ImgPersonaggio, "C03"));
@@ -138,7 +138,7 @@ TEST_F(ComputerTurnTest, TheNoPawnTimerBringsBackTheButtonsAndStartsTheCharacter
     f->TmrSenzaPedineBob.Interval = 1400;
     f->TmrSenzaPedineBob.Enabled = true;
     h.advance(1400 - 1);
-    scriptRoll(facesEndingOn(3, 9), 9, 2);   // no pawn on the board: the force draw too
+    scriptRoll(facesEndingOn(3, 9), 9, 2);  // no pawn on the board: the force draw too
     h.advance(1);
     EXPECT_EQ(text(f->lblSpiegazioni), ".....");
     EXPECT_TRUE(f->lblScrittaPulsanti(2).Visible);

@@ -7,18 +7,18 @@ using zirimbo::colour::Red;
 using zirimbo::colour::White;
 
 TEST_F(ComputerTurnTest, AMoveShowsThePawnTheTargetAndTheLandingThenHandsBackToTheHub) {
-    place(5, 11);   // Bob's pawn on Giorgetto's start cell: 11 + 3 -> 14
+    place(5, 11);  // Bob's pawn on Giorgetto's start cell: 11 + 3 -> 14
     f->lblPedineRosseMangiabili.Caption = "9";
     rolled(2, 3, true);
     f->lblSpiegazioni.Caption = "a line";
-    h.advance(220);   // tick 1
+    h.advance(220);  // tick 1
     EXPECT_TRUE(shows(f->ImgGif(11), "B5"));
     EXPECT_EQ(text(f->lblSpiegazioni), "");
     EXPECT_EQ(plays("mmcTic"), 1);
-    h.advance(440);   // tick 3
+    h.advance(440);  // tick 3
     EXPECT_TRUE(shows(f->ImgGif(14), "X"));
     EXPECT_EQ(plays("mmcPedina"), 1);
-    h.advance(440);   // tick 5
+    h.advance(440);  // tick 5
     EXPECT_EQ(text(f->lblCaselle(11)), "0");
     EXPECT_EQ(text(f->lblCaselle(14)), "5");
     EXPECT_EQ(f->ImgGif(11).Picture.get(), "");
@@ -28,7 +28,7 @@ TEST_F(ComputerTurnTest, AMoveShowsThePawnTheTargetAndTheLandingThenHandsBackToT
     f->lblSpiegazioni.Caption = "a line";
     h.advance(439);
     EXPECT_EQ(text(f->lblContatoreMosse), "6");
-    h.advance(1);     // tick 7, 1540 ms after the start
+    h.advance(1);  // tick 7, 1540 ms after the start
     EXPECT_FALSE(f->TmrMossaBlu3.Enabled);
     EXPECT_EQ(text(f->lblContatoreMosse), "0");
     EXPECT_EQ(text(f->lblSpiegazioni), "");
@@ -75,7 +75,7 @@ TEST_F(ComputerTurnTest, AtEverySpeedTheRefugeLineIsSaidInFullBeforeTheNextTurn)
         f->lblCaselle(8).Caption = "0";
         place(5, 7);
         f->TmrMossaBlu3.Interval = iv;
-        f->TmrRiprendeIlGioco.Interval = 700;   // left by an earlier comment
+        f->TmrRiprendeIlGioco.Interval = 700;  // left by an earlier comment
         rolled(2, 1, true);
         ASSERT_TRUE(h.runUntil([&] { return f->lblSicuro.BackColor.get() == Red; }, 5000)) << iv;
         const auto landing = h.now();
@@ -86,16 +86,16 @@ TEST_F(ComputerTurnTest, AtEverySpeedTheRefugeLineIsSaidInFullBeforeTheNextTurn)
         const int length = f->TmrRiprendeIlGioco.Interval;
         ASSERT_TRUE(h.runUntil([&] { return f->TmrAspettaDado.Enabled.get(); }, 5000)) << iv;
         EXPECT_EQ(h.now() - landing, std::max(400, 2 * iv) + length) << iv;
-        EXPECT_EQ(text(f->lblSpiegazioni), line) << iv;   // the end of the move leaves the line
+        EXPECT_EQ(text(f->lblSpiegazioni), line) << iv;  // the end of the move leaves the line
         EXPECT_EQ(f->lblSicuro.BackColor.get(), White) << iv;
         f->TmrAspettaDado.Enabled = false;
     }
 }
 
 TEST_F(ComputerTurnTest, EatingAnotherCharacterIsASparedRedLineWhenRedWasEatableAndAnAteOtherLineOtherwise) {
-    place(5, 9);     // 9 + 1 -> 10, Carla's pawn 13
+    place(5, 9);  // 9 + 1 -> 10, Carla's pawn 13
     place(13, 10);
-    place(6, 16);    // 16 + 1 -> 17, red pawn 2
+    place(6, 16);  // 16 + 1 -> 17, red pawn 2
     place(2, 17);
     rolled(2, 1, true);
     f->TmrSeiBob.Enabled = false;
@@ -111,7 +111,7 @@ TEST_F(ComputerTurnTest, EatingAnotherCharacterIsASparedRedLineWhenRedWasEatable
 
     // Giorgetto eats Bob's pawn 5 with no red pawn in reach.
     f->TmrRiprendeIlGioco.Enabled = false;
-    place(9, 7);     // 7 + 3 -> 10
+    place(9, 7);  // 7 + 3 -> 10
     rolled(3, 3, true);
     h.advance(3 * 220);
     EXPECT_TRUE(shows(f->ImgGif(10), "B2"));
@@ -122,9 +122,9 @@ TEST_F(ComputerTurnTest, EatingAnotherCharacterIsASparedRedLineWhenRedWasEatable
 }
 
 TEST_F(ComputerTurnTest, APawnOutGoesToItsExitSquareAndClearsTheEatFlags) {
-    place(5, 36);    // 36 + 1 -> 33, Bob's exit
+    place(5, 36);  // 36 + 1 -> 33, Bob's exit
     place(6, 16);
-    place(2, 17);    // a red pawn in reach too
+    place(2, 17);  // a red pawn in reach too
     rolled(2, 1, true);
     f->TmrSeiBob.Enabled = false;
     startMove(f->TmrMossaBlu3, 5, 33);
@@ -140,7 +140,7 @@ TEST_F(ComputerTurnTest, APawnOutGoesToItsExitSquareAndClearsTheEatFlags) {
 
     // After Carla's pawn out the human is prompted directly.
     f->TmrRiprendeIlGioco.Enabled = false;
-    place(13, 34);   // 34 + 1 -> 35, Carla's exit
+    place(13, 34);  // 34 + 1 -> 35, Carla's exit
     rolled(4, 1, true);
     h.advance(7 * 220);
     EXPECT_EQ(text(f->lblDadiUsciti(4)), "1");

@@ -48,7 +48,7 @@ TEST_F(TurnCycleTest, RollShowsEveryFaceAtItsMomentAndHandsOverOneIntervalLater)
     EXPECT_EQ(f->TimerDado.Interval.get(), 50);
     EXPECT_EQ(text(f->lblNumeroEstrazioni), "0");
     EXPECT_EQ(text(f->lblContatoreEstrazioni), "0");
-    EXPECT_EQ(plays("mmcDado"), 13);  // none on the end tick
+    EXPECT_EQ(plays("mmcDado"), 13);        // none on the end tick
     EXPECT_EQ(text(f->lblFaseMossa), "1");  // red's candidates were built
 
     // The next roll starts again at 50 ms: the same list holds.
@@ -71,10 +71,11 @@ TEST_F(TurnCycleTest, ALengthOfNineShowsFacesOneToNineAndNoMore) {
     scriptRoll(faces, 9);
     f->ImgDado_Click();
     std::vector<std::string> shown;
-    h.runUntil([&] { return !f->TimerDado.Enabled; }, 5000, [&] {
-        if (shown.size() < 9 && text(f->lblContatoreEstrazioni) == std::to_string(shown.size() + 1))
-            shown.push_back(text(f->lblNumeroDado));
-    });
+    h.runUntil([&] { return !f->TimerDado.Enabled; }, 5000,
+               [&] {
+                   if (shown.size() < 9 && text(f->lblContatoreEstrazioni) == std::to_string(shown.size() + 1))
+                       shown.push_back(text(f->lblNumeroDado));
+               });
     EXPECT_EQ(shown, (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "1", "2", "3"}));
     EXPECT_EQ(text(f->lblNumeroDado), "3");
     EXPECT_EQ(h.now(), HandOverAt(9));
@@ -239,7 +240,7 @@ TEST_F(TurnCycleTest, TheDieTakesThePlayersColoursAndTheRollGoesToThatPlayer) {
     for (int i = 0; i < 4; ++i) {
         place(i == 3 ? 1 : 5 + 4 * i, 20 + i);  // a pawn on the board: no force draw
         f->lblTurnoDiGioco.Caption = std::to_string(i + 1);
-        f->lblPedineInGioco.Caption = "1";   // as the hub leaves it for a player with a pawn in play
+        f->lblPedineInGioco.Caption = "1";  // as the hub leaves it for a player with a pawn in play
         scriptRoll(facesEndingOn(1, 9), 9);
         f->cmdTrovaNumeri_Click();
         EXPECT_EQ(text(f->lblTurnoDiGioco), std::to_string((i + 1) % 4 + 1));

@@ -93,8 +93,8 @@ TEST_F(ExitTest, YesSilencesEverythingSavesAndHandsOverAfterTheGoodbye) {
 
     const auto options = tk::readValues(folder + "/Dati/ZirOpz.txt").values;
     ASSERT_FALSE(options.empty());
-    EXPECT_EQ(options, (std::vector<std::string>{"Sì", "Sì", "Sì", "Ogni tanto", "Sì", "Veloce", "2000", "260",
-                                                  "130", "130", "130"}));
+    EXPECT_EQ(options, (std::vector<std::string>{"Sì", "Sì", "Sì", "Ogni tanto", "Sì", "Veloce", "2000", "260", "130",
+                                                 "130", "130"}));
     EXPECT_EQ(bytesOf("ZirNom.txt"), "\"Lia\"\r\n");
 
     // Dead buttons: neither the answers nor the panel buttons do anything more.

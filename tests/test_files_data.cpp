@@ -58,8 +58,9 @@ TEST_F(FilesTest, OptionsAndANewNameSavedOnExitAreReadBackUnchangedNextRun) {
 }
 
 TEST_F(FilesTest, TheIntervalsAreTakenAsTheyStandNotFromTheSpeed) {
-    folder.write("ZirOpz.txt", "\"S\xEC\"\r\n\"S\xEC\"\r\n\"S\xEC\"\r\n\"Sempre\"\r\n\"S\xEC\"\r\n\"Lenta\"\r\n"
-                               "2000\r\n300\r\n200\r\n100\r\n150\r\n");
+    folder.write("ZirOpz.txt",
+                 "\"S\xEC\"\r\n\"S\xEC\"\r\n\"S\xEC\"\r\n\"Sempre\"\r\n\"S\xEC\"\r\n\"Lenta\"\r\n"
+                 "2000\r\n300\r\n200\r\n100\r\n150\r\n");
     load();
     EXPECT_EQ(f->lblVoceOpzione(5).Caption.get(), "Lenta");
     EXPECT_EQ(f->TmrGiocaAutomatico.Interval.get(), 300);
@@ -82,8 +83,9 @@ TEST_F(FilesTest, AMissingShortOrDamagedOptionsFileKeepsTheDefaultsWhereItFails)
     EXPECT_EQ(f->TmrGiocaAutomatico.Interval.get(), 440);
 
     // An interval of 0 or a word would stop a move timer for good: the design value stays.
-    folder.write("ZirOpz.txt", "\"S\xEC\"\r\n\"S\xEC\"\r\n\"S\xEC\"\r\n\"Sempre\"\r\n\"S\xEC\"\r\n\"Normale\"\r\n"
-                               "abc\r\n0\r\n-5\r\n220x\r\n99999999\r\n");
+    folder.write("ZirOpz.txt",
+                 "\"S\xEC\"\r\n\"S\xEC\"\r\n\"S\xEC\"\r\n\"Sempre\"\r\n\"S\xEC\"\r\n\"Normale\"\r\n"
+                 "abc\r\n0\r\n-5\r\n220x\r\n99999999\r\n");
     load();
     EXPECT_EQ(f->TmrMusiche.Interval.get(), 2000);
     EXPECT_EQ(f->TmrGiocaAutomatico.Interval.get(), 440);
@@ -265,8 +267,9 @@ TEST_F(FilesTest, AnOldNameHoldingAQuoteAndACommaShiftsNothing) {
 
 TEST_F(FilesTest, OptionTextsOutsideTheirChoicesTakeTheDesignValueAndStayClickable) {
     // A trailing blank, another case, UTF-8 instead of the code page, a byte-order mark.
-    folder.write("ZirOpz.txt", "\"Sempre \"\r\n\"s\xEC\"\r\n\"S\xC3\xAC\"\r\n\"sempre\"\r\n\xEF\xBB\xBF\"No\"\r\n\"veloce\"\r\n"
-                               "2000\r\n65535\r\n49\r\n50\r\n5000\r\n");
+    folder.write("ZirOpz.txt",
+                 "\"Sempre \"\r\n\"s\xEC\"\r\n\"S\xC3\xAC\"\r\n\"sempre\"\r\n\xEF\xBB\xBF\"No\"\r\n\"veloce\"\r\n"
+                 "2000\r\n65535\r\n49\r\n50\r\n5000\r\n");
     load();
     const char* design[6] = {"Sì", "Sì", "Sì", "Sempre", "Sì", "Normale"};
     for (int i = 0; i <= 5; ++i) EXPECT_EQ(f->lblVoceOpzione(i).Caption.get(), design[i]) << i;

@@ -32,10 +32,30 @@ std::string Shipped(const std::string& dataFile) {
 // One to four changes of the bytes, drawn from `rng`.
 std::string Mutate(std::string bytes, std::mt19937& rng) {
     static const std::string kPieces[] = {
-        "\"", ",", "\r", "\n", "\r\n", "\xEF\xBB\xBF", "99999999999999999999", "-1", "65535", "32768", " ",
-        "\"\"", "\xEC", "\xC3\xAC", "8421631", "16763780", "0", "\t", "\x1A", std::string(1, '\0'),
+        "\"",
+        ",",
+        "\r",
+        "\n",
+        "\r\n",
+        "\xEF\xBB\xBF",
+        "99999999999999999999",
+        "-1",
+        "65535",
+        "32768",
+        " ",
+        "\"\"",
+        "\xEC",
+        "\xC3\xAC",
+        "8421631",
+        "16763780",
+        "0",
+        "\t",
+        "\x1A",
+        std::string(1, '\0'),
     };
-    const auto at = [&](std::size_t size) { return size == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, size)(rng); };
+    const auto at = [&](std::size_t size) {
+        return size == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, size)(rng);
+    };
     const int changes = std::uniform_int_distribution<int>(1, 4)(rng);
     for (int c = 0; c < changes; ++c) {
         switch (std::uniform_int_distribution<int>(0, 5)(rng)) {
@@ -78,9 +98,8 @@ std::string AsWritten(std::string value) {
 }
 
 std::size_t Characters(const std::string& utf8) {
-    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
+    return static_cast<std::size_t>(
+        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 // Every save flushes its file to the disk: the folder lies in memory where the
@@ -106,8 +125,8 @@ struct FuzzTest : ::testing::Test {
     // whole, or its first `lines` values are read back from the new file unchanged
     // (but for `rewritten`, a line the save always writes anew).
     template <class Load, class Save, class Check>
-    void Run(const std::string& dataFile, unsigned seed, std::size_t lines, std::size_t rewritten, Load load,
-             Save save, Check check) {
+    void Run(const std::string& dataFile, unsigned seed, std::size_t lines, std::size_t rewritten, Load load, Save save,
+             Check check) {
         std::mt19937 rng(seed);
         const std::string shipped = Shipped(dataFile);
         const std::string path = folder.path() + "/Dati/" + dataFile;
@@ -141,9 +160,9 @@ struct FuzzTest : ::testing::Test {
 };
 
 TEST_F(FuzzTest, DamagedOptionsFilesLeaveOptionsAmongTheirChoices) {
-    const std::vector<std::string> choices[6] = {{"Sì", "No"}, {"Sì", "No"}, {"Sì", "No"},
-                                                 {"No", "Ogni tanto", "Sempre"}, {"Sì", "No"},
-                                                 {"Lenta", "Normale", "Veloce"}};
+    const std::vector<std::string> choices[6] = {{"Sì", "No"}, {"Sì", "No"},
+                                                 {"Sì", "No"}, {"No", "Ogni tanto", "Sempre"},
+                                                 {"Sì", "No"}, {"Lenta", "Normale", "Veloce"}};
     Run(
         "ZirOpz.txt", 1, 11, 6, [](zirimbo::frmZirimbo2012& f) { f.LoadOptions(); },
         [](zirimbo::frmZirimbo2012& f) { f.SaveOptionsAndName(); },
@@ -153,8 +172,8 @@ TEST_F(FuzzTest, DamagedOptionsFilesLeaveOptionsAmongTheirChoices) {
                 ASSERT_NE(std::find(choices[i].begin(), choices[i].end(), value), choices[i].end())
                     << i << " " << value << " from " << ::testing::PrintToString(bytes);
             }
-            for (tk::Timer* t : {&f.TmrMusiche, &f.TmrGiocaAutomatico, &f.TmrMossaBlu3, &f.TmrMossaGiallo3,
-                                 &f.TmrMossaVerde3}) {
+            for (tk::Timer* t :
+                 {&f.TmrMusiche, &f.TmrGiocaAutomatico, &f.TmrMossaBlu3, &f.TmrMossaGiallo3, &f.TmrMossaVerde3}) {
                 ASSERT_GE(t->Interval.get(), 50) << ::testing::PrintToString(bytes);
                 ASSERT_LE(t->Interval.get(), 5000) << ::testing::PrintToString(bytes);
             }
@@ -183,7 +202,8 @@ TEST_F(FuzzTest, DamagedScoreboardsLeaveFourPlayersAndWinsTheSortCanHold) {
             for (int r = 1; r <= 4; ++r) {
                 const std::string wins = f.lblVinte(r).Caption;
                 const long n = tk::Val(wins);
-                ASSERT_TRUE(tk::Str(n) == wins && n >= 0 && n <= 32767) << wins << " " << ::testing::PrintToString(bytes);
+                ASSERT_TRUE(tk::Str(n) == wins && n >= 0 && n <= 32767)
+                    << wins << " " << ::testing::PrintToString(bytes);
                 const tk::Color colour = zirimbo::ScoreboardRowShapes(f, r)(0).BackColor;
                 for (int e = 1; e <= 3; ++e) ASSERT_EQ(zirimbo::ScoreboardRowShapes(f, r)(e).BackColor.get(), colour);
                 players.push_back(colour);

@@ -102,8 +102,8 @@ TEST(GameFolder, EveryVoiceLineAndBubbleOfTheCharactersExists) {
 }
 
 TEST(GameFolder, EveryPieceOfMusicTileAndPawnExists) {
-    for (const char* piece : {"1a", "1b", "1c", "2a", "2b", "2c", "3a", "3b", "3c", "4a", "4b", "4c", "5a",
-                              "5b", "5c", "6a", "6b", "Vittoria", "Sconfitta", "Demo"})
+    for (const char* piece : {"1a", "1b", "1c", "2a", "2b", "2c", "3a", "3b",       "3c",        "4a",
+                              "4b", "4c", "5a", "5b", "5c", "6a", "6b", "Vittoria", "Sconfitta", "Demo"})
         EXPECT_TRUE(tk::pathExists(kFolder + "\\Musiche\\" + piece + ".mid")) << piece;
     for (char kind = '1'; kind <= '6'; ++kind)
         for (char colour : {'R', 'B', 'G', 'V'})

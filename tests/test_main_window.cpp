@@ -26,7 +26,7 @@ TEST_F(MainWindowTest, BoardRedrawFollowsTheTables) {
     w.lblCaselle(7).Caption = "14";
     w.lblCaselle(8).Caption = "99";  // not a pawn: the picture stays
     w.ImgGif(8).Picture = "keep";
-    w.lblPedine(2).Caption = "0";    // a parking square holding "0" keeps its picture
+    w.lblPedine(2).Caption = "0";  // a parking square holding "0" keeps its picture
     w.lblUscite(2).Caption = "2";
     w.ImgDadiUsciti(3).Picture = "stale";
     w.cmdVisualizzaPedine_Click();

@@ -15,19 +15,17 @@ struct PanelsTest : GameTest {
     std::string folder;
 
     void SetUp() override {
-        open({.folder = game_fixture::Folder::OwnCopy, .intro = game_fixture::Intro::Hidden, .name = "Lia",
+        open({.folder = game_fixture::Folder::OwnCopy,
+              .intro = game_fixture::Intro::Hidden,
+              .name = "Lia",
               .clearAudio = true});
         folder = ownFolder->path();
     }
 
     // The pieces of the log sent to a channel, in order ("Open", "Prev", "Play", "Close").
-    std::vector<std::string> commands(const std::string& channel) const {
-        return h.audio.commands(channel);
-    }
+    std::vector<std::string> commands(const std::string& channel) const { return h.audio.commands(channel); }
     // The picture file name of an image ("" for none).
-    static std::string fileOf(const tk::Image& i) {
-        return std::filesystem::path(i.Picture.get()).filename().string();
-    }
+    static std::string fileOf(const tk::Image& i) { return std::filesystem::path(i.Picture.get()).filename().string(); }
     // Which panels are open, as "0100" for the scoreboard.
     std::string openPanels() const {
         std::string s;

@@ -1,8 +1,8 @@
 // The rules panel's page reader: turning pages both ways with wrap-around, every
 // element of the page written, the page kept across closing, the arrows' look.
 #include "form/various.h"
-#include "toolkit/text.h"
 #include "tests/test_panels_fixture.h"
+#include "toolkit/text.h"
 
 namespace various = zirimbo::various;
 
@@ -21,9 +21,13 @@ TEST_F(PanelsTest, RulesPagesWrapAroundBothWaysAndShowTheirCharacter) {
     f->click(f->lblLetturaRegole(1));
     EXPECT_EQ(f->lblPagina.Caption.get(), "1");
 
-    const char* titles[7] = {"", "1 - Caratteristiche del Gioco", "2 - Entrata in gioco dei segnalini",
-                             "3 - Caratteristiche del percorso", "4 - Mangiare i segnalini avversari",
-                             "5 - Opportunità di gioco", "6 - Obblighi di gioco"};
+    const char* titles[7] = {"",
+                             "1 - Caratteristiche del Gioco",
+                             "2 - Entrata in gioco dei segnalini",
+                             "3 - Caratteristiche del percorso",
+                             "4 - Mangiare i segnalini avversari",
+                             "5 - Opportunità di gioco",
+                             "6 - Obblighi di gioco"};
     const char* pictures[7] = {"", "G11.gif", "B11.gif", "C01.gif", "G04.gif", "B12.gif", "C04.gif"};
     const char* names[7] = {"", "Giorgetto", "Bob", "Carla", "Giorgetto", "Bob", "Carla"};
     const int sketchLengths[7] = {0, 122, 121, 132, 122, 121, 132};  // characters, whole on every page

@@ -11,12 +11,12 @@ using tk::randomDraw;
 using tk::randomFor;
 
 TEST(RandomDraw, FollowsTheFormula) {
-    EXPECT_EQ(randomDraw(0.5, 0, 0, 6), 4);      // 3
-    EXPECT_EQ(randomDraw(0.1, 30, 0, 4), 3);     // 2.4
-    EXPECT_EQ(randomDraw(0.0, 0, 59, 5), 1);     // -4.84: floor -5, mod 0
-    EXPECT_EQ(randomDraw(0.2, 0, 30, 6), 5);     // -1.75: floor -2, mod 4
-    EXPECT_EQ(randomDraw(0.0, 0, 59, 80), 3);    // -77.4: floor -78, mod 2
-    EXPECT_EQ(randomDraw(0.999, 59, 0, 80), 79); // 158.6
+    EXPECT_EQ(randomDraw(0.5, 0, 0, 6), 4);       // 3
+    EXPECT_EQ(randomDraw(0.1, 30, 0, 4), 3);      // 2.4
+    EXPECT_EQ(randomDraw(0.0, 0, 59, 5), 1);      // -4.84: floor -5, mod 0
+    EXPECT_EQ(randomDraw(0.2, 0, 30, 6), 5);      // -1.75: floor -2, mod 4
+    EXPECT_EQ(randomDraw(0.0, 0, 59, 80), 3);     // -77.4: floor -78, mod 2
+    EXPECT_EQ(randomDraw(0.999, 59, 0, 80), 79);  // 158.6
 }
 
 TEST(RandomFor, InvertsTheDraw) {

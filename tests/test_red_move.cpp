@@ -49,9 +49,9 @@ TEST_F(RedMoveTest, BeforeThePawnsAreMarkedClicksOnlyRecordTheCell) {
 }
 
 TEST_F(RedMoveTest, ChoosingAPawnShowsItsTargetsAndTheOtherPawnsPlain) {
-    place(2, 18);   // 4 -> 22 (blue pawn: eaten) and 2 (empty)
+    place(2, 18);  // 4 -> 22 (blue pawn: eaten) and 2 (empty)
     place(5, 22);
-    place(3, 6);    // start cell of blue: another playable pawn
+    place(3, 6);  // start cell of blue: another playable pawn
     redTurn(4);
     f->ImgGif_Click(18);
     EXPECT_EQ(clickState(), "2|2|18|22|2|2|3");  // rows 2 and 3: pawn 3 on cell 6 has row 1
@@ -83,7 +83,7 @@ TEST_F(RedMoveTest, ChoosingAPawnShowsItsTargetsAndTheOtherPawnsPlain) {
 }
 
 TEST_F(RedMoveTest, APawnOnTheSquareNumberOfTheOfferedEntryShowsOnlyItsBoardTargets) {
-    place(1, 2);    // pawn 1 on cell 2; parked pawn 2's entry row has source 2
+    place(1, 2);  // pawn 1 on cell 2; parked pawn 2's entry row has source 2
     redTurn(6);
     f->ImgGif_Click(2);
     EXPECT_EQ(clickState(), "2|1|2|8|0|1|0");
@@ -120,8 +120,8 @@ TEST_F(RedMoveTest, AnInnerRingPawnWithAFourGoesOnceRoundOntoItsOwnCell) {
 }
 
 TEST_F(RedMoveTest, TheChoiceMovesBetweenABoardPawnAndTheOfferedParkedPawn) {
-    place(1, 18);   // 6 -> 24 and 4
-    place(13, 1);   // a green pawn on red's start cell
+    place(1, 18);  // 6 -> 24 and 4
+    place(13, 1);  // a green pawn on red's start cell
     redTurn(6);
     f->ImgGif_Click(18);
     EXPECT_TRUE(shows(f->ImgGif(24), "X"));
@@ -156,7 +156,7 @@ TEST_F(RedMoveTest, TheChoiceMovesBetweenABoardPawnAndTheOfferedParkedPawn) {
 
 TEST_F(RedMoveTest, ARedPawnThatCannotMoveIsRefusedForOneSecond) {
     place(1, 10);
-    place(2, 12);   // 2 -> 12 is an own pawn: pawn 1 cannot move
+    place(2, 12);  // 2 -> 12 is an own pawn: pawn 1 cannot move
     redTurn(2);
     const std::string prompt = text(f->lblSpiegazioni);
     f->ImgGif_Click(10);
@@ -165,7 +165,7 @@ TEST_F(RedMoveTest, ARedPawnThatCannotMoveIsRefusedForOneSecond) {
     EXPECT_EQ(plays("mmcDeng"), 1);
     EXPECT_EQ(text(f->lblFaseMossa), "1");
     h.advance(500);
-    f->ImgPartenza_Click(3);   // a parked red pawn without the flag: refused, the prompt kept
+    f->ImgPartenza_Click(3);  // a parked red pawn without the flag: refused, the prompt kept
     EXPECT_EQ(plays("mmcDeng"), 2);
     EXPECT_EQ(text(f->lblCopiaSpiegazione), prompt);
     h.advance(499);
@@ -196,22 +196,22 @@ TEST_F(RedMoveTest, ANewerMessageIsNotOverwrittenWhenTheRefusalTimeIsUp) {
     place(1, 10);
     place(2, 12);
     redTurn(2);
-    f->ImgGif_Click(10);   // refused
+    f->ImgGif_Click(10);  // refused
     h.advance(300);
-    f->ImgGif_Click(12);   // pawn 2 chosen within the second
+    f->ImgGif_Click(12);  // pawn 2 chosen within the second
     EXPECT_EQ(text(f->lblSpiegazioni), kOneTarget);
-    f->ImgGif_Click(10);   // in the target phase a pawn that cannot move is ignored
+    f->ImgGif_Click(10);  // in the target phase a pawn that cannot move is ignored
     EXPECT_EQ(plays("mmcDeng"), 1);
-    h.advance(700);        // the choice's prompt stays, off the refusal's colour
+    h.advance(700);  // the choice's prompt stays, off the refusal's colour
     EXPECT_EQ(text(f->lblSpiegazioni), kOneTarget);
     EXPECT_EQ(f->ShpForme(0).BackColor.get(), zirimbo::colour::White);
 
-    f->ImgGif_Click(12);   // choice dropped, refused again
+    f->ImgGif_Click(12);  // choice dropped, refused again
     f->ImgGif_Click(10);
     f->ImgGif_Click(12);
     EXPECT_EQ(f->ShpForme(0).BackColor.get(), 0x8080FFu);
     h.advance(500);
-    f->ImgGif_Click(14);   // and the move is made within the second
+    f->ImgGif_Click(14);  // and the move is made within the second
     EXPECT_EQ(text(f->lblSpiegazioni), "");
     h.advance(500);
     EXPECT_FALSE(f->TmrRicompareSpiegazione.Enabled);
@@ -222,13 +222,13 @@ TEST_F(RedMoveTest, AMoveThatEatsNothingLateInTheRefusalsSecondLeavesTheEmptyLin
     place(1, 10);
     place(2, 12);
     redTurn(2);
-    f->ImgGif_Click(10);   // refused: the line turns pink
+    f->ImgGif_Click(10);  // refused: the line turns pink
     h.advance(900);
     f->ImgGif_Click(12);
-    f->ImgGif_Click(14);   // onto an empty cell, just before the refusal's second is up
+    f->ImgGif_Click(14);  // onto an empty cell, just before the refusal's second is up
     EXPECT_EQ(text(f->lblSpiegazioni), "");
     EXPECT_EQ(f->ShpForme(0).BackColor.get(), zirimbo::colour::White);
-    h.advance(100);        // the refusal's timer has run, the hub has not
+    h.advance(100);  // the refusal's timer has run, the hub has not
     EXPECT_TRUE(f->TmrAspettaDado.Enabled);
     EXPECT_EQ(text(f->lblSpiegazioni), "");
     EXPECT_EQ(f->ShpForme(0).BackColor.get(), zirimbo::colour::White);
@@ -240,13 +240,13 @@ TEST_F(RedMoveTest, AMoveEmptiesTheSourceDrawsThePawnAndPassesTheTurn) {
     place(1, 18);
     redTurn(4);
     f->ImgGif_Click(18);
-    f->ImgGif_Click(2);   // the ring target of two
+    f->ImgGif_Click(2);  // the ring target of two
     EXPECT_EQ(text(f->lblCaselle(18)), "0");
     EXPECT_EQ(text(f->lblCaselle(2)), "1");
     EXPECT_EQ(f->ImgGif(18).Picture.get(), "");
-    EXPECT_EQ(f->ImgGif(22).Picture.get(), "");   // the other target's mark goes
+    EXPECT_EQ(f->ImgGif(22).Picture.get(), "");  // the other target's mark goes
     EXPECT_TRUE(shows(f->ImgGif(2), "R1"));
-    EXPECT_EQ(clickState(), "0|0|0|0|0|1|2");     // the rows of the two slots stay
+    EXPECT_EQ(clickState(), "0|0|0|0|0|1|2");  // the rows of the two slots stay
     EXPECT_EQ(text(f->lblIndex), "2");
     EXPECT_EQ(text(f->lblPuoiGiocare), "No");
     EXPECT_EQ(text(f->lblSpiegazioni), "");
@@ -270,7 +270,7 @@ TEST_F(RedMoveTest, EnteringOnABluePawnSendsItHomeAndBobComments) {
     EXPECT_EQ(text(f->lblPedine(6)), "6");
     EXPECT_TRUE(shows(f->ImgPartenza(6), "B1"));
     EXPECT_TRUE(shows(f->ImgGif(1), "R1"));
-    EXPECT_EQ(text(f->lblMangia), "0");   // set to "2", then Bob's comment took it
+    EXPECT_EQ(text(f->lblMangia), "0");  // set to "2", then Bob's comment took it
     EXPECT_EQ(plays("mmcMossa"), 0);
     EXPECT_TRUE(f->TmrAspettaDado.Enabled);
     EXPECT_EQ(f->lblCaselle(37).Caption.get(), "0");
@@ -278,14 +278,14 @@ TEST_F(RedMoveTest, EnteringOnABluePawnSendsItHomeAndBobComments) {
 
 TEST_F(RedMoveTest, TheSecondOfTwoTargetsLeavesTheFirstShowingItsOwnPawn) {
     f->lblVoceOpzione(1).Caption = "No";
-    place(3, 17);   // 4 -> 21 (yellow pawn) and 1 (empty)
+    place(3, 17);  // 4 -> 21 (yellow pawn) and 1 (empty)
     place(10, 21);
     redTurn(4);
     f->ImgGif_Click(17);
     EXPECT_TRUE(shows(f->ImgGif(21), "G2"));
     f->ImgGif_Click(1);
     EXPECT_TRUE(shows(f->ImgGif(21), "G1"));
-    EXPECT_TRUE(h.audio.plays().empty());   // sound effects off: no move sound
+    EXPECT_TRUE(h.audio.plays().empty());  // sound effects off: no move sound
 }
 
 TEST_F(RedMoveTest, AnUnmatchedTargetNeverLeavesTheGameWithoutATimer) {
@@ -317,7 +317,7 @@ TEST_F(RedMoveTest, AnExitWaitsOnCellThirtySixThenGoesToTheExitSquareWithApplaus
     EXPECT_TRUE(shows(f->ImgGif(36), "R1"));
     EXPECT_FALSE(f->TmrAspettaDado.Enabled);
     EXPECT_TRUE(f->TmrTornaZirimbo.Enabled);
-    EXPECT_EQ(text(f->lblFaseMossa), "2");   // the exit handler finishes the move
+    EXPECT_EQ(text(f->lblFaseMossa), "2");  // the exit handler finishes the move
     h.advance(349);
     EXPECT_EQ(text(f->lblUscite(3)), "0");
     h.advance(1);
@@ -328,7 +328,7 @@ TEST_F(RedMoveTest, AnExitWaitsOnCellThirtySixThenGoesToTheExitSquareWithApplaus
     EXPECT_EQ(text(f->lblCaselle(36)), "0");
     EXPECT_EQ(clickState(), "0|0|0|0|0|1|0");
     EXPECT_EQ(text(f->lblSpiegazioni), "");
-    EXPECT_EQ(plays("mmcEsceRosso"), 1);    // the applause plays whatever the option
+    EXPECT_EQ(plays("mmcEsceRosso"), 1);  // the applause plays whatever the option
     EXPECT_TRUE(f->TmrAspettaDado.Enabled);
     EXPECT_EQ(f->TmrAspettaDado.Interval.get(), 3700);
 }
@@ -378,7 +378,7 @@ TEST_F(VictoryTest, TheFourthExitMakesTheHumanTheWinner) {
     f->TmrMusiche.Enabled = true;
     scoreboard({{0xFFCB84, 5}, {0x80FF80, 2}, {0x8080FF, 2}, {0x80FFFF, 0}});
     lastExit();
-    EXPECT_EQ(text(f->lblSpiegazioni), "");   // no "Sei uscito" on the fourth exit
+    EXPECT_EQ(text(f->lblSpiegazioni), "");  // no "Sei uscito" on the fourth exit
     EXPECT_EQ(text(f->lblDadiUsciti(1)), "4");
     h.advance(350);
     EXPECT_EQ(f->BackColor(), 0x8080FFu);
@@ -389,7 +389,7 @@ TEST_F(VictoryTest, TheFourthExitMakesTheHumanTheWinner) {
     EXPECT_EQ(plays("mmcEsceRosso"), 0);
     EXPECT_FALSE(f->TmrMusiche.Enabled);
     EXPECT_NE(f->mmcMusiche.FileName.get().find("Vittoria.mid"), std::string::npos);
-    EXPECT_EQ(plays("mmcMusiche"), 0);        // the end-of-game panel plays it
+    EXPECT_EQ(plays("mmcMusiche"), 0);  // the end-of-game panel plays it
     EXPECT_TRUE(f->TmrLampeggiaVittoria.Enabled);
     EXPECT_TRUE(f->TmrLampeggiaLogo.Enabled);
     // The human's row: 3 wins, today's date, second after the sort.
@@ -434,7 +434,7 @@ TEST_F(VictoryTest, AScoreboardWithoutTheHumansRowRecordsNoWinAndStaysInItsRows)
     for (int r = 1; r <= 4; ++r) EXPECT_EQ(text(f->lblData(r)), "") << r;
     EXPECT_EQ(text(f->lblPosizione), "3");
     EXPECT_TRUE(f->TmrPannelloVittoria.Enabled);
-    h.advance(900);   // the row blinks without leaving the scoreboard
+    h.advance(900);  // the row blinks without leaving the scoreboard
     EXPECT_EQ(f->lblNomeClass(3).ForeColor.get(), 0x00FFFFu);
 }
 
@@ -448,7 +448,7 @@ struct AutoMoveTest : RedMoveTest {
 };
 
 TEST_F(AutoMoveTest, ThePawnIsClickedAfterOneIntervalAndItsOnlyPlayableTargetAfterTwo) {
-    f->TmrGiocaAutomatico.Interval = 260;   // speed "Veloce"
+    f->TmrGiocaAutomatico.Interval = 260;  // speed "Veloce"
     f->Shape3(2).BackColor = zirimbo::colour::White;
     f->FraPannello(2).Visible = true;
     // With a 2: pawns 1 (on 33) and 3 (on 35) block each other round the inner ring; pawn 2
@@ -509,7 +509,7 @@ TEST_F(AutoMoveTest, AMoveTheHumanMadeFirstIsLeftAlone) {
     f->ImgGif_Click(10);
     f->ImgGif_Click(15);
     EXPECT_EQ(text(f->lblPuoiGiocare), "No");
-    h.advance(440);   // the pawn click finds the flag "No"
+    h.advance(440);  // the pawn click finds the flag "No"
     EXPECT_EQ(text(f->lblFaseMossa), "0");
     h.advance(440);
     EXPECT_FALSE(f->TmrGiocaAutomatico.Enabled);

@@ -13,7 +13,7 @@ constexpr tk::Color kHuman = 0x8080FF, kBob = 0xFFCB84, kGiorgetto = 0x80FFFF, k
 struct ScoreboardTest : PanelsTest {
     tk::Color rowColour(int r) const {
         const tk::ControlArray<tk::Shape>* rows[4] = {&f->Shp1SfondoClass, &f->Shp2SfondoClass, &f->Shp3SfondoClass,
-                                                  &f->Shp4SfondoClass};
+                                                      &f->Shp4SfondoClass};
         return (*rows[r - 1])(0).BackColor;
     }
     void wins(const std::vector<const char*>& w) {
@@ -46,7 +46,7 @@ TEST_F(ScoreboardTest, CarlasFirstWinPutsHerOnTopAndTheOthersShareSecondPlace) {
     EXPECT_EQ(rowColour(2), kHuman);
     EXPECT_EQ(rowColour(3), kBob);
     EXPECT_EQ(rowColour(4), kGiorgetto);
-    EXPECT_EQ(f->Shp1SfondoClass(3).BackColor.get(), kCarla);  // the whole row moves
+    EXPECT_EQ(f->Shp1SfondoClass(3).BackColor.get(), kCarla);     // the whole row moves
     EXPECT_EQ(f->Shp1SfondoClass(4).BackColor.get(), 0xB8C9E5u);  // the face's box stays
     EXPECT_EQ(faces(), (V{"C09.gif", "rossa.gif", "B11.gif", "G11.gif"}));
     // Outside a sort every wins text is black again and the buffer count is back to 0.

@@ -18,7 +18,9 @@ namespace {
 
 class SeqFileTest : public ::testing::Test {
 protected:
-    void put(const std::string& name, const std::string& bytes) { std::ofstream(root_ / name, std::ios::binary) << bytes; }
+    void put(const std::string& name, const std::string& bytes) {
+        std::ofstream(root_ / name, std::ios::binary) << bytes;
+    }
     std::string get(const std::string& name) {
         std::ifstream in(root_ / name, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -46,7 +46,8 @@ TEST_F(StartUpTest, LoadReadsTheFilesAndLeavesEverythingReadyUnderTheSplash) {
     EXPECT_FALSE(w.FraRicomincia.Visible);
     // Pictures and channels are in place; nothing plays yet.
     EXPECT_NE(w.ImgSplash.Picture.get(), "");
-    for (int k = 1; k <= 8; ++k) EXPECT_NE(w.ImgLogo(k).Picture.get().find("logo" + std::to_string(k)), std::string::npos);
+    for (int k = 1; k <= 8; ++k)
+        EXPECT_NE(w.ImgLogo(k).Picture.get().find("logo" + std::to_string(k)), std::string::npos);
     for (int k : {0, 1, 2, 3, 4, 5, 6, 7, 9, 11, 12, 16}) EXPECT_NE(w.ImgVarie(k).Picture.get(), "") << k;
     EXPECT_NE(w.mmcGiorgetto.FileName.get().find("05G7.wav"), std::string::npos);
     EXPECT_NE(w.mmcMusiche.FileName.get().find("1a.mid"), std::string::npos);
@@ -114,7 +115,8 @@ TEST_F(StartUpTest, TheIntroTypesRevealsAndEndsOnTheNameBoxWithItsSoundsWhatever
     h.advance(500);  // step 59 at 10820 ms
     EXPECT_EQ(h.now(), test_startup::kIntroMs);
     EXPECT_FALSE(w.TmrTobelioZanvuti.Enabled);
-    for (tk::Control* c : std::vector<tk::Control*>{&w.lblUnGioco(6), &w.lblInserisci, &w.lblRisoluzioni, &w.txtPassword})
+    for (tk::Control* c :
+         std::vector<tk::Control*>{&w.lblUnGioco(6), &w.lblInserisci, &w.lblRisoluzioni, &w.txtPassword})
         EXPECT_TRUE(c->Visible) << c->qualifiedName();
     EXPECT_EQ(w.focused(), &w.txtPassword);
     EXPECT_EQ(w.txtPassword.Text.get(), "Doduru");
@@ -182,8 +184,7 @@ TEST_F(StartUpTest, EnterWithANameShowsTheLoadingLineAndTheNextTickStartsTheGame
     EXPECT_EQ(w.lblMusVeloci(0).Caption.get(), "1");
     EXPECT_TRUE(w.TmrMusiche.Enabled);
     ASSERT_EQ(plays("mmcMusiche"), 1);
-    EXPECT_NE(h.audio.plays().back().find("/Musiche/" + w.lblMusVeloci(1).Caption.get() + ".mid"),
-              std::string::npos);
+    EXPECT_NE(h.audio.plays().back().find("/Musiche/" + w.lblMusVeloci(1).Caption.get() + ".mid"), std::string::npos);
     // Now Enter is red's roll.
     h.useSeededRandom(3);
     w.keyDown(tk::vbKeyReturn);

@@ -32,8 +32,9 @@ TEST(Cp1252, ConvertsBothWays) {
 }
 
 TEST(Cp1252, RefusesWhatItCannotHold) {
-    for (const char* text : {"你", "ok 你 ok", "😀", "\u0080", "\u0099",  // C1 controls whose bytes hold other characters
-                             "\xEC", "\xE2\x82", "\xC0\xA0", "\xED\xA0\x80"}) {  // malformed UTF-8
+    for (const char* text :
+         {"你", "ok 你 ok", "😀", "\u0080", "\u0099",          // C1 controls whose bytes hold other characters
+          "\xEC", "\xE2\x82", "\xC0\xA0", "\xED\xA0\x80"}) {  // malformed UTF-8
         EXPECT_FALSE(utf8ToCp1252(text).has_value()) << text;
         EXPECT_FALSE(fitsCp1252(text)) << text;
     }

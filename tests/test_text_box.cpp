@@ -140,7 +140,7 @@ TEST_F(TextBoxTest, ACharacterTheFileCannotHoldIsRefusedWithTheSign) {
     w.name.setSelStart(6);
     w.textInput("你");
     w.textInput("\xC3");  // a broken character
-    w.textInput("\"");     // would end the name in the file
+    w.textInput("\"");    // would end the name in the file
     EXPECT_EQ(text(), "Doduru");
     EXPECT_EQ(refusals, 3);
     w.textInput("'");

@@ -132,7 +132,7 @@ TEST_F(TimerTest, AHandlerIsNeverReEntered) {
     w.a.onTimer = [&](int) {
         ++depth;
         maxDepth = std::max(maxDepth, depth);
-        h.clock.set(h.now() + 100);      // the handler takes long
+        h.clock.set(h.now() + 100);           // the handler takes long
         EXPECT_FALSE(h.rt.timers.fireOne());  // nothing runs inside it
         --depth;
         w.a.Enabled = fired.size() < 2;

@@ -32,7 +32,7 @@ TEST_F(TurnCycleTest, AfterCarlasTurnTheHubPromptsRedWithTheTick) {
     EXPECT_TRUE(f->lblScrittaPulsanti(1).Visible);
     EXPECT_TRUE(f->ShpVari(various::kMenuBar).Visible);
     EXPECT_EQ(plays("mmcTic"), 1);
-    EXPECT_EQ(text(f->lblPed(0)), "2");   // the table is left to the end of red's roll
+    EXPECT_EQ(text(f->lblPed(0)), "2");  // the table is left to the end of red's roll
     EXPECT_FALSE(f->TmrAspettaDado.Enabled);
     EXPECT_EQ(f->TmrAspettaDado.Interval.get(), 600);
 }
@@ -59,7 +59,7 @@ TEST_F(TurnCycleTest, AfterCarlasPawnLeavesRedIsPromptedWithoutTheHub) {
 }
 
 TEST_F(TurnCycleTest, AComputerPlayerWithAPawnOnTheBoardRollsAtOnce) {
-    place(10, 20);   // Giorgetto's pawn
+    place(10, 20);  // Giorgetto's pawn
     f->lblTurnoDiGioco.Caption = "2";
     f->lblSpiegazioni.Caption = "Ahi!";
     f->ShpForme(0).BackColor = 0xFFCB84;
@@ -72,12 +72,12 @@ TEST_F(TurnCycleTest, AComputerPlayerWithAPawnOnTheBoardRollsAtOnce) {
     EXPECT_TRUE(f->TimerDado.Enabled);
     EXPECT_EQ(text(f->lblTurnoDiGioco), "3");
     EXPECT_EQ(f->ShpDado.BackColor.get(), tk::Color{0x00FFFF});
-    EXPECT_EQ(h.scripted.draws(), 14);   // no force-six draw
+    EXPECT_EQ(h.scripted.draws(), 14);  // no force-six draw
 }
 
 TEST_F(TurnCycleTest, AComputerPlayerWithNoPawnOnTheBoardHopesForASixFirst) {
-    f->cmdAssegnaCasuale_Click();   // the comment line orders, as the name entry draws them
-    place(5, 20);    // Bob's pawn: not Carla's
+    f->cmdAssegnaCasuale_Click();  // the comment line orders, as the name entry draws them
+    place(5, 20);                  // Bob's pawn: not Carla's
     f->lblTurnoDiGioco.Caption = "3";
     for (int i = 0; i <= 6; ++i) f->ShpPuntoDado(i).BackColor = zirimbo::colour::Grey;
     scriptRoll(facesEndingOn(6, 9), 9, 2);
@@ -93,7 +93,7 @@ TEST_F(TurnCycleTest, AComputerPlayerWithNoPawnOnTheBoardHopesForASixFirst) {
     h.advance(f->TmrSenzaPedineCarla.Interval.get());
     EXPECT_TRUE(f->TimerDado.Enabled);
     EXPECT_EQ(text(f->lblTurnoDiGioco), "4");
-    EXPECT_EQ(text(f->lblSpia), "2");   // her force-six draw was made
+    EXPECT_EQ(text(f->lblSpia), "2");  // her force-six draw was made
 }
 
 TEST_F(TurnCycleTest, AfterASpokenCommentTheNextTurnStartsTenMillisecondsLater) {
@@ -113,7 +113,7 @@ TEST_F(TurnCycleTest, AfterASpokenCommentTheNextTurnStartsTenMillisecondsLater) 
 // board he hopes for a six before his roll; and the turns go round.
 TEST_F(TurnCycleTest, TheTurnsGoRoundFromRedThroughTheThreeCharactersBackToRed) {
     h.useSeededRandom(7);
-    f->cmdAssegnaCasuale_Click();   // the comment line orders, as the name entry draws them
+    f->cmdAssegnaCasuale_Click();  // the comment line orders, as the name entry draws them
     place(1, 10);
     f->lblVoceOpzione(2).Caption = "No";
     f->ImgDado_Click();
@@ -163,7 +163,7 @@ TEST_F(TurnCycleTest, ANewGameClearsTheFinishedGameAndWaitsForRedsRoll) {
     EXPECT_TRUE(f->TmrMusiche.Enabled);
     EXPECT_EQ(f->BackColor(), zirimbo::colour::Panel);
     for (int i = 0; i <= 3; ++i) EXPECT_EQ(f->FraPannello(i).BackColor.get(), zirimbo::colour::Panel);
-    EXPECT_TRUE(f->FraPannello(1).Visible);   // the scoreboard stays open
+    EXPECT_TRUE(f->FraPannello(1).Visible);  // the scoreboard stays open
     EXPECT_EQ(f->ShpDado.BackColor.get(), zirimbo::colour::Red);
     EXPECT_EQ(f->ShpPuntoDado(3).BackColor.get(), zirimbo::colour::White);
     for (int c = 1; c <= 36; ++c) EXPECT_EQ(text(f->lblCaselle(c)), "0");
@@ -191,7 +191,7 @@ TEST_F(TurnCycleTest, ANewGameClearsTheFinishedGameAndWaitsForRedsRoll) {
 
 TEST_F(TurnCycleTest, ANewGameWithMusicOffLeavesTheMusicAlone) {
     f->lblVoceOpzione(3).Caption = "No";
-    f->lblPosizione.Caption = "9";   // not a row: nothing to un-highlight
+    f->lblPosizione.Caption = "9";  // not a row: nothing to un-highlight
     f->lblNuovaPartita_Click();
     EXPECT_FALSE(f->TmrMusiche.Enabled);
     EXPECT_TRUE(h.audio.log.empty());
@@ -205,8 +205,7 @@ TEST_F(TurnCycleTest, TheDeveloperViewsToggleTogetherAndStayHiddenInPlay) {
     EXPECT_FALSE(f->lblCaselle(5).shown());
     EXPECT_FALSE(f->lblTurnoDiGioco.Visible);
     f->lblTurnoDiGioco_Click();
-    for (auto* fr : {&f->FraMossa, &f->FraCaselle, &f->FraPunteggio, &f->FraCasuale})
-        EXPECT_TRUE(fr->Visible.get());
+    for (auto* fr : {&f->FraMossa, &f->FraCaselle, &f->FraPunteggio, &f->FraCasuale}) EXPECT_TRUE(fr->Visible.get());
     EXPECT_FALSE(f->fraEstrazione.Visible);
     EXPECT_FALSE(f->FraCervello.Visible);
     EXPECT_TRUE(f->lblCaselle(5).shown());
@@ -235,7 +234,7 @@ TEST_F(TurnCycleTest, TheDeveloperBoardSetsUpAPositionByHand) {
     EXPECT_EQ(text(f->lblCaselle(20)), "0");
     EXPECT_EQ(f->lblCaselle(3).ForeColor.get(), zirimbo::colour::Black);
     for (int k = 1; k <= 4; ++k) EXPECT_EQ(text(f->lblPedine(k)), "0");
-    EXPECT_TRUE(shows(f->ImgGif(20), "G1"));   // nothing is redrawn yet
+    EXPECT_TRUE(shows(f->ImgGif(20), "G1"));  // nothing is redrawn yet
     f->cmdVisualizzaPedine_Click();
     EXPECT_EQ(f->ImgGif(20).Picture.get(), "");
     for (int k = 1; k <= 4; ++k) EXPECT_TRUE(shows(f->ImgPartenza(k), "R1"));

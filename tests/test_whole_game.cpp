@@ -1,14 +1,14 @@
 #include <string>
 
-#include "turn_cycle_fixture.h"
 #include "tests/support/whole_game_driver.h"
+#include "turn_cycle_fixture.h"
 
 // Red against the three computer players, from the first roll to a victory, with
 // the board's invariants checked after every timer tick and every move; each
 // finished game goes through the end-of-game panel into a new game.
 TEST_F(TurnCycleTest, WholeGamesEndInAVictoryWithTheBoardSoundAfterEveryTick) {
     f->lblVoceOpzione(2).Caption = "No";
-    f->cmdAssegnaCasuale_Click();   // the comment line orders, as the name entry draws them
+    f->cmdAssegnaCasuale_Click();  // the comment line orders, as the name entry draws them
     int computerWins = 0;
     for (std::uint64_t seed = 1; seed <= 12; ++seed) {
         if (seed > 1) {
@@ -35,11 +35,11 @@ TEST_F(TurnCycleTest, WholeGamesEndInAVictoryWithTheBoardSoundAfterEveryTick) {
             EXPECT_NE(f->lblDadiUsciti(other).Caption.get(), "4") << seed;
         }
         if (result.redWon) {
-            EXPECT_GE(result.redMoves, 4 * 9);   // at least nine moves to bring each pawn home
+            EXPECT_GE(result.redMoves, 4 * 9);  // at least nine moves to bring each pawn home
             EXPECT_EQ(f->lblSpiegazioni.Caption.get(), "Hai vinto, " + f->lblNomeGiocatore.Caption.get() + "!!");
         } else {
             ++computerWins;
-            EXPECT_EQ(f->lblPed(0).Caption.get(), "0");   // the winning move cleared the table
+            EXPECT_EQ(f->lblPed(0).Caption.get(), "0");  // the winning move cleared the table
         }
         EXPECT_FALSE(f->TmrAspettaDado.Enabled);
         EXPECT_FALSE(f->TimerDado.Enabled);

@@ -47,8 +47,8 @@ public:
     bool playing(int channel) override;
 
     void finish(const std::string& channelName);  // the piece on that channel ends
-    std::vector<std::string> log;                  // every command, in order
-    std::vector<std::string> plays() const;        // only the "Play" lines
+    std::vector<std::string> log;                 // every command, in order
+    std::vector<std::string> plays() const;       // only the "Play" lines
     // The commands one channel received, without its name or file ("Open", "Prev", ...).
     std::vector<std::string> commands(const std::string& channelName) const;
     void clear() { log.clear(); }

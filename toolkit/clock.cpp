@@ -28,9 +28,12 @@ LocalTime VirtualClock::localTime() const {
     const sys_days day = floor<days>(when);
     const year_month_day ymd{day};
     const hh_mm_ss<seconds> hms{when - day};
-    return {static_cast<int>(ymd.year()),        static_cast<int>(static_cast<unsigned>(ymd.month())),
-            static_cast<int>(static_cast<unsigned>(ymd.day())), static_cast<int>(hms.hours().count()),
-            static_cast<int>(hms.minutes().count()), static_cast<int>(hms.seconds().count())};
+    return {static_cast<int>(ymd.year()),
+            static_cast<int>(static_cast<unsigned>(ymd.month())),
+            static_cast<int>(static_cast<unsigned>(ymd.day())),
+            static_cast<int>(hms.hours().count()),
+            static_cast<int>(hms.minutes().count()),
+            static_cast<int>(hms.seconds().count())};
 }
 
 std::string shortDate(const LocalTime& t) {

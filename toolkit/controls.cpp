@@ -26,9 +26,7 @@ Control::Control(Window& window, Kind kind, std::string name, int index)
     window_.registerControl(this);
 }
 
-std::string Control::qualifiedName() const {
-    return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
-}
+std::string Control::qualifiedName() const { return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")"; }
 
 void Control::propertySet(const void*, bool changed) {
     if (changed) window_.markDirty();
@@ -168,9 +166,7 @@ bool TextBox::editKey(int keyCode, int shift) {
     const bool extend = (shift & vbShiftMask) != 0;
     const bool ctrl = (shift & vbCtrlMask) != 0;
     switch (keyCode) {
-        case vbKeyLeft:
-            moveCaret(SelLength() > 0 && !extend ? SelStart() : caret_ - 1, extend);
-            return true;
+        case vbKeyLeft: moveCaret(SelLength() > 0 && !extend ? SelStart() : caret_ - 1, extend); return true;
         case vbKeyRight:
             moveCaret(SelLength() > 0 && !extend ? SelStart() + SelLength() : caret_ + 1, extend);
             return true;
@@ -219,12 +215,10 @@ Timer::~Timer() { window().runtime().timers.remove(this); }
 
 void Timer::propertySet(const void* prop, bool changed) {
     // Setting the interval always restarts the count; switching the timer on starts it.
-    if (prop == &Interval || (prop == &Enabled && changed && Enabled))
-        window().runtime().timers.rearm(this);
+    if (prop == &Interval || (prop == &Enabled && changed && Enabled)) window().runtime().timers.rearm(this);
 }
 
-DirListBox::DirListBox(Window& w, std::string name, int index)
-    : Control(w, Kind::DirListBox, std::move(name), index) {
+DirListBox::DirListBox(Window& w, std::string name, int index) : Control(w, Kind::DirListBox, std::move(name), index) {
     Path = w.runtime().startDirectory;
 }
 

@@ -57,7 +57,7 @@ public:
     Kind kind() const { return kind_; }
     const std::string& Name() const { return name_; }
     int Index() const { return index_; }  // -1 outside a control array
-    std::string qualifiedName() const;      // "lblCaselle(3)" or "lblSpiegazioni"
+    std::string qualifiedName() const;    // "lblCaselle(3)" or "lblSpiegazioni"
 
     Prop<int> Left{this, 0};
     Prop<int> Top{this, 0};
@@ -160,8 +160,8 @@ public:
     Prop<bool> MultiLine{this, false};
     Prop<int> ScrollBars{this, 0};  // 0 none, 2 vertical
     Prop<bool> Locked{this, false};
-    Prop<int> MaxLength{this, 0};   // 0 no limit (characters)
-    int scrollTop = 0;              // first line shown (pixels), kept by the front end
+    Prop<int> MaxLength{this, 0};  // 0 no limit (characters)
+    int scrollTop = 0;             // first line shown (pixels), kept by the front end
 
     int SelStart() const { return std::min(anchor_, caret_); }
     int SelLength() const { return std::abs(caret_ - anchor_); }
@@ -229,7 +229,11 @@ public:
     class CommandProp {
     public:
         explicit CommandProp(SoundChannel& c) : c_(c) {}
-        CommandProp& operator=(const std::string& cmd) { c_.command(cmd); return *this; }
+        CommandProp& operator=(const std::string& cmd) {
+            c_.command(cmd);
+            return *this;
+        }
+
     private:
         SoundChannel& c_;
     } Command{*this};
@@ -238,6 +242,7 @@ public:
     public:
         explicit ModeProp(const SoundChannel& c) : c_(c) {}
         operator int() const { return c_.mode(); }
+
     private:
         const SoundChannel& c_;
     } Mode{*this};
@@ -270,11 +275,22 @@ public:
     const std::string& Name() const { return name_; }
 
     // Calls f on every element, in index order; the setters below give every element the same event.
-    template <class F> void forEach(F f) { for (auto& [i, c] : items_) f(*c); }
-    void setOnClick(const std::function<void(int)>& h) { forEach([&](C& c) { c.onClick = h; }); }
-    void setOnMouseDown(const std::function<void(int, const MouseArgs&)>& h) { forEach([&](C& c) { c.onMouseDown = h; }); }
-    void setOnMouseUp(const std::function<void(int, const MouseArgs&)>& h) { forEach([&](C& c) { c.onMouseUp = h; }); }
-    void setOnMouseMove(const std::function<void(int, const MouseArgs&)>& h) { forEach([&](C& c) { c.onMouseMove = h; }); }
+    template <class F>
+    void forEach(F f) {
+        for (auto& [i, c] : items_) f(*c);
+    }
+    void setOnClick(const std::function<void(int)>& h) {
+        forEach([&](C& c) { c.onClick = h; });
+    }
+    void setOnMouseDown(const std::function<void(int, const MouseArgs&)>& h) {
+        forEach([&](C& c) { c.onMouseDown = h; });
+    }
+    void setOnMouseUp(const std::function<void(int, const MouseArgs&)>& h) {
+        forEach([&](C& c) { c.onMouseUp = h; });
+    }
+    void setOnMouseMove(const std::function<void(int, const MouseArgs&)>& h) {
+        forEach([&](C& c) { c.onMouseMove = h; });
+    }
 
 private:
     void add(Window& w, int i) { items_.emplace(i, std::make_unique<C>(w, name_, i)); }

@@ -43,8 +43,10 @@ FileBytes readRegularFile(const std::string& path, std::size_t maxBytes) {
         if (result.problem.empty() && result.bytes.size() > maxBytes) result.problem = tooLarge;
     }
     ::close(fd);
-    if (result.problem.empty()) result.status = FileBytes::Read;
-    else result.bytes.clear();
+    if (result.problem.empty())
+        result.status = FileBytes::Read;
+    else
+        result.bytes.clear();
     return result;
 }
 

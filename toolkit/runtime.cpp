@@ -17,8 +17,7 @@ Window* Runtime::activeWindow() const {
     return nullptr;
 }
 
-HeadlessRuntime::HeadlessRuntime(LocalTime start)
-    : clock(start), rt(clock, switch_, audio) {
+HeadlessRuntime::HeadlessRuntime(LocalTime start) : clock(start), rt(clock, switch_, audio) {
     switch_.target = &scripted;
 }
 

@@ -91,8 +91,7 @@ public:
     void advance(std::int64_t ms);
     // Runs the timers until `done` holds or `limitMs` of virtual time have passed;
     // `afterTick` runs after every timer tick. True when `done` held.
-    bool runUntil(const std::function<bool()>& done, std::int64_t limitMs,
-                  const std::function<void()>& afterTick = {});
+    bool runUntil(const std::function<bool()>& done, std::int64_t limitMs, const std::function<void()>& afterTick = {});
     std::int64_t now() const { return clock.nowMs(); }
 };
 

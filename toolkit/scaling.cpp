@@ -10,9 +10,7 @@ namespace tk {
 namespace {
 
 // The single-precision product of a value and a factor, as whole twips.
-int ScaledTwips(int value, double factor) {
-    return static_cast<int>(std::lround(static_cast<float>(value * factor)));
-}
+int ScaledTwips(int value, double factor) { return static_cast<int>(std::lround(static_cast<float>(value * factor))); }
 
 }  // namespace
 

@@ -161,8 +161,8 @@ bool SequentialWriter::commit() {
 
     std::FILE* f = std::fopen(temp.c_str(), "wb");
     if (!f) return fail("create");
-    const bool written = std::fwrite(bytes_.data(), 1, bytes_.size(), f) == bytes_.size() &&
-                         std::fflush(f) == 0 && ::fsync(::fileno(f)) == 0;
+    const bool written = std::fwrite(bytes_.data(), 1, bytes_.size(), f) == bytes_.size() && std::fflush(f) == 0 &&
+                         ::fsync(::fileno(f)) == 0;
     if (!written) {
         const int err = errno;
         std::fclose(f);

@@ -54,9 +54,9 @@ void keepRunningPastFileSizeLimit();
 class SequentialWriter {
 public:
     explicit SequentialWriter(std::string mixedPath);
-    void writeString(const std::string& utf8Text);  // "text" CR LF
-    void writeNumber(long value);                    // 42 CR LF
-    bool commit();                                   // false when the file could not be saved
+    void writeString(const std::string& utf8Text);       // "text" CR LF
+    void writeNumber(long value);                        // 42 CR LF
+    bool commit();                                       // false when the file could not be saved
     const std::string& bytes() const { return bytes_; }  // what commit() would write
 
 private:

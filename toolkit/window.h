@@ -32,7 +32,7 @@ public:
     void setBackColor(Color c);
     std::string Caption;
     bool KeyPreview = false;
-    int Width = 15360;   // design client size, twips
+    int Width = 15360;  // design client size, twips
     int Height = 11520;
 
     // Life cycle: Load runs Form_Load once; Show makes it the front window; Unload removes it.
@@ -75,7 +75,11 @@ public:
 
     // Redraw bookkeeping: set by any visible change, taken by the front end.
     void markDirty() { dirty_ = true; }
-    bool takeDirty() { bool d = dirty_; dirty_ = false; return d; }
+    bool takeDirty() {
+        bool d = dirty_;
+        dirty_ = false;
+        return d;
+    }
 
     // Registration, called by the controls' constructors and destructors.
     void registerControl(Control* c);

@@ -52,16 +52,14 @@
 
 namespace {
 
-constexpr int kPpq = 480;       // ticks per quarter note
+constexpr int kPpq = 480;  // ticks per quarter note
 constexpr int kWhole = 4 * kPpq;
 
 struct Error : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-[[noreturn]] void fail(int line, const std::string& what) {
-    throw Error("line " + std::to_string(line) + ": " + what);
-}
+[[noreturn]] void fail(int line, const std::string& what) { throw Error("line " + std::to_string(line) + ": " + what); }
 
 int number(const std::string& text, int line) {
     std::size_t used = 0;
@@ -105,7 +103,7 @@ int pitchClass(char letter) {
 // ---------------------------------------------------------------- notes
 
 struct Note {
-    int pitch;     // MIDI note, -1 for a rest
+    int pitch;  // MIDI note, -1 for a rest
     int ticks;
     bool tie;
 };
@@ -121,8 +119,13 @@ struct NoteParser {
         } else if (tok[0] >= 'A' && tok[0] <= 'G') {
             int pc = pitchClass(tok[0]);
             i = 1;
-            if (i < tok.size() && tok[i] == '#') { ++pc; ++i; }
-            else if (i < tok.size() && tok[i] == 'b') { --pc; ++i; }
+            if (i < tok.size() && tok[i] == '#') {
+                ++pc;
+                ++i;
+            } else if (i < tok.size() && tok[i] == 'b') {
+                --pc;
+                ++i;
+            }
             std::size_t start = i;
             if (i < tok.size() && tok[i] == '-') ++i;
             while (i < tok.size() && std::isdigit(static_cast<unsigned char>(tok[i]))) ++i;
@@ -141,8 +144,14 @@ struct NoteParser {
             int d = number(tok.substr(start, i - start), line);
             if (d != 1 && d != 2 && d != 4 && d != 8 && d != 16 && d != 32) fail(line, "bad length: " + tok);
             int ticks = kWhole / d;
-            if (i < tok.size() && tok[i] == 't') { ticks = ticks * 2 / 3; ++i; }
-            if (i < tok.size() && tok[i] == '.') { ticks = ticks * 3 / 2; ++i; }
+            if (i < tok.size() && tok[i] == 't') {
+                ticks = ticks * 2 / 3;
+                ++i;
+            }
+            if (i < tok.size() && tok[i] == '.') {
+                ticks = ticks * 3 / 2;
+                ++i;
+            }
             lastTicks = ticks;
         }
         n.ticks = lastTicks;
@@ -160,9 +169,9 @@ struct NoteParser {
 
 struct Chord {
     bool silent = true;
-    int root = 0;                  // pitch class
-    int bass = 0;                  // pitch class of the bass note
-    std::vector<int> intervals;    // from the root, ascending
+    int root = 0;                // pitch class
+    int bass = 0;                // pitch class of the bass note
+    std::vector<int> intervals;  // from the root, ascending
 };
 
 Chord parseChord(const std::string& tok, int line) {
@@ -171,18 +180,22 @@ Chord parseChord(const std::string& tok, int line) {
     if (tok[0] < 'A' || tok[0] > 'G') fail(line, "not a chord: " + tok);
     std::size_t i = 1;
     int pc = pitchClass(tok[0]);
-    if (i < tok.size() && tok[i] == '#') { ++pc; ++i; }
-    else if (i < tok.size() && tok[i] == 'b') { --pc; ++i; }
+    if (i < tok.size() && tok[i] == '#') {
+        ++pc;
+        ++i;
+    } else if (i < tok.size() && tok[i] == 'b') {
+        --pc;
+        ++i;
+    }
     std::string rest = tok.substr(i), bassName;
     if (auto slash = rest.find('/'); slash != std::string::npos) {
         bassName = rest.substr(slash + 1);
         rest = rest.substr(0, slash);
     }
     static const std::map<std::string, std::vector<int>> qualities = {
-        {"", {0, 4, 7}},          {"m", {0, 3, 7}},         {"7", {0, 4, 7, 10}},
-        {"m7", {0, 3, 7, 10}},    {"maj7", {0, 4, 7, 11}},  {"dim", {0, 3, 6}},
-        {"dim7", {0, 3, 6, 9}},   {"aug", {0, 4, 8}},       {"sus4", {0, 5, 7}},
-        {"sus2", {0, 2, 7}},      {"6", {0, 4, 7, 9}},      {"m6", {0, 3, 7, 9}},
+        {"", {0, 4, 7}},          {"m", {0, 3, 7}},        {"7", {0, 4, 7, 10}},   {"m7", {0, 3, 7, 10}},
+        {"maj7", {0, 4, 7, 11}},  {"dim", {0, 3, 6}},      {"dim7", {0, 3, 6, 9}}, {"aug", {0, 4, 8}},
+        {"sus4", {0, 5, 7}},      {"sus2", {0, 2, 7}},     {"6", {0, 4, 7, 9}},    {"m6", {0, 3, 7, 9}},
         {"9", {0, 4, 7, 10, 14}}, {"add9", {0, 4, 7, 14}},
     };
     auto q = qualities.find(rest);
@@ -194,8 +207,10 @@ Chord parseChord(const std::string& tok, int line) {
     if (!bassName.empty()) {
         if (bassName[0] < 'A' || bassName[0] > 'G') fail(line, "bad bass note: " + tok);
         int b = pitchClass(bassName[0]);
-        if (bassName.size() > 1 && bassName[1] == '#') ++b;
-        else if (bassName.size() > 1 && bassName[1] == 'b') --b;
+        if (bassName.size() > 1 && bassName[1] == '#')
+            ++b;
+        else if (bassName.size() > 1 && bassName[1] == 'b')
+            --b;
         c.bass = ((b % 12) + 12) % 12;
     }
     return c;
@@ -253,9 +268,9 @@ struct Tune {
 };
 
 int keySignature(const std::string& k, bool& minor, int line) {
-    static const std::map<std::string, int> major = {
-        {"C", 0},   {"G", 1},   {"D", 2},   {"A", 3},   {"E", 4},   {"B", 5},   {"F#", 6},
-        {"F", -1},  {"Bb", -2}, {"Eb", -3}, {"Ab", -4}, {"Db", -5}, {"Gb", -6}};
+    static const std::map<std::string, int> major = {{"C", 0},   {"G", 1},   {"D", 2},  {"A", 3},   {"E", 4},
+                                                     {"B", 5},   {"F#", 6},  {"F", -1}, {"Bb", -2}, {"Eb", -3},
+                                                     {"Ab", -4}, {"Db", -5}, {"Gb", -6}};
     std::string name = k;
     minor = name.size() > 1 && name.back() == 'm';
     if (minor) name.pop_back();
@@ -264,8 +279,8 @@ int keySignature(const std::string& k, bool& minor, int line) {
     return minor ? it->second - 3 : it->second;
 }
 
-const std::vector<std::string> kStyles = {"oompah", "march", "waltz", "gallop", "arpeggio", "arp16",
-                                          "pop", "calypso", "pad", "stab", "hit", "none"};
+const std::vector<std::string> kStyles = {"oompah", "march",   "waltz", "gallop", "arpeggio", "arp16",
+                                          "pop",    "calypso", "pad",   "stab",   "hit",      "none"};
 
 void checkStyle(const std::string& s, int line) {
     if (std::find(kStyles.begin(), kStyles.end(), s) == kStyles.end()) fail(line, "unknown style: " + s);
@@ -456,7 +471,7 @@ struct Arranger {
     const Tune& t;
     std::vector<Ev> ev[kTracks];
     std::vector<std::pair<int, int>> programChanges;  // melody channel: tick, program
-    std::vector<std::pair<int, int>> tempos;           // tick, bpm
+    std::vector<std::pair<int, int>> tempos;          // tick, bpm
     double voicingCentre = 62.0;
 
     explicit Arranger(const Tune& tune) : t(tune) {}
@@ -487,7 +502,10 @@ struct Arranger {
                 for (int x : notes) mean += x;
                 mean /= n;
                 double cost = std::abs(mean - voicingCentre) + (mean < 56 || mean > 70 ? 20 : 0);
-                if (cost < bestCost) { bestCost = cost; best = notes; }
+                if (cost < bestCost) {
+                    bestCost = cost;
+                    best = notes;
+                }
             }
         }
         double mean = 0;
@@ -541,8 +559,10 @@ struct Arranger {
             for (int b = 0; b < nb; ++b) {
                 const Chord& c = at(b * B);
                 if (c.silent) continue;
-                if (b == 0) add(kBass, t0, B * 9 / 10, barIndex % 2 && c.bass == c.root ? fifth(c) : bassNote(c), 90);
-                else chordHit(t0 + b * B, B / 2, c, b == 1 ? 64 : 58);
+                if (b == 0)
+                    add(kBass, t0, B * 9 / 10, barIndex % 2 && c.bass == c.root ? fifth(c) : bassNote(c), 90);
+                else
+                    chordHit(t0 + b * B, B / 2, c, b == 1 ? 64 : 58);
             }
         } else if (s == "gallop") {
             const int e = kPpq / 2;
@@ -566,7 +586,11 @@ struct Arranger {
             const Chord* last = nullptr;
             for (int pos = 0, i = 0; pos < L; pos += step, ++i) {
                 const Chord& c = at(pos);
-                if (&c != last) { v = c.silent ? std::vector<int>{} : voicing(c); last = &c; i = 0; }
+                if (&c != last) {
+                    v = c.silent ? std::vector<int>{} : voicing(c);
+                    last = &c;
+                    i = 0;
+                }
                 if (v.empty()) continue;
                 std::vector<int> tones = {v[0], v[1 % v.size()], v[2 % v.size()], v[0] + 12};
                 int idx = s == "arp16" ? up[i % 4] : upDown[i % 6];
@@ -626,17 +650,34 @@ struct Arranger {
     }
 
     void drums(const std::string& style, int t0, bool crash) {
-        enum { kKick = 36, kSide = 37, kSnare = 38, kClosedHat = 42, kPedalHat = 44, kCrash = 49,
-               kTambourine = 54, kMaracas = 70 };
+        enum {
+            kKick = 36,
+            kSide = 37,
+            kSnare = 38,
+            kClosedHat = 42,
+            kPedalHat = 44,
+            kCrash = 49,
+            kTambourine = 54,
+            kMaracas = 70
+        };
         const int L = t.barTicks(), B = t.beatTicks(), nb = t.beats(), e = kPpq / 2;
         auto hit = [&](int pos, int note, int vel) { add(kDrums, t0 + pos, kPpq / 4, note, vel); };
         if (crash) hit(0, kCrash, 84);
-        if (style == "stab") { hit(0, kKick, 96); hit(0, kCrash, 90); return; }
-        if (style == "hit") { hit(0, kKick, 96); return; }
+        if (style == "stab") {
+            hit(0, kKick, 96);
+            hit(0, kCrash, 90);
+            return;
+        }
+        if (style == "hit") {
+            hit(0, kKick, 96);
+            return;
+        }
         if (style == "pad" || style == "none") return;
         std::string s = style;
-        if (t.compound()) s = "gallop";
-        else if (nb == 3) s = "waltz";
+        if (t.compound())
+            s = "gallop";
+        else if (nb == 3)
+            s = "waltz";
         if (s == "gallop") {
             for (int b = 0; b < nb; ++b) {
                 hit(b * B, kKick, b == 0 ? 90 : 78);
@@ -682,8 +723,10 @@ struct Arranger {
                     add(tr, t0 + pos, dur, p, vel);
                     tied = ev[tr].size() > before ? static_cast<long>(before) : -1;
                 }
-                if (tied >= 0 && n.tie) ev[tr][tied].dur = (t0 + pos + n.ticks) - ev[tr][tied].tick;
-                else tied = -1;
+                if (tied >= 0 && n.tie)
+                    ev[tr][tied].dur = (t0 + pos + n.ticks) - ev[tr][tied].tick;
+                else
+                    tied = -1;
             } else {
                 tied = -1;
             }
@@ -699,9 +742,13 @@ struct Arranger {
             const FormEntry& e = t.form[f];
             const Section& s = t.section(e.section);
             int tempo = s.tempo ? s.tempo : t.tempo;
-            if (tempo != currentTempo) { tempos.push_back({tick, tempo}); currentTempo = tempo; }
+            if (tempo != currentTempo) {
+                tempos.push_back({tick, tempo});
+                currentTempo = tempo;
+            }
             if (e.alt != altOn) {
-                programChanges.push_back({tick, e.alt ? t.instruments.at("alt").program : t.instruments.at("melody").program});
+                programChanges.push_back(
+                    {tick, e.alt ? t.instruments.at("alt").program : t.instruments.at("melody").program});
                 altOn = e.alt;
             }
             const std::string& style = s.style.empty() ? t.style : s.style;
@@ -809,14 +856,15 @@ Written render(const Tune& t, bool listEvents) {
         std::vector<Raw> conductor;
         conductor.push_back(textMeta(0, 0x03, t.title.empty() ? "ZIRIMBO!" : t.title));
         int dd = t.den == 2 ? 1 : t.den == 4 ? 2 : 3;
-        conductor.push_back(meta(0, 0x58, {static_cast<uint8_t>(t.num), static_cast<uint8_t>(dd),
-                                           static_cast<uint8_t>(t.compound() ? 36 : 24), 8}));
-        conductor.push_back(meta(0, 0x59, {static_cast<uint8_t>(static_cast<int8_t>(t.keySharps)),
-                                           static_cast<uint8_t>(t.minor ? 1 : 0)}));
+        conductor.push_back(meta(
+            0, 0x58,
+            {static_cast<uint8_t>(t.num), static_cast<uint8_t>(dd), static_cast<uint8_t>(t.compound() ? 36 : 24), 8}));
+        conductor.push_back(meta(
+            0, 0x59, {static_cast<uint8_t>(static_cast<int8_t>(t.keySharps)), static_cast<uint8_t>(t.minor ? 1 : 0)}));
         for (const auto& [tick, bpm] : a.tempos) {
             uint32_t us = static_cast<uint32_t>(std::lround(60000000.0 / bpm));
-            conductor.push_back(meta(tick, 0x51, {static_cast<uint8_t>(us >> 16), static_cast<uint8_t>(us >> 8),
-                                                  static_cast<uint8_t>(us)}));
+            conductor.push_back(meta(
+                tick, 0x51, {static_cast<uint8_t>(us >> 16), static_cast<uint8_t>(us >> 8), static_cast<uint8_t>(us)}));
         }
         chunks.push_back(trackChunk(conductor, endTick));
     }
@@ -830,7 +878,8 @@ Written render(const Tune& t, bool listEvents) {
         int volume = 100;
         if (tr != kDrums) {
             auto it = t.instruments.find(voiceName[tr]);
-            if (it == t.instruments.end()) throw Error(std::string("the tune needs an instrument for the ") + voiceName[tr]);
+            if (it == t.instruments.end())
+                throw Error(std::string("the tune needs an instrument for the ") + voiceName[tr]);
             volume = it->second.volume;
             evs.push_back({0, 0, {static_cast<uint8_t>(0xc0 | ch), static_cast<uint8_t>(it->second.program - 1)}});
         } else {
@@ -844,8 +893,10 @@ Written render(const Tune& t, bool listEvents) {
             for (const auto& [tick, program] : a.programChanges)
                 evs.push_back({tick, 0, {static_cast<uint8_t>(0xc0 | ch), static_cast<uint8_t>(program - 1)}});
         for (const Ev& e : a.ev[tr]) {
-            evs.push_back({e.tick, 2, {static_cast<uint8_t>(0x90 | ch), static_cast<uint8_t>(e.note),
-                                       static_cast<uint8_t>(e.vel)}});
+            evs.push_back(
+                {e.tick,
+                 2,
+                 {static_cast<uint8_t>(0x90 | ch), static_cast<uint8_t>(e.note), static_cast<uint8_t>(e.vel)}});
             evs.push_back({e.tick + e.dur, 1, {static_cast<uint8_t>(0x80 | ch), static_cast<uint8_t>(e.note), 64}});
         }
         chunks.push_back(trackChunk(evs, endTick));
@@ -868,7 +919,8 @@ int main(int argc, char** argv) {
     const std::string mode = argc == 3 ? argv[1] : "";
     const bool checkOnly = mode == "--check", listEvents = mode == "--events";
     if (argc != 3) {
-        std::cerr << "usage: midiwriter TUNE.txt OUT.mid | midiwriter --check TUNE.txt | midiwriter --events TUNE.txt\n";
+        std::cerr
+            << "usage: midiwriter TUNE.txt OUT.mid | midiwriter --check TUNE.txt | midiwriter --events TUNE.txt\n";
         return 2;
     }
     const std::string input = checkOnly || listEvents ? argv[2] : argv[1];

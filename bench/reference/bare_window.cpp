@@ -87,7 +87,8 @@ int main(int argc, char** argv) {
         if (TTF_Init() != 0) return 1;
         SDL_Surface* pic = IMG_Load(picture);
         TTF_Font* f = TTF_OpenFont(font, 24);
-        SDL_Surface* text = f ? TTF_RenderUTF8_Blended(f, "Tocca a te: tira il dado!", SDL_Color{255, 255, 255, 255}) : nullptr;
+        SDL_Surface* text =
+            f ? TTF_RenderUTF8_Blended(f, "Tocca a te: tira il dado!", SDL_Color{255, 255, 255, 255}) : nullptr;
         if (!pic || !text) return 1;
         for (SDL_Surface* s : {pic, text}) {
             SDL_Texture* t = SDL_CreateTextureFromSurface(renderer, s);

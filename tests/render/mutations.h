@@ -65,34 +65,33 @@ inline Bytes mutate(Bytes b, std::uint32_t seed) {
     if (b.size() < 16) return b;
     auto pos = [&] { return std::size_t(rng() % b.size()); };
     switch (rng() % 5) {
-    case 0:
-        return flipBytes(std::move(b), seed);
-    case 1:  // cut short
-        b.resize(pos());
-        return b;
-    case 2: {  // bytes inserted
-        std::size_t at = pos(), n = 1 + rng() % 64;
-        Bytes extra(n);
-        for (auto& c : extra) c = static_cast<unsigned char>(rng() & 0xFF);
-        b.insert(b.begin() + std::ptrdiff_t(at), extra.begin(), extra.end());
-        return b;
-    }
-    case 3: {  // bytes removed
-        std::size_t at = pos(), n = std::min<std::size_t>(1 + rng() % 64, b.size() - at);
-        b.erase(b.begin() + std::ptrdiff_t(at), b.begin() + std::ptrdiff_t(at + n));
-        return b;
-    }
-    default: {  // a length or size field overwritten, in either byte order
-        static const std::uint32_t kValues[] = {0, 1, 0x7F, 0x80, 0xFF, 0xFFFF, 0x10000, 0x7FFFFFFF, 0x80000000u,
-                                                0xFFFFFFFFu};
-        std::uint32_t v = kValues[rng() % std::size(kValues)];
-        std::size_t at = pos() & ~std::size_t(1);
-        if (at + 4 > b.size()) at = b.size() - 4;
-        bool bigEndian = rng() % 2;
-        for (int i = 0; i < 4; ++i)
-            b[at + std::size_t(i)] = static_cast<unsigned char>(v >> (8 * (bigEndian ? 3 - i : i)));
-        return b;
-    }
+        case 0: return flipBytes(std::move(b), seed);
+        case 1:  // cut short
+            b.resize(pos());
+            return b;
+        case 2: {  // bytes inserted
+            std::size_t at = pos(), n = 1 + rng() % 64;
+            Bytes extra(n);
+            for (auto& c : extra) c = static_cast<unsigned char>(rng() & 0xFF);
+            b.insert(b.begin() + std::ptrdiff_t(at), extra.begin(), extra.end());
+            return b;
+        }
+        case 3: {  // bytes removed
+            std::size_t at = pos(), n = std::min<std::size_t>(1 + rng() % 64, b.size() - at);
+            b.erase(b.begin() + std::ptrdiff_t(at), b.begin() + std::ptrdiff_t(at + n));
+            return b;
+        }
+        default: {  // a length or size field overwritten, in either byte order
+            static const std::uint32_t kValues[] = {0,      1,       0x7F,       0x80,        0xFF,
+                                                    0xFFFF, 0x10000, 0x7FFFFFFF, 0x80000000u, 0xFFFFFFFFu};
+            std::uint32_t v = kValues[rng() % std::size(kValues)];
+            std::size_t at = pos() & ~std::size_t(1);
+            if (at + 4 > b.size()) at = b.size() - 4;
+            bool bigEndian = rng() % 2;
+            for (int i = 0; i < 4; ++i)
+                b[at + std::size_t(i)] = static_cast<unsigned char>(v >> (8 * (bigEndian ? 3 - i : i)));
+            return b;
+        }
     }
 }
 

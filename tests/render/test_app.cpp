@@ -129,15 +129,36 @@ TEST_F(AppTest, EventsReachTheWindowAndClosingUnloadsIt) {
         auto w = std::make_unique<ScriptWindow>(rt, log);
         ScriptWindow* win = w.get();
         w->steps = {
-            [] { pushMouse(SDL_MOUSEBUTTONDOWN, 140, 115); pushMouse(SDL_MOUSEBUTTONUP, 140, 115); },
-            [] { pushKey(SDLK_a, KMOD_LSHIFT); pushKey(SDLK_LEFT); },
-            [] { pushMouse(SDL_MOUSEBUTTONDOWN, 150, 210); pushMouse(SDL_MOUSEBUTTONUP, 150, 210); },
-            [] { pushText("Zoè"); pushKey(SDLK_BACKSPACE); },
+            [] {
+                pushMouse(SDL_MOUSEBUTTONDOWN, 140, 115);
+                pushMouse(SDL_MOUSEBUTTONUP, 140, 115);
+            },
+            [] {
+                pushKey(SDLK_a, KMOD_LSHIFT);
+                pushKey(SDLK_LEFT);
+            },
+            [] {
+                pushMouse(SDL_MOUSEBUTTONDOWN, 150, 210);
+                pushMouse(SDL_MOUSEBUTTONUP, 150, 210);
+            },
+            [] {
+                pushText("Zoè");
+                pushKey(SDLK_BACKSPACE);
+            },
             // The clipboard pastes what the box can hold; Home and Delete edit at the caret.
-            [] { SDL_SetClipboardText("lé 你\n"); pushKey(SDLK_v, KMOD_LCTRL); },
-            [] { pushKey(SDLK_HOME); pushKey(SDLK_DELETE); },
+            [] {
+                SDL_SetClipboardText("lé 你\n");
+                pushKey(SDLK_v, KMOD_LCTRL);
+            },
+            [] {
+                pushKey(SDLK_HOME);
+                pushKey(SDLK_DELETE);
+            },
             [] { pushKey(SDLK_RETURN); },  // with a text box in focus: the default button
-            [&, win] { name = win->txtNome.Text.get(); pushQuit(); },
+            [&, win] {
+                name = win->txtNome.Text.get();
+                pushQuit();
+            },
         };
         return w;
     });
@@ -203,7 +224,8 @@ TEST_F(AppTest, ScreenshotOfTheFirstFrameAndTimeLimit) {
         auto w = std::make_unique<ScriptWindow>(rt, log);
         w->idle = true;
         return w;
-    }), 0);
+    }),
+              0);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
     EXPECT_EQ(log, (std::vector<std::string>{"unload frmProva"}));
 }
@@ -220,7 +242,8 @@ TEST_F(AppTest, ADelayedScreenshotShowsTheWindowAsItStandsThenAndTheTimeLimitCom
             ScriptWindow* self = w.get();
             w->steps = {[self] { self->setBackColor(0xFF0000); }};  // blue on the first tick
             return w;
-        }), 0);
+        }),
+                  0);
     }
     SDL_Surface* s = IMG_Load(png.c_str());
     ASSERT_NE(s, nullptr);

@@ -31,10 +31,17 @@ TEST(CommandLine, HelpVersionAndAWindowSize) {
 }
 
 TEST(CommandLine, ArgumentsNotUnderstoodGiveAMessage) {
-    for (const auto& args : {std::vector<std::string>{"--windowed"}, {"--windowed", "800"}, {"--windowed", "x600"},
-                             {"--windowed", "800x"}, {"--windowed", "-800x600"}, {"--windowed", "800x600x2"},
-                             {"--windowed", "0x0"}, {"--windowed", "99999999999x600"}, {"--windowed", "8 00x600"},
-                             {"--fullscreen"}, {"gioca"}}) {
+    for (const auto& args : {std::vector<std::string>{"--windowed"},
+                             {"--windowed", "800"},
+                             {"--windowed", "x600"},
+                             {"--windowed", "800x"},
+                             {"--windowed", "-800x600"},
+                             {"--windowed", "800x600x2"},
+                             {"--windowed", "0x0"},
+                             {"--windowed", "99999999999x600"},
+                             {"--windowed", "8 00x600"},
+                             {"--fullscreen"},
+                             {"gioca"}}) {
         const CommandLine cl = parseCommandLine(args);
         EXPECT_FALSE(cl.error.empty()) << args.back();
         EXPECT_FALSE(cl.windowed) << args.back();
@@ -63,8 +70,8 @@ protected:
     }
 
     static void makeGameFolder(const fs::path& at) {
-        for (const char* name : {"Bob", "Carla", "Dati", "Fumetti", "Giorgetto", "Grafica", "Musiche", "Pedine",
-                                 "Rumori"}) {
+        for (const char* name :
+             {"Bob", "Carla", "Dati", "Fumetti", "Giorgetto", "Grafica", "Musiche", "Pedine", "Rumori"}) {
             fs::create_directories(at / name);
             std::ofstream(at / name / "file.txt") << name;
         }

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <memory>
 
+#include "form/frmZirimbo2012.h"
 #include "frontend/renderer.h"
 #include "png_picture.h"
-#include "form/frmZirimbo2012.h"
 #include "tests/support/scratch_folder.h"
 #include "toolkit/runtime.h"
 

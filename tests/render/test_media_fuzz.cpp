@@ -24,9 +24,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "mutations.h"
 #include "frontend/media_loader.h"
 #include "frontend/sdl_audio.h"
+#include "mutations.h"
 
 namespace fs = std::filesystem;
 using render_test::Bytes;

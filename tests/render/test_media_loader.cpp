@@ -13,20 +13,20 @@
 
 #include <sys/stat.h>
 
-#include "mutations.h"
-#include "png_picture.h"
 #include "frontend/media_loader.h"
 #include "frontend/renderer.h"
 #include "frontend/sdl_audio.h"
+#include "mutations.h"
+#include "png_picture.h"
 #include "toolkit/controls.h"
 #include "toolkit/runtime.h"
 #include "toolkit/window.h"
 
 namespace fs = std::filesystem;
 using render_test::Bytes;
+using render_test::gameFiles;
 using render_test::Picture;
 using render_test::ScratchFolder;
-using render_test::gameFiles;
 
 namespace {
 
@@ -60,7 +60,7 @@ TEST(DamagedPictures, DamagedPawnPicturesDrawAsEmptyCells) {
     ASSERT_TRUE(zirimbo::frontend::renderToPng(w, png.string(), 200, 110));
     Picture pic(png);
     ASSERT_TRUE(pic.ok());
-    EXPECT_GT(pic.countOther(0, 100, 10, 110, render_test::kWhite), 0);  // the intact pawn
+    EXPECT_GT(pic.countOther(0, 100, 10, 110, render_test::kWhite), 0);   // the intact pawn
     EXPECT_EQ(pic.countOther(10, 100, 20, 110, render_test::kWhite), 0);  // the cut one: empty
 }
 
@@ -97,8 +97,17 @@ Bytes wav(int channels, int bits, int samples) {
 
 // A one-track MIDI file around the given events (delta times included).
 Bytes midi(const Bytes& events, int tracks = 1) {
-    Bytes b = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, static_cast<unsigned char>(tracks > 1), 0, static_cast<unsigned char>(tracks), 0, 96,
-               'M', 'T', 'r', 'k', 0, 0, 0, static_cast<unsigned char>(events.size())};
+    Bytes b = {'M', 'T',
+               'h', 'd',
+               0,   0,
+               0,   6,
+               0,   static_cast<unsigned char>(tracks > 1),
+               0,   static_cast<unsigned char>(tracks),
+               0,   96,
+               'M', 'T',
+               'r', 'k',
+               0,   0,
+               0,   static_cast<unsigned char>(events.size())};
     b.insert(b.end(), events.begin(), events.end());
     return b;
 }
@@ -243,7 +252,8 @@ TEST(GameFolderMedia, EveryPictureLoadsAndGifsMatchTheSystemDecoder) {
 
 TEST(GifPictures, FramesSitOnTheirScreenInterlacedOrNot) {
     for (bool interlaced : {false, true}) {
-        SDL_Surface* s = zirimbo::frontend::decodePicture(gif(6, 12, 4, 10, interlaced), zirimbo::frontend::PictureKind::Gif);
+        SDL_Surface* s =
+            zirimbo::frontend::decodePicture(gif(6, 12, 4, 10, interlaced), zirimbo::frontend::PictureKind::Gif);
         ASSERT_NE(s, nullptr);
         ASSERT_EQ(s->w, 6);
         ASSERT_EQ(s->h, 12);
@@ -271,8 +281,24 @@ TEST(WindowIcon, ALargePictureIsShrunkToAnIconKeepingItsProportions) {
     ScratchFolder scratch;
     // 35 bytes: one pixel on a screen that declares itself 2048 x 2048, or 4000 x 100.
     auto screen = [](unsigned w, unsigned h) {
-        return Bytes{'G', 'I', 'F', '8', '9', 'a', Uint8(w), Uint8(w >> 8), Uint8(h), Uint8(h >> 8), 0x80, 0,
-                     0, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 1, 0, 0x3B};
+        return Bytes{'G',      'I',
+                     'F',      '8',
+                     '9',      'a',
+                     Uint8(w), Uint8(w >> 8),
+                     Uint8(h), Uint8(h >> 8),
+                     0x80,     0,
+                     0,        0xFF,
+                     0xFF,     0xFF,
+                     0,        0,
+                     0,        0x2C,
+                     0,        0,
+                     0,        0,
+                     1,        0,
+                     1,        0,
+                     0,        2,
+                     2,        0x44,
+                     1,        0,
+                     0x3B};
     };
     const struct {
         unsigned w, h;
@@ -321,7 +347,8 @@ TEST_F(Mixer, ADamagedSoundIsSilentAndLoggedOnceAsAMissingOneIs) {
             EXPECT_FALSE(audio->playing(channel)) << p;
         }
     std::string log = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(log, "zirimbo: damaged file: " + damaged.string() + "\nzirimbo: missing file: " + missing.string() + "\n");
+    EXPECT_EQ(log,
+              "zirimbo: damaged file: " + damaged.string() + "\nzirimbo: missing file: " + missing.string() + "\n");
 }
 
 // The game names every voice as a WAV file ("\\Bob\\05B4.wav"); the game folder holds it
@@ -453,8 +480,8 @@ TEST(MediaStructure, MidiTracksMustHoldWholeEventsUpToTheirEnd) {
     EXPECT_TRUE(midiLooksSound(midi(Bytes{0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20} + note + end)));
     EXPECT_TRUE(midiLooksSound(midi(Bytes{0x00, 0xC0, 5, 0x00, 0xF0, 0x02, 0x7E, 0xF7} + end)));
 
-    EXPECT_FALSE(midiLooksSound(midi(note)));                              // no end of track
-    EXPECT_FALSE(midiLooksSound(midi(Bytes{0x00, 60, 100} + end)));        // running status with none before
+    EXPECT_FALSE(midiLooksSound(midi(note)));                               // no end of track
+    EXPECT_FALSE(midiLooksSound(midi(Bytes{0x00, 60, 100} + end)));         // running status with none before
     EXPECT_FALSE(midiLooksSound(midi(Bytes{0x00, 0x90, 60, 0x90} + end)));  // a status byte as data
     EXPECT_FALSE(midiLooksSound(midi(Bytes{0x00, 0xFF, 0x51, 0x03, 0, 0, 0} + end)));  // tempo zero
     EXPECT_FALSE(midiLooksSound(midi(Bytes{0x00, 0xFF, 0x51, 0x02, 1, 2} + end)));     // short tempo

@@ -112,8 +112,8 @@ public:
             const auto& label = static_cast<const tk::Label&>(c);
             const auto lines = renderer_->labelLines(label);
             if (lines.empty()) continue;
-            const std::string where = what + ": " + c.Name() + "(" + std::to_string(c.Index()) + ") \"" +
-                                      label.Caption.get() + "\"";
+            const std::string where =
+                what + ": " + c.Name() + "(" + std::to_string(c.Index()) + ") \"" + label.Caption.get() + "\"";
             fitsItsLabel(label, lines, where);
             for (std::size_t j = 0; j < order.size(); ++j) {
                 const tk::Control& p = *order[j];
@@ -121,8 +121,10 @@ public:
                 const auto& image = static_cast<const tk::Image&>(p);
                 if (image.Picture.get().empty()) continue;
                 const std::string over = where + " and " + p.Name() + "(" + std::to_string(p.Index()) + ")";
-                if (j > i) notCoveredBy(image, lines, over);
-                else onPlainGround(image, lines, over);
+                if (j > i)
+                    notCoveredBy(image, lines, over);
+                else
+                    onPlainGround(image, lines, over);
             }
         }
     }

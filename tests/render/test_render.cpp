@@ -15,23 +15,23 @@
 #include <tuple>
 #include <vector>
 
-#include "png_picture.h"
 #include "frontend/app.h"
 #include "frontend/renderer.h"
 #include "frontend/sdl_audio.h"
+#include "png_picture.h"
 #include "tests/support/scratch_folder.h"
 #include "toolkit/controls.h"
 #include "toolkit/runtime.h"
 #include "toolkit/window.h"
 
 namespace fs = std::filesystem;
+using render_test::kBlue;
+using render_test::kGreen;
+using render_test::kGrey;
+using render_test::kRed;
+using render_test::kWhite;
 using render_test::Picture;
 using render_test::Rgb;
-using render_test::kRed;
-using render_test::kGreen;
-using render_test::kBlue;
-using render_test::kWhite;
-using render_test::kGrey;
 using zirimbo::frontend::Renderer;
 
 namespace {
@@ -196,10 +196,9 @@ TEST_F(RenderTest, ImagesStretchKeepTransparencyAndSurviveMissingFiles) {
                          0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3B});
     // A 1x1 GIF whose only pixel is transparent.
     fs::path gif = tempDir() / "vuota.gif";
-    writeBytes(gif, {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00,
-                     0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0x21, 0xF9, 0x04, 0x01, 0x00, 0x00, 0x00,
-                     0x00, 0x2C, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02,
-                     0x44, 0x01, 0x00, 0x3B});
+    writeBytes(gif, {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0x00, 0x00,
+                     0x00, 0xFF, 0xFF, 0xFF, 0x21, 0xF9, 0x04, 0x01, 0x00, 0x00, 0x00, 0x00, 0x2C, 0x00, 0x00,
+                     0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3B});
 
     tk::Image blue(w, "imgBlu");
     place(blue, 10, 10, 40, 40);
@@ -469,12 +468,27 @@ namespace {
 void writeWav(const fs::path& p, int ms) {
     const std::uint32_t rate = 22050, samples = rate * std::uint32_t(ms) / 1000, data = samples * 2;
     std::vector<unsigned char> b;
-    auto u32 = [&](std::uint32_t v) { for (int i = 0; i < 4; ++i) b.push_back((v >> (8 * i)) & 0xFF); };
-    auto u16 = [&](std::uint16_t v) { b.push_back(v & 0xFF); b.push_back(v >> 8); };
+    auto u32 = [&](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) b.push_back((v >> (8 * i)) & 0xFF);
+    };
+    auto u16 = [&](std::uint16_t v) {
+        b.push_back(v & 0xFF);
+        b.push_back(v >> 8);
+    };
     auto tag = [&](const char* t) { b.insert(b.end(), t, t + 4); };
-    tag("RIFF"); u32(36 + data); tag("WAVE");
-    tag("fmt "); u32(16); u16(1); u16(1); u32(rate); u32(rate * 2); u16(2); u16(16);
-    tag("data"); u32(data);
+    tag("RIFF");
+    u32(36 + data);
+    tag("WAVE");
+    tag("fmt ");
+    u32(16);
+    u16(1);
+    u16(1);
+    u32(rate);
+    u32(rate * 2);
+    u16(2);
+    u16(16);
+    tag("data");
+    u32(data);
     b.resize(b.size() + data, 0);
     writeBytes(p, b);
 }
@@ -485,7 +499,7 @@ void writeMidi(const fs::path& p, int seconds) {
     std::vector<unsigned char> track = {0x00, 0xC0, 0x00, 0x00, 0x90, 60, 100};
     // Delta time as a variable-length number.
     std::vector<unsigned char> delta;
-    for (int v = ticks; ; v >>= 7) {
+    for (int v = ticks;; v >>= 7) {
         delta.insert(delta.begin(), static_cast<unsigned char>((v & 0x7F) | (delta.empty() ? 0 : 0x80)));
         if (v < 0x80) break;
     }

@@ -15,13 +15,13 @@
 #include <random>
 #include <string>
 
-#include "tests/test_startup_fixture.h"
 #include "tests/support/whole_game_driver.h"
+#include "tests/test_startup_fixture.h"
 
 namespace {
 
 constexpr int kDefaultGames = 300;
-constexpr int kGamesPerWindow = 25;             // then a new run of the program
+constexpr int kGamesPerWindow = 25;  // then a new run of the program
 constexpr std::int64_t kGameLimitMs = 6LL * 3600 * 1000;
 
 int EnvNumber(const char* name, int fallback) {
@@ -100,8 +100,10 @@ private:
         } else if (roll <= 25) {
             randomBoardClick();
         } else if (prompt()) {
-            if (chance(50)) clickAt(f_.ImgDado);
-            else f_.keyDown(tk::vbKeyReturn);
+            if (chance(50))
+                clickAt(f_.ImgDado);
+            else
+                f_.keyDown(tk::vbKeyReturn);
         } else if (choosing()) {
             playARow();
         }
@@ -127,8 +129,10 @@ private:
     }
 
     void randomBoardClick() {
-        if (chance(70)) clickAt(f_.ImgGif(pick(1, 36)));
-        else clickAt(f_.ImgPartenza(pick(1, 16)));
+        if (chance(70))
+            clickAt(f_.ImgGif(pick(1, 36)));
+        else
+            clickAt(f_.ImgPartenza(pick(1, 16)));
     }
 
     void openAndClosePanel() {
@@ -174,8 +178,8 @@ TEST(Soak, WholeGamesWithRandomClicksOptionsAndPanelsKeepTheBoardSound) {
             f->Show();
             test_startup::SkipIntro(*h, *f);
             h->useSeededRandom(0x5eed0000u + static_cast<std::uint64_t>(game));
-            f->cmdAssegnaCasuale_Click();   // the comment line orders
-            f->cmdAssegnaVeloci_Click();    // and the music lists, as the name entry draws them
+            f->cmdAssegnaCasuale_Click();  // the comment line orders
+            f->cmdAssegnaVeloci_Click();   // and the music lists, as the name entry draws them
         }
         h->useSeededRandom(static_cast<std::uint64_t>(game) + 1);
         Monkey monkey(*f, *h, 0x6d6f6e6bull ^ static_cast<std::uint64_t>(game));

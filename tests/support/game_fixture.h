@@ -98,12 +98,13 @@ inline const std::string& PictureFolder() {
         fs::path root = scratch.path();
         std::string path = root.string();
         Pictures() {
-            const char* files[] = {"Pedine/R1.gif", "Pedine/R2.gif", "Pedine/R3.gif", "Pedine/R4.gif",
-                                   "Pedine/R5.gif", "Pedine/B1.gif", "Pedine/B2.gif", "Pedine/G1.gif",
-                                   "Pedine/G2.gif", "Pedine/V1.gif", "Pedine/V2.gif", "Pedine/X.gif",
-                                   "Grafica/Logo.gif", "Grafica/Logo2.gif", "Grafica/Logo3.gif", "Grafica/Logo4.gif",
-                                   "Grafica/RossiVerdi.jpg", "Grafica/BluGialli.jpg", "Fumetti/B01.gif",
-                                   "Fumetti/G12.gif", "Fumetti/C12.gif"};
+            const char* files[] = {"Pedine/R1.gif",     "Pedine/R2.gif",          "Pedine/R3.gif",
+                                   "Pedine/R4.gif",     "Pedine/R5.gif",          "Pedine/B1.gif",
+                                   "Pedine/B2.gif",     "Pedine/G1.gif",          "Pedine/G2.gif",
+                                   "Pedine/V1.gif",     "Pedine/V2.gif",          "Pedine/X.gif",
+                                   "Grafica/Logo.gif",  "Grafica/Logo2.gif",      "Grafica/Logo3.gif",
+                                   "Grafica/Logo4.gif", "Grafica/RossiVerdi.jpg", "Grafica/BluGialli.jpg",
+                                   "Fumetti/B01.gif",   "Fumetti/G12.gif",        "Fumetti/C12.gif"};
             for (const char* f : files) {
                 fs::create_directories((root / f).parent_path());
                 std::ofstream(root / f).put('\0');
@@ -135,10 +136,10 @@ enum class Intro {
 struct Options {
     Folder folder = Folder::Generated;
     Intro intro = Intro::NotLoaded;
-    std::string name;                    // put in the player's name label when not empty
-    bool soundChannels = false;          // the channels given their files without a load
-    std::vector<int> optionsOn;          // option rows switched to "Sì"
-    bool clearAudio = false;             // forget the sounds of the set-up
+    std::string name;            // put in the player's name label when not empty
+    bool soundChannels = false;  // the channels given their files without a load
+    std::vector<int> optionsOn;  // option rows switched to "Sì"
+    bool clearAudio = false;     // forget the sounds of the set-up
 };
 
 }  // namespace game_fixture
@@ -191,9 +192,8 @@ struct GameTest : ::testing::Test {
     // How many times a channel was told to play.
     int plays(const std::string& channel) const {
         const auto p = h.audio.plays();
-        return static_cast<int>(std::count_if(p.begin(), p.end(), [&](const std::string& l) {
-            return l.rfind(channel + " Play", 0) == 0;
-        }));
+        return static_cast<int>(std::count_if(
+            p.begin(), p.end(), [&](const std::string& l) { return l.rfind(channel + " Play", 0) == 0; }));
     }
     std::string text(const tk::Label& l) const { return l.Caption.get(); }
 };

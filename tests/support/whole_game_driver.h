@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "form/move_classes.h"
 #include "form/frmZirimbo2012.h"
+#include "form/move_classes.h"
 #include "toolkit/runtime.h"
 #include "toolkit/text.h"
 
@@ -88,10 +88,14 @@ inline int ChooseRow(zirimbo::frmZirimbo2012& f) {
         const bool ringMove = n > 1 && !entry && f.lblPed(n - 1).Caption.get() == f.lblPed(n).Caption.get() &&
                               f.lblPos(n - 1).Caption.get() == f.lblPos(n).Caption.get();
         int score;
-        if (f.lblFinale(n).Caption.get() == "36") score = 1000;
-        else if (entry) score = 500;
-        else if (ringMove) score = 0;
-        else score = 100 + RedStep(f, f.lblPos(n).Caption);
+        if (f.lblFinale(n).Caption.get() == "36")
+            score = 1000;
+        else if (entry)
+            score = 500;
+        else if (ringMove)
+            score = 0;
+        else
+            score = 100 + RedStep(f, f.lblPos(n).Caption);
         if (score > bestScore) best = n, bestScore = score;
     }
     return best;
