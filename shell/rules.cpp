@@ -22,31 +22,31 @@ const RulesPage kPages[6] = {
     {"1 - Caratteristiche del Gioco",
      "ZIRIMBO! è un gioco di percorso per grandi e piccini. Tu giochi con le pedine rosse contro tre simpatici "
      "avversari guidati dal computer: Bob con le pedine blu, Giorgetto con le gialle e Carla con le verdi. Ogni "
-     "giocatore ha quattro pedine. Vince chi per primo riesce a far uscire dal tabellone tutte e quattro le sue "
+     "giocatore ha quattro pedine. Vince chi per primo riesce a fare uscire dal tabellone tutte e quattro le sue "
      "pedine: una pedina esce quando si ferma esattamente sulla casella centrale del suo colore. Comincia sempre "
      "il giocatore Rosso, cioè tu! Poi tocca a Bob, a Giorgetto e a Carla, e così via, a turno.",
      "Giorgetto", kGiorgetto, "\\Fumetti\\G11.gif"},
     {"2 - Entrata in gioco dei segnalini",
-     "Per entrare in gioco una pedina ha bisogno di un 6: con il 6 la pedina lascia la sua area ZIRIMBO! e va "
+     "Per entrare in gioco una pedina ha bisogno del 6: con il 6 la pedina lascia la sua area ZIRIMBO! e va "
      "sulla casella di partenza quadrata del suo colore. Se non hai ancora pedine sul percorso e non esce il "
      "6, devi saltare il turno e sperare nel prossimo lancio. Ogni volta che esce di nuovo il 6 puoi "
-     "scegliere: far entrare un'altra pedina (ma solo se sulla casella di partenza non c'è già una tua "
-     "pedina) oppure far avanzare di 6 caselle una pedina che è già in gioco sul percorso. Con i numeri da 1 "
+     "scegliere: fare entrare un'altra pedina (ma solo se sulla casella di partenza non c'è già una tua "
+     "pedina) oppure far avanzare di 6 passi una pedina che è già in gioco sul percorso. Con i numeri da 1 "
      "a 5, invece, muovi una delle pedine che sono già sul percorso, mentre quelle ancora ferme nell'area "
      "ZIRIMBO! restano tutte lì ad aspettare pazienti il loro 6.",
      "Bob", kBob, "\\Fumetti\\B11.gif"},
     {"3 - Caratteristiche del percorso",
      "Le frecce disegnate sul tabellone indicano la strada: le pedine girano in senso orario, dall'esterno "
      "verso l'interno, come in una spirale. Le frecce nere valgono per tutte le pedine, mentre le frecce "
-     "colorate possono essere seguite solo dalle pedine di quel colore: sono loro che portano verso il "
+     "colorate possono essere seguite solo dalle pedine di quel colore: sono loro a portare verso il "
      "centro. Lungo il percorso le pedine possono scavalcare le altre pedine, sia le tue sia quelle degli "
      "avversari, e quando conti i passi del numero uscito sul dado anche le caselle occupate vanno contate, "
-     "una per una, come tutte le altre.",
+     "una a una, come tutte le altre.",
      "Carla", kCarla, "\\Fumetti\\C01.gif"},
     {"4 - Mangiare i segnalini avversari",
      "In ogni casella può stare una sola pedina. Se la tua pedina si ferma esattamente sulla casella di una "
      "pedina avversaria, la mangia! La pedina mangiata torna in una casella di partenza del suo colore "
-     "nell'area ZIRIMBO! e dovrà ricominciare da capo, aspettando un altro 6. Attenzione però: non puoi "
+     "nell'area ZIRIMBO! e dovrà ricominciare da capo, aspettando un altro 6. Attenzione, però: non puoi "
      "fermarti su una casella occupata da una tua pedina, e le pedine che stanno sulle caselle grigie di "
      "rifugio sono al sicuro: lì nessuno le può mangiare. E ricorda: anche gli avversari ti possono mangiare!",
      "Giorgetto", kGiorgetto, "\\Fumetti\\G04.gif"},

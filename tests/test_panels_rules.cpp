@@ -31,12 +31,14 @@ TEST_F(PanelsTest, RulesPagesWrapAroundBothWaysAndShowTheirCharacter) {
     const char* pictures[7] = {"", "G11.gif", "B11.gif", "C01.gif", "G04.gif", "B12.gif", "C04.gif"};
     const char* names[7] = {"", "Giorgetto", "Bob", "Carla", "Giorgetto", "Bob", "Carla"};
     const int sketchLengths[7] = {0, 122, 121, 132, 122, 121, 132};  // characters, whole on every page
+    const int bodyLengths[7] = {0, 514, 657, 528, 500, 479, 475};
     for (int step = 1; step <= 6; ++step) {
         f->click(f->lblLetturaRegole(1));
         const int page = step % 6 + 1;
         EXPECT_EQ(f->lblVarie(various::kRulesPageTitle).Caption.get(), titles[page]);
         EXPECT_EQ(f->lblVarie(various::kRulesCharacterName).Caption.get(), names[page]);
         EXPECT_EQ(tk::characterCount(f->lblVarie(various::kRulesCharacterSketch).Caption), sketchLengths[page]);
+        EXPECT_EQ(tk::characterCount(f->lblVarie(various::kRulesPageBody).Caption), bodyLengths[page]) << page;
         EXPECT_EQ(fileOf(f->ImgVarie(various::kRulesCharacter)), pictures[page]);
     }
     EXPECT_EQ(f->lblPagina.Caption.get(), "1");  // six clicks come back
