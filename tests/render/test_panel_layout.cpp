@@ -34,6 +34,8 @@ struct Screen {
 std::string Name(const ::testing::TestParamInfo<Screen>& info) {
     return std::to_string(info.param.width) + "x" + std::to_string(info.param.height);
 }
+// How the test log shows a screen, instead of its bytes.
+void PrintTo(const Screen& s, std::ostream* out) { *out << s.width << "x" << s.height; }
 
 // A picture file's pixels, read once.
 class Pixels {
