@@ -11,7 +11,9 @@
 #include "form/frmZirimbo2012.h"
 #include "frontend/app.h"
 #include "frontend/command_line.h"
+#include "frontend/display.h"
 #include "frontend/game_folder.h"
+#include "toolkit/log.h"
 #include "toolkit/paths.h"
 #include "toolkit/seqfile.h"
 #ifdef ZIRIMBO_RED_WINS_HOOK
@@ -101,6 +103,12 @@ int main(int argc, char** argv) {
     if (cl.version) {
         std::printf("zirimbo %s\n", ZIRIMBO_VERSION);
         return 0;
+    }
+    // Without a display the window would open nowhere: said before the player's folder is touched.
+    if (const auto none =
+            noDisplayNamed(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"), std::getenv("SDL_VIDEODRIVER"))) {
+        tk::logLine(*none);
+        return 1;
     }
 
     std::error_code ec;

@@ -3,7 +3,9 @@
 # double-clicking the menu entry does on a first run: two at once, then eight at
 # once, each ROUNDS times. Every copy must reach its first frame with no file
 # missing, and the player's folder must end up holding only the data files, the
-# shipped ones byte for byte.
+# shipped ones byte for byte. First of all, a copy started with no display named
+# must say so in one line and end at once with status 1, leaving the player's
+# folder untouched.
 #
 #   tests/desktop/check_starts_at_once.sh PROGRAM SHIPPED_DATI [ROUNDS]
 set -euo pipefail
@@ -34,6 +36,28 @@ shown() {
     while IFS= read -r line; do [[ $line == *"first frame"* ]] && return 0; done <"$1"
     return 1
 }
+
+# A start with no display: `name` with the environment given after it, on a data
+# home of its own, without the headless driver nor any display of this session (a
+# runtime folder of its own too, where no Wayland socket of the session answers).
+no_display() {
+    local name=$1 home=$scratch/$1 status=0 from took
+    shift
+    mkdir -p "$home/runtime"
+    chmod 700 "$home/runtime"
+    from=$(date +%s%N)
+    (cd "$scratch/empty" && exec env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER HOME="$home" \
+        XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home/runtime" "$@" timeout -k 1 1 "$program" \
+        >"$scratch/$name.out" 2>"$scratch/$name.err") || status=$?
+    took=$((($(date +%s%N) - from) / 1000000))
+    starts=$((starts + 1))
+    [ $status -eq 1 ] || fail "$name: exit status $status after $took ms"
+    [ "$(wc -l <"$scratch/$name.err")" -eq 1 ] && grep -qi "display" "$scratch/$name.err" ||
+        fail "$name: said $(head -c 400 "$scratch/$name.err")"
+    [ ! -s "$scratch/$name.out" ] || fail "$name: wrote $(head -c 200 "$scratch/$name.out")"
+}
+no_display unset
+[ ! -e "$scratch/unset/data" ] || fail "unset: the data home holds $(ls -AR "$scratch/unset/data")"
 
 # One round: `copies` programs started together on a data home of their own.
 round() {
