@@ -22,6 +22,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include "frontend/display.h"
 #include "frontend/media_loader.h"
 #include "frontend/renderer.h"
 #include "frontend/sdl_audio.h"
@@ -581,6 +582,11 @@ bool App::startVideo() {
         tk::logLine(std::string("cannot open the display: ") + SDL_GetError());
         return false;
     }
+    // With no display answering, SDL goes on with a driver that shows nothing.
+    if (const auto unseen = unseenVideoDriver(SDL_GetCurrentVideoDriver(), SDL_GetHint(SDL_HINT_VIDEODRIVER))) {
+        tk::logLine(*unseen);
+        return false;
+    }
     IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     if (!openWindow()) {
@@ -693,7 +699,7 @@ void App::waitForEvents(std::optional<std::int64_t> deadline) {
 bool App::running() const { return !closing_ && !rt_->quit && !rt_->windows.empty(); }
 
 int App::run(WindowFactory makeMainWindow) {
-    if (!startVideo()) return 2;
+    if (!startVideo()) return 1;
     RunHooks hooks = RunHooks::fromEnvironment();
     int status = 0;
     const std::int64_t start = clock_.nowMs();

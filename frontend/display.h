@@ -11,4 +11,10 @@ namespace zirimbo::frontend {
 // its own (a console, ssh, a scheduled job). Nothing when there may be one.
 std::optional<std::string> noDisplayNamed(const char* display, const char* waylandDisplay, const char* videoDriver);
 
+// Once SDL's video has started on `current`: why the window would not be seen,
+// when that driver shows nothing (offscreen, dummy) and `asked` (SDL_VIDEODRIVER,
+// one driver or several separated by commas) did not ask for it. SDL falls back on
+// such a driver when no display answers.
+std::optional<std::string> unseenVideoDriver(const char* current, const char* asked);
+
 }  // namespace zirimbo::frontend
