@@ -26,6 +26,20 @@ bool hasPictures(const std::string& folder) {
     return !folder.empty() && fs::is_directory(tk::resolvePath(folder + "/Grafica"), ec);
 }
 
+// What an earlier version's copy of the media in the player's folder came to, in one line.
+std::string oldCopyReport(const tk::OldCopyResult& old, const std::string& player, const std::string& media) {
+    std::string said;
+    if (old.removed > 0)
+        said = "removed the earlier copy of the game's media from " + player + " (" + std::to_string(old.removed) +
+               " files); they are read from " + media;
+    if (!old.kept.empty())
+        said += (said.empty() ? "kept " + std::to_string(old.kept.size()) +
+                                    " files of the earlier copy of the media in " + player
+                              : "; kept " + std::to_string(old.kept.size()) + " files of it") +
+                " that are not as the game copied them, such as " + old.kept.front();
+    return said;
+}
+
 }  // namespace
 
 std::string playerGameFolder(const char* xdgDataHome, const char* home) {
@@ -83,13 +97,12 @@ std::optional<GameFolder> prepareGameFolder(const std::string& currentFolder, co
     const std::string data = (fs::path(player) / "Dati").string();
     for (const std::string& error : tk::seedFolder(tk::resolvePath(source + "/Dati"), data).errors) tk::logLine(error);
     const tk::OldCopyResult old = tk::removeUnchangedCopy(source, player, kStampName);
-    if (old.removed > 0)
-        tk::logLine("removed the earlier copy of the game's media from " + player + " (" + std::to_string(old.removed) +
-                    " files); they are read from " + source);
-    if (!old.kept.empty())
-        tk::logLine("kept " + std::to_string(old.kept.size()) + " files of the earlier copy of the media in " + player +
-                    " that are not the game's own as shipped, such as " + old.kept.front());
-    for (const std::string& error : old.errors) tk::logLine(error);
+    const std::string report = oldCopyReport(old, player, source);
+    if (!report.empty()) tk::logLine(report);
+    if (!old.errors.empty())
+        tk::logLine(old.errors.front() +
+                    (old.errors.size() > 1 ? " (and " + std::to_string(old.errors.size() - 1) + " more)" : "") +
+                    "; tried again at the next start");
     return GameFolder{source, data};
 }
 

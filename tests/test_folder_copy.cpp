@@ -11,12 +11,34 @@
 #include <string>
 #include <vector>
 
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "tests/support/scratch_folder.h"
 #include "toolkit/folder_copy.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+// What asAnotherUser returns when there is no other user to be.
+constexpr int kNoOtherUser = 125;
+
+// Runs `check` in a process of its own, as a user without root's rights (nobody,
+// for the test run as root, whose rights files cannot withhold); its status.
+template <class Check>
+int asAnotherUser(const Check& check) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(kNoOtherUser);
+        ::_exit(check());
+    }
+    int status = 0;
+    if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+}
 
 class FolderCopyTest : public ::testing::Test {
 protected:
@@ -137,28 +159,67 @@ TEST_F(FolderCopyTest, OnlyTheGamesOwnUnchangedCopyGoesAndThePlayersFilesStay) {
     EXPECT_TRUE(fs::exists(target() / "Musiche/1a.ogg"));
 }
 
+TEST_F(FolderCopyTest, ACopyThatCouldNotBeRemovedIsTriedAgainAndNothingElseIsSaidTwice) {
+    for (const char* f : {"Bob/01B1.wav", "Carla/01C1.wav", "Carla/01C2.wav"}) write(source() / f, f);
+    copyAsBefore({"Bob/01B1.wav", "Carla/01C1.wav", "Carla/01C2.wav"});
+    write(target() / "Carla/01C2.wav", "changed");
+    // Bob's folder cannot be written, the rest can.
+    const auto readOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                          fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
+    fs::permissions(root_, readOnly | fs::perms::owner_write);
+    for (const fs::path& folder : {target(), target() / "Carla"}) fs::permissions(folder, fs::perms::all);
+    fs::permissions(target() / "Bob", readOnly);
+    const int status = asAnotherUser([&] {
+        const auto r = tk::removeUnchangedCopy(source().string(), target().string(), ".media-stamp");
+        return r.removed == 1 && r.kept.size() == 1 && r.errors.size() == 1 &&
+                       r.errors[0].find((target() / "Bob/01B1.wav").string()) != std::string::npos
+                   ? 0
+                   : 1;
+    });
+    fs::permissions(target() / "Bob", fs::perms::all);
+    if (status == kNoOtherUser) GTEST_SKIP() << "no other user to run as";
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(fs::exists(target() / "Bob/01B1.wav"));
+    EXPECT_FALSE(fs::exists(target() / "Carla/01C1.wav"));
+    ASSERT_TRUE(fs::exists(target() / ".media-stamp"));
+    EXPECT_EQ(fs::last_write_time(target() / ".media-stamp"), recorded());
+
+    // Once it can: the copy goes, and the changed file kept before is not named again.
+    const tk::OldCopyResult result = tk::removeUnchangedCopy(source().string(), target().string(), ".media-stamp");
+    EXPECT_EQ(result.removed, 1);
+    EXPECT_TRUE(result.kept.empty());
+    EXPECT_TRUE(result.errors.empty());
+    EXPECT_EQ(names(target()), std::vector<std::string>{"Carla"});
+}
+
 TEST_F(FolderCopyTest, WithoutProofNothingGoes) {
     write(source() / "Grafica/Logo.gif", "logo");
     write(source() / "Bob/01B1.wav", "bob");
     write(source() / "Carla/01C1.wav", "carla");
-    copyAsBefore({"Grafica/Logo.gif", "Bob/01B1.wav", "Carla/01C1.wav"});
+    write(source() / "Carla/01C2.wav", "carla 2");
+    copyAsBefore({"Grafica/Logo.gif", "Bob/01B1.wav", "Carla/01C1.wav", "Carla/01C2.wav"});
     // A folder linked to one of the player's elsewhere, holding the same bytes.
     fs::remove_all(target() / "Bob");
     write(root_ / "altrove/01B1.wav", "bob");
     fs::create_directory_symlink(root_ / "altrove", target() / "Bob");
-    // A damaged installation: what it lacks stays, and the record with it, until it is back.
-    fs::remove(source() / "Carla/01C1.wav");
+    // Carla's voices are shipped as Ogg now: the copy as the record left it goes all
+    // the same, one written since stays.
+    for (const char* voice : {"Carla/01C1", "Carla/01C2"}) {
+        fs::remove(source() / (std::string(voice) + ".wav"));
+        write(source() / (std::string(voice) + ".ogg"), voice);
+    }
+    write(target() / "Carla/01C2.wav", "carla 2");
 
     tk::OldCopyResult result = tk::removeUnchangedCopy(source().string(), target().string(), ".media-stamp");
-    EXPECT_EQ(result.removed, 1);
-    EXPECT_EQ(result.kept, std::vector<std::string>{(target() / "Carla/01C1.wav").string()});
+    EXPECT_EQ(result.removed, 2);
+    EXPECT_EQ(result.kept, std::vector<std::string>{(target() / "Carla/01C2.wav").string()});
     EXPECT_TRUE(fs::exists(root_ / "altrove/01B1.wav"));
-    EXPECT_TRUE(fs::exists(target() / ".media-stamp"));
-    write(source() / "Carla/01C1.wav", "carla");
-    result = tk::removeUnchangedCopy(source().string(), target().string(), ".media-stamp");
-    EXPECT_EQ(result.removed, 1);
-    EXPECT_FALSE(fs::exists(target() / "Carla"));
+    EXPECT_FALSE(fs::exists(target() / "Carla/01C1.wav"));
     EXPECT_FALSE(fs::exists(target() / ".media-stamp"));
+    result = tk::removeUnchangedCopy(source().string(), target().string(), ".media-stamp");
+    EXPECT_EQ(result.removed, 0);
+    EXPECT_TRUE(result.kept.empty());
+    EXPECT_TRUE(fs::exists(target() / "Carla/01C2.wav"));
     EXPECT_TRUE(fs::exists(root_ / "altrove/01B1.wav"));
 
     // No record, or the record in the shipped folder itself: nothing is touched.

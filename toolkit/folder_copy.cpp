@@ -124,7 +124,7 @@ OldCopyResult removeUnchangedCopy(const std::string& sourceFolder, const std::st
     OldCopyResult result;
     const fs::path source(sourceFolder), target(targetFolder), stampFile = target / stampName;
     std::error_code ec;
-    if (!fs::exists(fs::symlink_status(stampFile, ec)) || !fs::is_directory(source, ec) ||
+    if (!fs::is_regular_file(fs::symlink_status(stampFile, ec)) || !fs::is_directory(source, ec) ||
         fs::equivalent(source, target, ec))
         return result;
 
@@ -134,7 +134,8 @@ OldCopyResult removeUnchangedCopy(const std::string& sourceFolder, const std::st
     // The folders the record names something in, deepest first, so that a folder is
     // looked at after what it holds.
     std::set<fs::path, std::greater<>> folders;
-    bool originalMissing = false;
+    // The record's lines naming a copy that could not be removed, to be tried again.
+    std::vector<std::string> again;
     std::ifstream in(stampFile, std::ios::binary);
     for (std::string line; std::getline(in, line);) {
         const std::size_t tab = line.find('\t');
@@ -145,6 +146,7 @@ OldCopyResult removeUnchangedCopy(const std::string& sourceFolder, const std::st
         // An interrupted copy of the earlier version left its half-made folders beside the finished one.
         const std::string top = relative.begin()->string();
         const fs::path below = relative.lexically_relative(top);
+        bool failed = false;
         for (const fs::path& copy :
              {target / relative, target / ("." + top + ".part") / below, target / ("." + top + ".old") / below}) {
             // Only in real folders of the target: not through a link to somewhere else.
@@ -155,28 +157,45 @@ OldCopyResult removeUnchangedCopy(const std::string& sourceFolder, const std::st
             }
             if (!inRealFolders || !fs::is_regular_file(fs::symlink_status(copy, ec))) continue;
             // The game's own copy: as the record left it (its size, and not written
-            // since), or else byte for byte what is shipped now.
+            // since), whether or not the game still ships a file of that name; or else
+            // byte for byte what is shipped now.
             const bool asRecorded = std::to_string(fs::file_size(copy, ec)) == size && !ec &&
                                     fs::last_write_time(copy, ec) <= recorded && !ec;
-            if (!fs::is_regular_file(original, ec)) {
-                originalMissing = true;
-                result.kept.push_back(copy.string());
-            } else if (fs::equivalent(copy, original, ec) || (!asRecorded && !sameBytes(copy, original))) {
+            if (fs::equivalent(copy, original, ec) ||
+                (!asRecorded && !(fs::is_regular_file(original, ec) && sameBytes(copy, original)))) {
                 result.kept.push_back(copy.string());
             } else if (fs::remove(copy, ec)) {
                 ++result.removed;
             } else if (ec) {
                 result.errors.push_back("cannot remove " + copy.string() + ": " + ec.message());
+                failed = true;
             }
         }
+        if (failed) again.push_back(line);
     }
     in.close();
     for (const fs::path& folder : folders) ::rmdir(folder.c_str());  // only an empty one goes
-    // A copy whose original is missing now is looked at again at the next call.
-    if (originalMissing) return result;
-    fs::remove(target / ("." + stampName + ".part"), ec);
-    if (!fs::remove(stampFile, ec) && ec)
-        result.errors.push_back("cannot remove " + stampFile.string() + ": " + ec.message());
+    const fs::path part = target / ("." + stampName + ".part");
+    fs::remove(part, ec);
+    if (again.empty()) {
+        if (!fs::remove(stampFile, ec) && ec)
+            result.errors.push_back("cannot remove " + stampFile.string() + ": " + ec.message());
+        return result;
+    }
+    // What could not be removed is tried again next time, and only that: the record
+    // keeps its lines, and its time.
+    {
+        std::ofstream out(part, std::ios::binary | std::ios::trunc);
+        for (const std::string& line : again) out << line << '\n';
+        out.close();
+        if (!out) {
+            fs::remove(part, ec);
+            return result;
+        }
+    }
+    fs::last_write_time(part, recorded, ec);
+    if (!ec) fs::rename(part, stampFile, ec);
+    if (ec) fs::remove(part, ec);
     return result;
 }
 

@@ -23,21 +23,22 @@ SeedResult seedFolder(const std::string& source, const std::string& target);
 
 struct OldCopyResult {
     int removed = 0;                  // files removed
-    std::vector<std::string> kept;    // files the record names that were kept, differing from `source`'s
+    std::vector<std::string> kept;    // files the record names that were kept: not as the copy left them
     std::vector<std::string> errors;  // one line each, naming the file
 };
 
 // Clears what an earlier version copied of `source` into `target`, as its record
 // `target`/`stampName` lists it (a line per file: its path below the folder, a tab,
 // its size, a tab, its time), written after the copies. A file goes only when the
-// record names it, its original is in `source`, and it is still the copy: of the
-// recorded size and not written since the record, or else byte for byte what the
-// original holds now. A folder goes only when that left it empty and the record
-// names something in it; the half-made copies of an interrupted copy
-// (`.<folder>.part`, `.<folder>.old`) are cleared the same way. Anything else in
-// `target` stays. The record goes last, unless a file it names is still there while
-// its original is missing: that is looked at again next time. Nothing happens
-// without a record, or when `target` and `source` are one folder.
+// record names it and it is still the copy: of the recorded size and not written
+// since the record, whether or not `source` still holds a file of that name, or else
+// byte for byte what `source` holds under that name now. A folder goes only when that
+// left it empty and the record names something in it; the half-made copies of an
+// interrupted copy (`.<folder>.part`, `.<folder>.old`) are cleared the same way.
+// Anything else in `target` stays, and is named in `kept` once: the record goes,
+// unless a file that should go could not be removed; then it keeps only the lines
+// naming such files, and its time, and those are tried again at the next call.
+// Nothing happens without a record, or when `target` and `source` are one folder.
 OldCopyResult removeUnchangedCopy(const std::string& source, const std::string& target, const std::string& stampName);
 
 }  // namespace tk

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -80,12 +81,30 @@ protected:
         const std::string xdg = (root_ / "xdg").string();
         return prepareGameFolder(current.string(), (root_ / "prefix/bin").string(), xdg.c_str(), "/nessuna");
     }
+    // prepare(), with what it said.
+    std::optional<GameFolder> prepare(const fs::path& current, std::string& said) {
+        ::testing::internal::CaptureStderr();
+        auto folder = prepare(current);
+        said = ::testing::internal::GetCapturedStderr();
+        return folder;
+    }
     static std::string firstLine(const fs::path& p) {
         std::ifstream in(p);
         std::string text;
         std::getline(in, text);
         return text;
     }
+    static void write(const fs::path& p, const std::string& text) {
+        fs::create_directories(p.parent_path());
+        std::ofstream(p, std::ios::binary | std::ios::trunc) << text;
+    }
+    static std::vector<std::string> names(const fs::path& folder) {
+        std::vector<std::string> out;
+        for (const auto& e : fs::directory_iterator(folder)) out.push_back(e.path().filename().string());
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+    static long lines(const std::string& said) { return std::count(said.begin(), said.end(), '\n'); }
 
     scratch::Folder scratch_{"zirimbo-prepare"};
     fs::path root_ = scratch_.path();
@@ -126,16 +145,64 @@ TEST_F(PrepareGameFolder, TheMediaAreReadInPlaceAndThePlayersFolderHoldsOnlyTheD
     makeGameFolder(root_ / "xdg/zirimbo");
     std::ofstream(root_ / "xdg/zirimbo/.media-stamp") << "Grafica/file.txt\t7\t1\nMusiche/file.txt\t7\t1\n";
     std::ofstream(root_ / "xdg/zirimbo/Musiche/file.txt") << "mia";
-    ::testing::internal::CaptureStderr();
-    folder = prepare(root_ / "xdg/zirimbo");
-    const std::string said = ::testing::internal::GetCapturedStderr();
+    std::string said;
+    folder = prepare(root_ / "xdg/zirimbo", said);
     ASSERT_TRUE(folder);
     EXPECT_EQ(folder->folder, (root_ / "prefix/bin/gamefolder").string());
     EXPECT_FALSE(fs::exists(root_ / "xdg/zirimbo/Grafica"));
     EXPECT_EQ(firstLine(root_ / "xdg/zirimbo/Musiche/file.txt"), "mia");
-    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 2) << said;
+    EXPECT_EQ(lines(said), 1) << said;
     EXPECT_NE(said.find("(1 files)"), std::string::npos) << said;
     EXPECT_NE(said.find((root_ / "xdg/zirimbo/Musiche/file.txt").string()), std::string::npos) << said;
+}
+
+TEST_F(PrepareGameFolder, AnUpgradeFromTheLastVersionLeavesOnlyTheDataAndSaysSoOnce) {
+    // Installed now: the voices are Ogg.
+    const fs::path shipped = root_ / "prefix/share/zirimbo", player = root_ / "xdg/zirimbo";
+    makeGameFolder(shipped);
+    for (const char* voice : {"Bob/01B1", "Bob/01B2", "Carla/01C1", "Giorgetto/01G1"})
+        write(shipped / (std::string(voice) + ".ogg"), std::string("Ogg ") + voice);
+    // The player's folder as the last version left it: its copy of the media, the
+    // voices as WAV, the record written after the copy; the player's data.
+    const auto copied = fs::file_time_type::clock::now() - std::chrono::hours(2);
+    makeGameFolder(player);
+    for (const char* voice : {"Bob/01B1", "Bob/01B2", "Carla/01C1", "Giorgetto/01G1"})
+        write(player / (std::string(voice) + ".wav"), std::string("RIFF as WAV ") + voice);
+    {
+        std::ofstream stamp(player / ".media-stamp", std::ios::binary);
+        for (const auto& e : fs::recursive_directory_iterator(player)) {
+            const fs::path relative = e.path().lexically_relative(player);
+            if (!e.is_regular_file() || *relative.begin() == "Dati" || relative == ".media-stamp") continue;
+            fs::last_write_time(e.path(), copied);
+            stamp << relative.generic_string() << '\t' << e.file_size() << "\t1765000000\n";
+        }
+    }
+    fs::last_write_time(player / ".media-stamp", copied + std::chrono::minutes(1));
+    write(player / "Dati/ZirNom.txt", "\"Ana\"\r\n");
+    // Since then the player changed one copy and put a tune of their own beside it.
+    write(player / "Musiche/file.txt", "la mia musica");
+    write(player / "Musiche/mia.mid", "la la");
+
+    std::string said;
+    auto folder = prepare(root_ / "empty", said);
+    ASSERT_TRUE(folder);
+    EXPECT_EQ(folder->folder, shipped.string());
+    EXPECT_EQ(folder->data, (player / "Dati").string());
+    EXPECT_EQ(names(player), (std::vector<std::string>{"Dati", "Musiche"}));
+    EXPECT_EQ(names(player / "Musiche"), (std::vector<std::string>{"file.txt", "mia.mid"}));
+    EXPECT_EQ(firstLine(player / "Dati/ZirNom.txt"), "\"Ana\"\r");
+    EXPECT_EQ(lines(said), 1) << said;
+    EXPECT_NE(said.find("removed the earlier copy of the game's media from " + player.string() + " (11 files)"),
+              std::string::npos)
+        << said;
+    EXPECT_NE(said.find("kept 1 files"), std::string::npos) << said;
+    EXPECT_NE(said.find((player / "Musiche/file.txt").string()), std::string::npos) << said;
+
+    // The next start has nothing to do, and says nothing.
+    folder = prepare(root_ / "empty", said);
+    ASSERT_TRUE(folder);
+    EXPECT_EQ(said, "");
+    EXPECT_EQ(names(player), (std::vector<std::string>{"Dati", "Musiche"}));
 }
 
 TEST_F(PrepareGameFolder, NoMediaAnywhereSaysWhereItLooked) {
