@@ -95,7 +95,13 @@ std::optional<GameFolder> prepareGameFolder(const std::string& currentFolder, co
     if (fs::equivalent(source, player, ec)) return GameFolder{source, ""};
 
     const std::string data = (fs::path(player) / "Dati").string();
-    for (const std::string& error : tk::seedFolder(tk::resolvePath(source + "/Dati"), data).errors) tk::logLine(error);
+    const tk::SeedResult seeded = tk::seedFolder(tk::resolvePath(source + "/Dati"), data);
+    if (!fs::is_directory(data, ec)) {
+        // Without it nothing of the player's could be read or kept: the one line says why.
+        tk::logLine(seeded.errors.empty() ? "cannot create " + data : seeded.errors.front());
+        return std::nullopt;
+    }
+    for (const std::string& error : seeded.errors) tk::logLine(error);
     const tk::OldCopyResult old = tk::removeUnchangedCopy(source, player, kStampName);
     const std::string report = oldCopyReport(old, player, source);
     if (!report.empty()) tk::logLine(report);

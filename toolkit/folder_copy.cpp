@@ -65,6 +65,33 @@ bool clearable(const fs::path& relative) {
     return foldCase(relative.begin()->string()) != "dati";
 }
 
+// Why `folder` cannot be made into a folder: the first of the paths leading to it
+// that is a link to nothing or not a folder, or else the system's reason.
+std::string whyNoFolder(const fs::path& folder, const std::error_code& failure) {
+    fs::path at;
+    for (const fs::path& part : folder) {
+        at /= part;
+        std::error_code ec;
+        const fs::file_status own = fs::symlink_status(at, ec);
+        if (own.type() == fs::file_type::not_found) break;  // made as it should be
+        if (ec) return at.string() + ": " + ec.message();
+        if (fs::is_symlink(own)) {
+            const fs::path to = fs::read_symlink(at, ec);
+            const std::string link =
+                at.string() + " is a link to " + (at.parent_path() / to).lexically_normal().string();
+            const fs::file_status reached = fs::status(at, ec);
+            if (reached.type() == fs::file_type::not_found) return link + ", which does not exist";
+            if (ec) return link + ": " + ec.message();
+            if (!fs::is_directory(reached)) return link + ", which is not a folder";
+        } else if (fs::is_regular_file(own)) {
+            return at.string() + " is a file, not a folder";
+        } else if (!fs::is_directory(own)) {
+            return at.string() + " is not a folder";
+        }
+    }
+    return failure ? failure.message() : "not a folder";
+}
+
 }  // namespace
 
 SeedResult seedFolder(const std::string& sourceFolder, const std::string& targetFolder) {
@@ -73,7 +100,7 @@ SeedResult seedFolder(const std::string& sourceFolder, const std::string& target
     std::error_code ec;
     fs::create_directories(target, ec);
     if (ec || !fs::is_directory(target, ec)) {
-        result.errors.push_back("cannot create " + target.string() + (ec ? ": " + ec.message() : ""));
+        result.errors.push_back("cannot create " + target.string() + ": " + whyNoFolder(target, ec));
         return result;
     }
     std::set<std::string> present;

@@ -18,7 +18,8 @@ struct SeedResult {
 // those of its subfolders, whose name `target` holds in no letter case. Nothing in
 // `target` is ever overwritten: a file is written in full under a temporary name and
 // then linked in under its own, and one that another process linked in first counts
-// as there.
+// as there. When `target` cannot be made a folder, the one error names why: the link
+// to nothing or the file in its way, or else the system's reason.
 SeedResult seedFolder(const std::string& source, const std::string& target);
 
 struct OldCopyResult {
