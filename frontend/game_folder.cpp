@@ -1,5 +1,8 @@
 #include "frontend/game_folder.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "toolkit/folder_copy.h"
@@ -20,6 +23,7 @@ const char* const kGameFolders[] = {"Bob",     "Carla",   "Dati",   "Fumetti", "
                                     "Grafica", "Musiche", "Pedine", "Rumori"};
 // The record of the media an earlier version copied into the player's folder.
 const char* const kStampName = ".media-stamp";
+const char* const kNoPlayersFolder = "neither XDG_DATA_HOME nor HOME is an absolute path";
 
 bool hasPictures(const std::string& folder) {
     std::error_code ec;
@@ -62,54 +66,94 @@ bool isCompleteGameFolder(const std::string& folder) {
     return true;
 }
 
-std::optional<GameFolder> prepareGameFolder(const std::string& currentFolder, const std::string& programFolder,
-                                            const char* xdgDataHome, const char* home) {
-    const std::string player = playerGameFolder(xdgDataHome, home);
+bool canWriteFolder(const std::string& folder) {
+    std::error_code ec;
+    return fs::is_directory(folder, ec) && ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+GameFolderPlan planGameFolder(const std::string& currentFolder, const std::string& programFolder,
+                              const char* xdgDataHome, const char* home, const WritableCheck& canWrite) {
+    GameFolderPlan plan;
+    plan.player = playerGameFolder(xdgDataHome, home);
+    plan.lookedIn = mediaFolders(programFolder);
+    const std::string playersData = plan.player.empty() ? "" : (fs::path(plan.player) / "Dati").string();
+    std::error_code ec;
+    std::string source;
     // The player's own folder may be a complete game folder an earlier version
     // copied: started there, the game still reads the shipped media.
-    std::error_code ec;
-    const bool inPlayersFolder = !player.empty() && fs::equivalent(currentFolder, player, ec);
-    if (!currentFolder.empty() && !inPlayersFolder && isCompleteGameFolder(currentFolder))
-        return GameFolder{currentFolder, ""};
-
-    if (player.empty()) {
-        tk::logLine("no folder for the game: neither XDG_DATA_HOME nor HOME is an absolute path");
-        return std::nullopt;
-    }
-    const std::vector<std::string> candidates = mediaFolders(programFolder);
-    std::string source;
-    for (const std::string& c : candidates) {
-        if (hasPictures(c)) {
-            source = c;
-            break;
+    const bool inPlayersFolder = !plan.player.empty() && fs::equivalent(currentFolder, plan.player, ec);
+    if (!currentFolder.empty() && !inPlayersFolder && isCompleteGameFolder(currentFolder)) {
+        // The folder the media are built or installed in is never the player's,
+        // nor one whose data files this user cannot write.
+        bool shipped = false;
+        for (const std::string& folder : plan.lookedIn) shipped = shipped || fs::equivalent(currentFolder, folder, ec);
+        const std::string own = tk::resolvePath(currentFolder + "/Dati");
+        if (!shipped && canWrite(own)) {
+            plan.media = currentFolder;
+            plan.data = own;
+            return plan;
         }
+        source = currentFolder;
+        if (!shipped)
+            plan.message =
+                "cannot write the data files in " + own +
+                (plan.player.empty() ? std::string(", and there is no folder for the player's own: ") + kNoPlayersFolder
+                                     : "; playing with the media there and the data files in " + playersData);
+    }
+    if (plan.player.empty() && plan.message.empty())
+        plan.message = std::string("no folder for the game: ") + kNoPlayersFolder;
+
+    for (const std::string& folder : plan.lookedIn) {
+        if (!source.empty()) break;
+        if (hasPictures(folder)) source = folder;
+    }
+    if (plan.player.empty()) {
+        plan.media = source;  // told, not played with
+        return plan;
     }
     if (source.empty()) {
         std::string looked;
-        for (const std::string& c : candidates) looked += (looked.empty() ? "" : " and ") + c;
-        const bool kept = hasPictures(player);
-        tk::logLine("no game media in " + looked + (kept ? "; playing with the copy in " + player : ""));
-        if (!kept) return std::nullopt;
-        return GameFolder{player, ""};
+        for (const std::string& folder : plan.lookedIn) looked += (looked.empty() ? "" : " and ") + folder;
+        const bool kept = hasPictures(plan.player);
+        plan.message = "no game media in " + looked + (kept ? "; playing with the copy in " + plan.player : "");
+        if (kept) plan.media = plan.player;
+        plan.data = kept ? tk::resolvePath(plan.player + "/Dati") : playersData;
+        return plan;
     }
-    if (fs::equivalent(source, player, ec)) return GameFolder{source, ""};
+    plan.media = source;
+    if (fs::equivalent(source, plan.player, ec)) {
+        plan.data = tk::resolvePath(source + "/Dati");
+        return plan;
+    }
+    plan.data = playersData;
+    plan.seedFrom = tk::resolvePath(source + "/Dati");
+    return plan;
+}
 
-    const std::string data = (fs::path(player) / "Dati").string();
-    const tk::SeedResult seeded = tk::seedFolder(tk::resolvePath(source + "/Dati"), data);
-    if (!fs::is_directory(data, ec)) {
+std::optional<GameFolder> prepareGameFolder(const std::string& currentFolder, const std::string& programFolder,
+                                            const char* xdgDataHome, const char* home, const WritableCheck& canWrite) {
+    const GameFolderPlan plan = planGameFolder(currentFolder, programFolder, xdgDataHome, home, canWrite);
+    if (!plan.message.empty()) tk::logLine(plan.message);
+    if (plan.media.empty() || plan.data.empty()) return std::nullopt;
+    if (plan.seedFrom.empty()) return GameFolder{plan.media, ""};
+
+    const tk::SeedResult seeded = tk::seedFolder(plan.seedFrom, plan.data);
+    std::error_code ec;
+    if (!fs::is_directory(plan.data, ec)) {
         // Without it nothing of the player's could be read or kept: the one line says why.
-        tk::logLine(seeded.errors.empty() ? "cannot create " + data : seeded.errors.front());
+        tk::logLine(seeded.errors.empty() ? "cannot create " + plan.data : seeded.errors.front());
         return std::nullopt;
     }
     for (const std::string& error : seeded.errors) tk::logLine(error);
-    const tk::OldCopyResult old = tk::removeUnchangedCopy(source, player, kStampName);
-    const std::string report = oldCopyReport(old, player, source);
+
+    const tk::OldCopyResult old = tk::removeUnchangedCopy(plan.media, plan.player, kStampName);
+    const std::string report = oldCopyReport(old, plan.player, plan.media);
     if (!report.empty()) tk::logLine(report);
     if (!old.errors.empty())
         tk::logLine(old.errors.front() +
                     (old.errors.size() > 1 ? " (and " + std::to_string(old.errors.size() - 1) + " more)" : "") +
                     "; tried again at the next start");
-    return GameFolder{source, data};
+    return GameFolder{plan.media, plan.data};
 }
 
 }  // namespace zirimbo::frontend

@@ -3,6 +3,7 @@
 // read where they are, with the data files in the player's own folder.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,16 +20,38 @@ std::vector<std::string> mediaFolders(const std::string& programFolder);
 // True when `folder` holds every folder the game reads.
 bool isCompleteGameFolder(const std::string& folder);
 
+// True when this user may make and replace files in `folder`, as the system says.
+bool canWriteFolder(const std::string& folder);
+using WritableCheck = std::function<bool(const std::string& folder)>;
+
+// Where the game would play from, found by looking only: nothing is made, copied
+// or removed. A complete current folder is used as it is when its Dati can be
+// written (canWrite) and it is not the folder the media are installed or built in;
+// otherwise it gives only its media, and the data files are the player's.
+struct GameFolderPlan {
+    std::string media;                  // the game folder: pictures, sounds, music; empty: found nowhere
+    std::vector<std::string> lookedIn;  // where the build's or the installation's media were looked for
+    std::string data;                   // the folder of the data files the game reads and writes; empty: none
+    std::string seedFrom;  // the shipped data files `data` gets those it lacks from; empty: `data` is the media's own
+    std::string player;    // the player's folder, where an earlier version's copy of the media is cleared
+    std::string message;   // a line to say: why there is no game, or a choice the player did not expect
+};
+GameFolderPlan planGameFolder(const std::string& currentFolder, const std::string& programFolder,
+                              const char* xdgDataHome, const char* home,
+                              const WritableCheck& canWrite = canWriteFolder);
+
 struct GameFolder {
     std::string folder;  // the game folder: pictures, sounds and music
     std::string data;    // where its "Dati" really is; empty for the game folder's own
 };
 
-// The folder to play in. With the media of the build or the installation, the data
-// files are the player's: their folder gets each shipped data file it lacks, and
-// what an earlier version copied of the media there is cleared where it is the
-// game's own unchanged. Empty when no pictures can be found at all.
+// The folder to play in, as planGameFolder chooses it. With the player's data
+// files, their folder gets each shipped data file it lacks, and what an earlier
+// version copied of the media there is cleared where it is the game's own
+// unchanged. Empty, after one line saying why, when there is no game folder or the
+// player's data folder cannot be made.
 std::optional<GameFolder> prepareGameFolder(const std::string& currentFolder, const std::string& programFolder,
-                                            const char* xdgDataHome, const char* home);
+                                            const char* xdgDataHome, const char* home,
+                                            const WritableCheck& canWrite = canWriteFolder);
 
 }  // namespace zirimbo::frontend

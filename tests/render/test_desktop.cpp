@@ -2,10 +2,15 @@
 // or prepares wherever it is started from.
 #include <gtest/gtest.h>
 
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -77,14 +82,15 @@ protected:
             std::ofstream(at / name / "file.txt") << name;
         }
     }
-    std::optional<GameFolder> prepare(const fs::path& current) {
+    std::optional<GameFolder> prepare(const fs::path& current, const WritableCheck& canWrite = canWriteFolder) {
         const std::string xdg = (root_ / "xdg").string();
-        return prepareGameFolder(current.string(), (root_ / "prefix/bin").string(), xdg.c_str(), "/nessuna");
+        return prepareGameFolder(current.string(), (root_ / "prefix/bin").string(), xdg.c_str(), "/nessuna", canWrite);
     }
     // prepare(), with what it said.
-    std::optional<GameFolder> prepare(const fs::path& current, std::string& said) {
+    std::optional<GameFolder> prepare(const fs::path& current, std::string& said,
+                                      const WritableCheck& canWrite = canWriteFolder) {
         ::testing::internal::CaptureStderr();
-        auto folder = prepare(current);
+        auto folder = prepare(current, canWrite);
         said = ::testing::internal::GetCapturedStderr();
         return folder;
     }
@@ -105,6 +111,22 @@ protected:
         return out;
     }
     static long lines(const std::string& said) { return std::count(said.begin(), said.end(), '\n'); }
+
+    // What asAnotherUser returns when there is no other user to be.
+    static constexpr int kNoOtherUser = 125;
+    // Runs `check` in a process of its own, as a user without root's rights (nobody,
+    // for the test run as root, whose rights files cannot withhold); its status.
+    static int asAnotherUser(const std::function<int()>& check) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+                ::_exit(kNoOtherUser);
+            ::_exit(check());
+        }
+        int status = 0;
+        if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
+        return WEXITSTATUS(status);
+    }
 
     scratch::Folder scratch_{"zirimbo-prepare"};
     fs::path root_ = scratch_.path();
@@ -203,6 +225,64 @@ TEST_F(PrepareGameFolder, AnUpgradeFromTheLastVersionLeavesOnlyTheDataAndSaysSoO
     ASSERT_TRUE(folder);
     EXPECT_EQ(said, "");
     EXPECT_EQ(names(player), (std::vector<std::string>{"Dati", "Musiche"}));
+}
+
+TEST_F(PrepareGameFolder, TheInstalledFolderAsTheCurrentFolderGivesOnlyItsMedia) {
+    const fs::path shipped = root_ / "prefix/share/zirimbo";
+    makeGameFolder(shipped);
+    for (const fs::path& current : {shipped, root_ / "prefix/bin/../share/zirimbo"}) {
+        std::string said;
+        const auto folder = prepare(current, said);
+        ASSERT_TRUE(folder) << current;
+        EXPECT_TRUE(fs::equivalent(folder->folder, shipped)) << folder->folder;
+        EXPECT_EQ(folder->data, (root_ / "xdg/zirimbo/Dati").string());
+        EXPECT_EQ(firstLine(root_ / "xdg/zirimbo/Dati/file.txt"), "Dati");
+        EXPECT_EQ(said, "");
+    }
+}
+
+TEST_F(PrepareGameFolder, ACompleteFolderWhoseDataCannotBeWrittenGivesOnlyItsMedia) {
+    makeGameFolder(root_ / "prefix/share/zirimbo");
+    const fs::path disc = root_ / "disco";
+    makeGameFolder(disc);
+    write(disc / "Dati/file.txt", "dal disco");
+    const std::string discData = (disc / "Dati").string();
+    std::string said;
+    const auto folder = prepare(disc, said, [&](const std::string& f) { return f != discData; });
+    ASSERT_TRUE(folder);
+    EXPECT_EQ(folder->folder, disc.string());
+    EXPECT_EQ(folder->data, (root_ / "xdg/zirimbo/Dati").string());
+    // The player's data start from that folder's own.
+    EXPECT_EQ(firstLine(root_ / "xdg/zirimbo/Dati/file.txt"), "dal disco");
+    EXPECT_EQ(names(disc / "Dati"), std::vector<std::string>{"file.txt"});
+    EXPECT_EQ(lines(said), 1) << said;
+    EXPECT_NE(said.find(discData), std::string::npos) << said;
+    EXPECT_NE(said.find((root_ / "xdg/zirimbo/Dati").string()), std::string::npos) << said;
+}
+
+TEST_F(PrepareGameFolder, WhetherTheDataCanBeWrittenIsAskedOfTheSystemForThisUser) {
+    // Root may write anywhere: the check runs as another user there.
+    const fs::path disc = root_ / "disco";
+    makeGameFolder(disc);
+    const auto readOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                          fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
+    fs::permissions(root_, readOnly | fs::perms::owner_write);
+    fs::permissions(disc / "Dati", readOnly);
+    fs::permissions(root_ / "xdg", fs::perms::all);
+    const std::string xdg = (root_ / "xdg").string();
+    const auto dataIn = [&] {
+        const auto folder = prepareGameFolder(disc.string(), (root_ / "prefix/bin").string(), xdg.c_str(), "/nessuna");
+        return !folder ? 3 : folder->data == (root_ / "xdg/zirimbo/Dati").string() ? 1 : folder->data.empty() ? 0 : 2;
+    };
+    const int readOnlyData = asAnotherUser([&] { return canWriteFolder((disc / "Dati").string()) ? 1 : dataIn(); });
+    if (readOnlyData == kNoOtherUser) GTEST_SKIP() << "no other user to run as";
+    EXPECT_EQ(readOnlyData, 1);
+    EXPECT_EQ(firstLine(root_ / "xdg/zirimbo/Dati/file.txt"), "Dati");
+    EXPECT_EQ(names(disc / "Dati"), std::vector<std::string>{"file.txt"});
+
+    fs::permissions(disc / "Dati", fs::perms::all);
+    EXPECT_EQ(asAnotherUser([&] { return canWriteFolder((disc / "Dati").string()) ? dataIn() : 4; }), 0);
+    EXPECT_FALSE(canWriteFolder((root_ / "nessuna").string()));
 }
 
 TEST_F(PrepareGameFolder, ADataHomeThatIsALinkToNowhereSaysSoInOneLine) {
