@@ -47,7 +47,15 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     return cl;
 }
 
-std::string usageText() {
+std::string usageText(const HelpFolders& where) {
+    std::string media = where.media;
+    if (media.empty()) {
+        media = "non trovati";
+        for (std::size_t i = 0; i < where.lookedIn.size(); ++i)
+            media += (i == 0 ? " in " : " né in ") + where.lookedIn[i];
+    }
+    const std::string data =
+        where.data.empty() ? "nessuna cartella (né XDG_DATA_HOME né HOME è un percorso assoluto)" : where.data;
     return "Uso: zirimbo [OPZIONI]\n"
            "ZIRIMBO!: il gioco da tavolo contro Bob, Giorgetto e Carla.\n"
            "\n"
@@ -56,8 +64,15 @@ std::string usageText() {
            "  --version       mostra la versione ed esce\n"
            "\n"
            "Durante il gioco F11 oppure Alt+Invio passano allo schermo intero e ritorno.\n"
-           "La cartella del gioco è ${XDG_DATA_HOME:-~/.local/share}/zirimbo; una cartella\n"
-           "corrente che è già una cartella del gioco completa viene usata così com'è.\n";
+           "\n"
+           "Immagini, suoni e musiche: " +
+           media +
+           "\n"
+           "Dati del giocatore (opzioni, nome e classifica): " +
+           data +
+           "\n"
+           "Se la cartella corrente è una cartella del gioco completa e l'utente può\n"
+           "scrivere nella sua cartella Dati, il gioco la usa così com'è, Dati compresi.\n";
 }
 
 }  // namespace zirimbo::frontend

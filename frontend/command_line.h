@@ -22,7 +22,14 @@ struct CommandLine {
 // The arguments after the program's name.
 CommandLine parseCommandLine(const std::vector<std::string>& args);
 
+// Where --help says the game's things are.
+struct HelpFolders {
+    std::string media;                  // where the pictures, sounds and music are read; empty: found nowhere
+    std::vector<std::string> lookedIn;  // where they were looked for
+    std::string data;                   // the folder of the player's data files; empty: none
+};
+
 // The text of --help.
-std::string usageText();
+std::string usageText(const HelpFolders& where);
 
 }  // namespace zirimbo::frontend

@@ -30,6 +30,14 @@ bool hasPictures(const std::string& folder) {
     return !folder.empty() && fs::is_directory(tk::resolvePath(folder + "/Grafica"), ec);
 }
 
+// The path with links followed and without "." or "..", as far as it exists.
+std::string realPath(const std::string& path) {
+    if (path.empty()) return path;
+    std::error_code ec;
+    const fs::path real = fs::weakly_canonical(path, ec);
+    return ec ? fs::path(path).lexically_normal().string() : real.string();
+}
+
 // What an earlier version's copy of the media in the player's folder came to, in one line.
 std::string oldCopyReport(const tk::OldCopyResult& old, const std::string& player, const std::string& media) {
     std::string said;
@@ -128,6 +136,14 @@ GameFolderPlan planGameFolder(const std::string& currentFolder, const std::strin
     plan.data = playersData;
     plan.seedFrom = tk::resolvePath(source + "/Dati");
     return plan;
+}
+
+HelpFolders helpFolders(const std::string& currentFolder, const std::string& programFolder, const char* xdgDataHome,
+                        const char* home) {
+    const GameFolderPlan plan = planGameFolder(currentFolder, programFolder, xdgDataHome, home);
+    HelpFolders where{realPath(plan.media), {}, realPath(plan.data)};
+    for (const std::string& folder : plan.lookedIn) where.lookedIn.push_back(realPath(folder));
+    return where;
 }
 
 std::optional<GameFolder> prepareGameFolder(const std::string& currentFolder, const std::string& programFolder,

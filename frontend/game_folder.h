@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "frontend/command_line.h"
+
 namespace zirimbo::frontend {
 
 // ${XDG_DATA_HOME:-$HOME/.local/share}/zirimbo; empty when neither is usable.
@@ -39,6 +41,11 @@ struct GameFolderPlan {
 GameFolderPlan planGameFolder(const std::string& currentFolder, const std::string& programFolder,
                               const char* xdgDataHome, const char* home,
                               const WritableCheck& canWrite = canWriteFolder);
+
+// What --help tells of planGameFolder's choice, by the folders' real paths (links
+// followed, no "." or ".."), looked at without changing anything.
+HelpFolders helpFolders(const std::string& currentFolder, const std::string& programFolder, const char* xdgDataHome,
+                        const char* home);
 
 struct GameFolder {
     std::string folder;  // the game folder: pictures, sounds and music

@@ -96,8 +96,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "zirimbo: %s\nProva \"zirimbo --help\".\n", cl.error.c_str());
         return 2;
     }
+    std::error_code ec;
+    const std::string current = std::filesystem::current_path(ec).string(), program = programFolder(argv[0]);
     if (cl.help) {
-        std::fputs(usageText().c_str(), stdout);
+        const HelpFolders where = helpFolders(current, program, std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+        std::fputs(usageText(where).c_str(), stdout);
         return 0;
     }
     if (cl.version) {
@@ -111,10 +114,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    std::error_code ec;
-    const std::string current = std::filesystem::current_path(ec).string();
-    const auto folder =
-        prepareGameFolder(current, programFolder(argv[0]), std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    const auto folder = prepareGameFolder(current, program, std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     if (!folder) return 1;
     // The game names its data files inside the game folder; they are the player's.
     if (!folder->data.empty()) tk::routeFolder(folder->folder + "/Dati", folder->data);

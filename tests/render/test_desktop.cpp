@@ -8,9 +8,11 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -53,6 +55,29 @@ TEST(CommandLine, ArgumentsNotUnderstoodGiveAMessage) {
         EXPECT_FALSE(cl.windowed) << args.back();
     }
     EXPECT_NE(parseCommandLine({"--windowed", "grande"}).error.find("\"grande\""), std::string::npos);
+}
+
+TEST(CommandLine, HelpSaysWhereTheMediaAndThePlayersDataAre) {
+    const std::string options =
+        "  --windowed LxA  gioca in una finestra di L x A pixel (per esempio 1024x768)\n"
+        "  --help          mostra questo aiuto ed esce\n"
+        "  --version       mostra la versione ed esce\n";
+    const std::string text = usageText({"/usr/share/zirimbo", {}, "/home/ana/.local/share/zirimbo/Dati"});
+    EXPECT_EQ(text.substr(0, text.find('\n')), "Uso: zirimbo [OPZIONI]");
+    EXPECT_NE(text.find("\n\n" + options + "\n"), std::string::npos) << text;
+    EXPECT_NE(text.find(": /usr/share/zirimbo\n"), std::string::npos) << text;
+    EXPECT_NE(text.find(": /home/ana/.local/share/zirimbo/Dati\n"), std::string::npos) << text;
+    // No shell expressions, and Italian throughout.
+    for (const char* notThere : {"$", "~", "{", "folder", "the "})
+        EXPECT_EQ(text.find(notThere), std::string::npos) << notThere;
+
+    // Media found nowhere, no folder for the data: said, where the game looked included.
+    const std::string none = usageText({"", {"/opt/gioco/bin/gamefolder", "/opt/gioco/share/zirimbo"}, ""});
+    EXPECT_NE(none.find("\n\n" + options + "\n"), std::string::npos) << none;
+    EXPECT_NE(none.find("/opt/gioco/bin/gamefolder"), std::string::npos) << none;
+    EXPECT_NE(none.find("/opt/gioco/share/zirimbo"), std::string::npos) << none;
+    EXPECT_NE(none.find("XDG_DATA_HOME"), std::string::npos) << none;
+    EXPECT_EQ(none.find("$"), std::string::npos) << none;
 }
 
 TEST(GameFolder, ThePlayersFolderAndWhereTheMediaMayBe) {
@@ -318,6 +343,61 @@ TEST_F(PrepareGameFolder, ADataHomeThatIsALinkToNowhereSaysSoInOneLine) {
     EXPECT_FALSE(prepare(root_ / "empty", said));
     EXPECT_EQ(lines(said), 1) << said;
     EXPECT_NE(said.find((root_ / "xdg/zirimbo").string() + " is a file, not a folder"), std::string::npos) << said;
+}
+
+TEST_F(PrepareGameFolder, WhatHelpTellsIsFoundWithoutTouchingAnything) {
+    const fs::path shipped = root_ / "prefix/share/zirimbo";
+    makeGameFolder(shipped);
+    // A player's folder from the last version: help leaves it as it is.
+    write(root_ / "xdg/zirimbo/Grafica/file.txt", "Grafica");
+    write(root_ / "xdg/zirimbo/.media-stamp", "Grafica/file.txt\t7\t1\n");
+    // XDG_DATA_HOME reached through a link: the real path is told.
+    fs::create_directory_symlink(root_ / "xdg", root_ / "collegamento");
+    const std::string xdg = (root_ / "collegamento").string();
+    const auto before = names(root_ / "xdg/zirimbo");
+    const fs::path real = fs::canonical(root_);
+
+    HelpFolders where = helpFolders((root_ / "empty").string(), (root_ / "prefix/bin").string(), xdg.c_str(), "/x");
+    EXPECT_EQ(where.media, (real / "prefix/share/zirimbo").string());
+    EXPECT_EQ(where.data, (real / "xdg/zirimbo/Dati").string());
+    EXPECT_EQ(names(root_ / "xdg/zirimbo"), before);
+    EXPECT_TRUE(fs::is_empty(root_ / "empty"));
+
+    // Nothing installed: where the game looked; the data folder even though it is not there yet.
+    fs::remove_all(root_ / "prefix/share");
+    fs::remove_all(root_ / "xdg/zirimbo");
+    where = helpFolders((root_ / "empty").string(), (root_ / "prefix/bin").string(), xdg.c_str(), "/x");
+    EXPECT_EQ(where.media, "");
+    EXPECT_EQ(where.lookedIn, (std::vector<std::string>{(real / "prefix/bin/gamefolder").string(),
+                                                        (real / "prefix/share/zirimbo").string()}));
+    EXPECT_EQ(where.data, (real / "xdg/zirimbo/Dati").string());
+    EXPECT_TRUE(fs::is_empty(root_ / "xdg"));
+
+    // A complete current folder whose Dati can be written: its own.
+    makeGameFolder(root_ / "cartella");
+    where = helpFolders((root_ / "cartella").string(), (root_ / "prefix/bin").string(), xdg.c_str(), "/x");
+    EXPECT_EQ(where.media, (real / "cartella").string());
+    EXPECT_EQ(where.data, (real / "cartella/Dati").string());
+}
+
+TEST_F(PrepareGameFolder, TheProgramsHelpNamesTheRealFolders) {
+    const fs::path build = fs::path(ZIRIMBO_GAME_FOLDER).parent_path(), program = build / "zirimbo";
+    if (!fs::exists(program)) GTEST_SKIP() << "no " << program;
+    const std::string command = "cd '" + (root_ / "empty").string() + "' && env -u XDG_DATA_HOME HOME='" +
+                                (root_ / "casa").string() + "' '" + program.string() + "' --help";
+    std::string text;
+    if (FILE* out = ::popen(command.c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, out)) > 0;) text.append(buffer, n);
+        EXPECT_EQ(::pclose(out), 0) << text;
+    }
+    EXPECT_EQ(text.substr(0, text.find('\n')), "Uso: zirimbo [OPZIONI]");
+    EXPECT_NE(text.find(": " + fs::canonical(ZIRIMBO_GAME_FOLDER).string() + "\n"), std::string::npos) << text;
+    EXPECT_NE(text.find(": " + (fs::canonical(root_) / "casa/.local/share/zirimbo/Dati").string() + "\n"),
+              std::string::npos)
+        << text;
+    EXPECT_FALSE(fs::exists(root_ / "casa"));
+    EXPECT_TRUE(fs::is_empty(root_ / "empty"));
 }
 
 TEST_F(PrepareGameFolder, NoMediaAnywhereSaysWhereItLooked) {
