@@ -11,34 +11,13 @@
 #include <string>
 #include <vector>
 
-#include <grp.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
+#include "tests/support/another_user.h"
 #include "tests/support/scratch_folder.h"
 #include "toolkit/folder_copy.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// What asAnotherUser returns when there is no other user to be.
-constexpr int kNoOtherUser = 125;
-
-// Runs `check` in a process of its own, as a user without root's rights (nobody,
-// for the test run as root, whose rights files cannot withhold); its status.
-template <class Check>
-int asAnotherUser(const Check& check) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(kNoOtherUser);
-        ::_exit(check());
-    }
-    int status = 0;
-    if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
-    return WEXITSTATUS(status);
-}
 
 class FolderCopyTest : public ::testing::Test {
 protected:
@@ -169,7 +148,7 @@ TEST_F(FolderCopyTest, ACopyThatCouldNotBeRemovedIsTriedAgainAndNothingElseIsSai
     fs::permissions(root_, readOnly | fs::perms::owner_write);
     for (const fs::path& folder : {target(), target() / "Carla"}) fs::permissions(folder, fs::perms::all);
     fs::permissions(target() / "Bob", readOnly);
-    const int status = asAnotherUser([&] {
+    const int status = scratch::asAnotherUser([&] {
         const auto r = tk::removeUnchangedCopy(source().string(), target().string(), ".media-stamp");
         return r.removed == 1 && r.kept.size() == 1 && r.errors.size() == 1 &&
                        r.errors[0].find((target() / "Bob/01B1.wav").string()) != std::string::npos
@@ -177,7 +156,7 @@ TEST_F(FolderCopyTest, ACopyThatCouldNotBeRemovedIsTriedAgainAndNothingElseIsSai
                    : 1;
     });
     fs::permissions(target() / "Bob", fs::perms::all);
-    if (status == kNoOtherUser) GTEST_SKIP() << "no other user to run as";
+    if (status == scratch::kNoOtherUser) GTEST_SKIP() << "no other user to run as";
     EXPECT_EQ(status, 0);
     EXPECT_TRUE(fs::exists(target() / "Bob/01B1.wav"));
     EXPECT_FALSE(fs::exists(target() / "Carla/01C1.wav"));

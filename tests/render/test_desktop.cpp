@@ -2,22 +2,18 @@
 // or prepares wherever it is started from.
 #include <gtest/gtest.h>
 
-#include <grp.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "frontend/command_line.h"
 #include "frontend/game_folder.h"
+#include "tests/support/another_user.h"
 #include "tests/support/scratch_folder.h"
 
 namespace fs = std::filesystem;
@@ -136,22 +132,6 @@ protected:
         return out;
     }
     static long lines(const std::string& said) { return std::count(said.begin(), said.end(), '\n'); }
-
-    // What asAnotherUser returns when there is no other user to be.
-    static constexpr int kNoOtherUser = 125;
-    // Runs `check` in a process of its own, as a user without root's rights (nobody,
-    // for the test run as root, whose rights files cannot withhold); its status.
-    static int asAnotherUser(const std::function<int()>& check) {
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
-                ::_exit(kNoOtherUser);
-            ::_exit(check());
-        }
-        int status = 0;
-        if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
-        return WEXITSTATUS(status);
-    }
 
     scratch::Folder scratch_{"zirimbo-prepare"};
     fs::path root_ = scratch_.path();
@@ -299,14 +279,15 @@ TEST_F(PrepareGameFolder, WhetherTheDataCanBeWrittenIsAskedOfTheSystemForThisUse
         const auto folder = prepareGameFolder(disc.string(), (root_ / "prefix/bin").string(), xdg.c_str(), "/nessuna");
         return !folder ? 3 : folder->data == (root_ / "xdg/zirimbo/Dati").string() ? 1 : folder->data.empty() ? 0 : 2;
     };
-    const int readOnlyData = asAnotherUser([&] { return canWriteFolder((disc / "Dati").string()) ? 1 : dataIn(); });
-    if (readOnlyData == kNoOtherUser) GTEST_SKIP() << "no other user to run as";
+    const int readOnlyData =
+        scratch::asAnotherUser([&] { return canWriteFolder((disc / "Dati").string()) ? 1 : dataIn(); });
+    if (readOnlyData == scratch::kNoOtherUser) GTEST_SKIP() << "no other user to run as";
     EXPECT_EQ(readOnlyData, 1);
     EXPECT_EQ(firstLine(root_ / "xdg/zirimbo/Dati/file.txt"), "Dati");
     EXPECT_EQ(names(disc / "Dati"), std::vector<std::string>{"file.txt"});
 
     fs::permissions(disc / "Dati", fs::perms::all);
-    EXPECT_EQ(asAnotherUser([&] { return canWriteFolder((disc / "Dati").string()) ? dataIn() : 4; }), 0);
+    EXPECT_EQ(scratch::asAnotherUser([&] { return canWriteFolder((disc / "Dati").string()) ? dataIn() : 4; }), 0);
     EXPECT_FALSE(canWriteFolder((root_ / "nessuna").string()));
 }
 
