@@ -17,7 +17,7 @@ play_packages=(cmake g++ make pkg-config libsdl2-dev libsdl2-image-dev libsdl2-m
   libgif-dev libfontconfig-dev libx11-dev espeak-ng sox imagemagick fluidsynth fluid-soundfont-gm
   fonts-liberation fonts-dejavu-core)
 # What the tests, the benchmarks and the installation's checks need besides.
-test_packages=(libgtest-dev libbenchmark-dev help2man desktop-file-utils appstream
+test_packages=(libgtest-dev libbenchmark-dev desktop-file-utils appstream
   xvfb xauth x11-utils openbox xdotool)
 
 install_missing() {
