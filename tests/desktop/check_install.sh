@@ -6,12 +6,22 @@
 # a player's folder an earlier version filled with a copy of the media, and a
 # damaged installation.
 #
-#   tests/desktop/check_install.sh CMAKE BUILD_DIR APP_ID
+# With SOURCE_DIR, also a distribution's layout: the program in games and the game
+# folder in share/games, as Debian has them, built as ./run.sh builds to play (the
+# default target, without the tests; unoptimised here, on this build's game folder)
+# and installed at once with DESTDIR. The desktop files must still go where desktops
+# look (share/applications, share/metainfo, share/icons), the manual page where man
+# looks, and the installed program must find its game folder.
+#
+#   tests/desktop/check_install.sh CMAKE BUILD_DIR APP_ID [SOURCE_DIR]
 set -euo pipefail
 
-cmake=${1:?usage: check_install.sh CMAKE BUILD_DIR APP_ID}
-build=${2:?usage: check_install.sh CMAKE BUILD_DIR APP_ID}
-app_id=${3:?usage: check_install.sh CMAKE BUILD_DIR APP_ID}
+usage="usage: check_install.sh CMAKE BUILD_DIR APP_ID [SOURCE_DIR]"
+cmake=${1:?$usage}
+build=${2:?$usage}
+app_id=${3:?$usage}
+source=${4:-}
+here=$(cd "$(dirname "$0")" && pwd)
 export LC_ALL=C SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/zirimbo-install.XXXXXX")
@@ -119,5 +129,35 @@ start "$prefix/bin/zirimbo" damaged
 [ $status -ne 0 ] || fail "damaged: exit status 0"
 [ "$(wc -l <"$log")" -eq 1 ] && grep -q "$share/zirimbo" "$log" || fail "damaged: said $(cat "$log")"
 
+# A distribution's layout, installed with DESTDIR. The manual page is dated by
+# SOURCE_DATE_EPOCH (1700000000 is 2023-11-14).
+if [ -n "$source" ]; then
+    layout=$scratch/layout
+    root=$scratch/root
+    jobs=$(nproc)
+    [ "$jobs" -le 4 ] || jobs=4
+    SOURCE_DATE_EPOCH=1700000000 "$cmake" -S "$source" -B "$layout" -DBUILD_TESTING=OFF \
+        -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0 -DZIRIMBO_MEDIA_FROM="$build/gamefolder" \
+        -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games -DCMAKE_INSTALL_DATADIR=share/games >"$scratch/layout.log" 2>&1 &&
+        "$cmake" --build "$layout" -j"$jobs" >>"$scratch/layout.log" 2>&1 &&
+        DESTDIR=$root "$cmake" --install "$layout" >>"$scratch/layout.log" 2>&1 ||
+        { tail -20 "$scratch/layout.log" >&2; fail "layout: the build or its installation failed"; }
+    usr=$root/usr
+    expected="games/zirimbo share/applications/$app_id.desktop share/games/zirimbo/ share/man/man6/zirimbo.6 \
+share/metainfo/$app_id.metainfo.xml"
+    for size in 16 32 48 64 128 256; do expected+=" share/icons/hicolor/${size}x$size/apps/$app_id.png"; done
+    installed=$(cd "$root" && find . -type f | sed -e 's|^\./usr/||' -e 's|^share/games/zirimbo/.*|share/games/zirimbo/|' |
+        sort -u | tr '\n' ' ')
+    [ "$installed" = "$(tr ' ' '\n' <<<"$expected" | sort | tr '\n' ' ')" ] || fail "layout: installed $installed"
+    diff -r "$build/gamefolder" "$usr/share/games/zirimbo" >/dev/null || fail "layout: the game folder is not the build's"
+    "$here/check_manpage.sh" "$usr/share/man/man6/zirimbo.6" "$usr/games/zirimbo" /usr/share/games/zirimbo 2023-11-14 ||
+        fail "layout: the manual page"
+    start "$usr/games/zirimbo" layout
+    [ $status -eq 0 ] && grep -q "first frame" "$log" || fail "layout: status $status, $(cat "$log")"
+    if grep -q "missing file" "$log"; then fail "layout: $(grep -c 'missing file' "$log") files missing"; fi
+    [ "$(ls -A "$player" | tr '\n' ' ')" = "Dati " ] || fail "layout: the player's folder holds $(ls -A "$player")"
+    sed "s/^/  layout: /" "$log" >&2
+fi
+
 [ $failures -eq 0 ] || exit 1
-echo "installed and started"
+if [ -n "$source" ]; then echo "installed and started, also in a distribution's layout"; else echo "installed and started"; fi
