@@ -89,13 +89,16 @@ done
 cmp -s "$build/zirimbo.6" "$share/man/man6/zirimbo.6" || fail "no manual page $share/man/man6/zirimbo.6"
 
 # A player's folder as the earlier version left it: a copy of the media with its
-# record, the player's data, and files of the player's own among the media. The
-# copy goes; the data and the player's own files stay, and so do their folders.
+# record, the voices as WAV where the game now ships Ogg, the player's data, and
+# files of the player's own among the media. The copy goes, the WAV voices with it;
+# the data and the player's own files stay, and so do their folders.
 home=$scratch/home-earlier
 player=$home/data/zirimbo
 mkdir -p "$player"
 cp -R "$share/zirimbo/." "$player/"
-(cd "$share/zirimbo" && find . -path ./Dati -prune -o -type f -printf '%P\t%s\t%T@\n') >"$player/.media-stamp"
+for voice in "$player"/{Bob,Carla,Giorgetto}/*.ogg; do mv "$voice" "${voice%.ogg}.wav"; done
+(cd "$player" && find . -path ./Dati -prune -o -type f -printf '%P\t%s\t%T@\n') >"$scratch/stamp"
+mv "$scratch/stamp" "$player/.media-stamp"
 echo '"Lucia"' >"$player/Dati/ZirNom.txt"
 echo '"Forse"' >"$player/Dati/ZirOpz.txt"
 echo "la la" >"$player/Musiche/mysong.mp3"
@@ -112,6 +115,10 @@ grep -q "^zirimbo: $player/Dati/ZirOpz.txt: line 1 " "$log" || fail "earlier cop
 grep -q "removed the earlier copy of the game's media from $player" "$log" &&
     grep -q "kept 1 files .*$player/Rumori/Tic.WAV" "$log" || fail "earlier copy: said $(cat "$log")"
 sed "s/^/  earlier copy: /" "$log" >&2
+# Said once: the next start finds nothing of the copy left to speak of.
+KEEP_HOME=1 start "$prefix/bin/zirimbo" earlier
+[ $status -eq 0 ] && ! grep -q "earlier copy\|kept [0-9]* files" "$log" && [ ! -e "$player/.media-stamp" ] ||
+    fail "earlier copy, started again: status $status, $(cat "$log")"
 
 # A damaged installation: what it lacks is missing, by its own name, and nothing of
 # it reaches the player's folder.
