@@ -293,37 +293,32 @@ TEST_F(PrepareGameFolder, WhetherTheDataCanBeWrittenIsAskedOfTheSystemForThisUse
 
 TEST_F(PrepareGameFolder, ADataHomeThatIsALinkToNowhereSaysSoInOneLine) {
     makeGameFolder(root_ / "prefix/share/zirimbo");
+    // No game, and one line naming the reason.
+    const auto saysOnly = [&](const std::string& reason) {
+        std::string said;
+        EXPECT_FALSE(prepare(root_ / "empty", said));
+        EXPECT_EQ(lines(said), 1) << said;
+        EXPECT_NE(said.find(reason), std::string::npos) << said;
+        EXPECT_EQ(said.find("File exists"), std::string::npos) << said;
+    };
     // XDG_DATA_HOME itself a link to nowhere.
     fs::remove(root_ / "xdg");
     fs::create_directory_symlink(root_ / "altrove", root_ / "xdg");
-    std::string said;
-    EXPECT_FALSE(prepare(root_ / "empty", said));
-    EXPECT_EQ(lines(said), 1) << said;
-    EXPECT_NE(said.find((root_ / "xdg").string() + " is a link to " + (root_ / "altrove").string() +
-                        ", which does not exist"),
-              std::string::npos)
-        << said;
-    EXPECT_EQ(said.find("File exists"), std::string::npos) << said;
+    saysOnly((root_ / "xdg").string() + " is a link to " + (root_ / "altrove").string() + ", which does not exist");
     EXPECT_FALSE(fs::exists(root_ / "altrove"));
 
     // Its zirimbo folder a link, relative, to nowhere.
     fs::remove(root_ / "xdg");
     fs::create_directories(root_ / "xdg");
     fs::create_directory_symlink("../sparita", root_ / "xdg/zirimbo");
-    EXPECT_FALSE(prepare(root_ / "empty", said));
-    EXPECT_EQ(lines(said), 1) << said;
-    EXPECT_NE(said.find((root_ / "xdg/zirimbo").string() + " is a link to " + (root_ / "sparita").string() +
-                        ", which does not exist"),
-              std::string::npos)
-        << said;
+    saysOnly((root_ / "xdg/zirimbo").string() + " is a link to " + (root_ / "sparita").string() +
+             ", which does not exist");
     EXPECT_FALSE(fs::exists(root_ / "sparita"));
 
     // A file where the folder should be.
     fs::remove(root_ / "xdg/zirimbo");
     write(root_ / "xdg/zirimbo", "un file");
-    EXPECT_FALSE(prepare(root_ / "empty", said));
-    EXPECT_EQ(lines(said), 1) << said;
-    EXPECT_NE(said.find((root_ / "xdg/zirimbo").string() + " is a file, not a folder"), std::string::npos) << said;
+    saysOnly((root_ / "xdg/zirimbo").string() + " is a file, not a folder");
 }
 
 TEST_F(PrepareGameFolder, WhatHelpTellsIsFoundWithoutTouchingAnything) {
